@@ -1,0 +1,20 @@
+#pragma once
+// The text table and the language state.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// Language offset: 0, 10000, 20000, 30000 or 40000 (German, English, Dutch, Spanish, French).
+extern int Sprache;
+// Index into LanguageNames, derived from Sprache.
+extern std::uint8_t LanguageIndex;
+extern const std::array<QString, 5> LanguageNames;
+
+// Text of German id Id in the chosen language: entry Id + Sprache, at most 254
+// characters; empty when the entry is empty or missing.
+QString LoadLangString(int Id);
+// Sets LanguageIndex from Sprache by exact comparison; other values leave it as it is.
+void SetLanguageIndexFromSprache();
+// The language name of the dialogs: LanguageNames[LanguageIndex].
+QString LanguageName();

@@ -1,0 +1,6 @@
+#include "platform/Abort.h"
+
+void Abort()
+{
+    throw EAbort();
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The one seam every modal interaction goes through. The program builds its real
+// dialog and hands it here; by default it runs dlg.exec(). Tests install a handler
+// that records what was shown and answers in place of the user.
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+struct ModalRecord {
+    QString kind;        // "MessageDlg", "InputQuery", "SelectDirectory", "OpenFile", "Color", ...
+    QString caption;     // window caption
+    QString text;        // message or prompt
+    QStringList buttons; // button texts in screen order
+    int dlgType = -1;    // message kind of MessageDlg
+    int buttonSet = 0;   // button set of MessageDlg
+};
+
+class ModalSeam {
+public:
+    using Handler = std::function<int(QDialog &dialog, const ModalRecord &record)>;
+
+    // Shows the dialog modally and returns its result (QDialog::Accepted, a modal result, ...).
+    static int exec(QDialog &dialog, const ModalRecord &record);
+
+    // Installs a handler in place of dlg.exec(); an empty handler restores the default.
+    static void setHandler(Handler handler);
+    static bool hasHandler();
+};

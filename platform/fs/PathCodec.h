@@ -1,0 +1,14 @@
+#pragma once
+// Lossless conversion between file-system names (bytes) and QString.
+// Valid UTF-8 decodes to its characters; every byte that is not part of valid UTF-8
+// becomes the lone surrogate U+DC00 + byte and encodes back to exactly that byte.
+
+#include <QByteArray>
+#include <QString>
+
+namespace fs {
+
+QString decodeName(const QByteArray &bytes);
+QByteArray encodeName(const QString &name);
+
+} // namespace fs
