@@ -31,6 +31,14 @@ public:
     // Lower half: the pages of the batch operations.
     QTabWidget *PageControl = nullptr;
 
+    // ---- Explorer panes and file list (Haupt_Explorer.cpp) ----
+
+    // ---- Rename page (Haupt_Umbenennen.cpp) ----
+
+    // ---- Menus and tool buttons (Haupt_Menues.cpp) ----
+
+    // ---- Start-up and shutdown (Haupt.cpp) ----
+
 private:
     void CreateHiddenPage();
 };
