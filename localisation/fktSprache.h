@@ -18,3 +18,9 @@ QString LoadLangString(int Id);
 void SetLanguageIndexFromSprache();
 // The language name of the dialogs: LanguageNames[LanguageIndex].
 QString LanguageName();
+
+// "(" + text 8990 + the release date + ")", set by ApplyLanguageCaptions.
+extern QString VersionDateText;
+// Puts the texts of the chosen language on the main window (HauptForm), among them
+// its caption "Corvex Pro V1.52 " + VersionDateText.
+void ApplyLanguageCaptions();

@@ -1,15 +1,34 @@
 #include "shell/Haupt.h"
 
+#include "localisation/fktSprache.h"
+#include "operations/RemoteControl.h"
+#include "platform/Application.h"
+#include "platform/Environment.h"
+#include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
+#include "shell/DoppelStart.h"
+#include "shell/Haupt_Einstellungen.h"
+#include "shell/Haupt_Globals.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 THauptForm *HauptForm = nullptr;
 
 THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
 {
+    HauptForm = this; // the start-up reaches the window through HauptForm
     setObjectName(QStringLiteral("HauptForm"));
     MainSplitter = new QSplitter(Qt::Vertical, this);
     NotebookHaupt = new QStackedWidget(MainSplitter);
@@ -18,10 +37,18 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     PageControl->setObjectName(QStringLiteral("PageControl"));
     setCentralWidget(MainSplitter);
     CreateHiddenPage();
+    CreateExplorerPanes();
+    CreateRenamePage();
+    CreateMenus();
+    HauptStatusBar = statusBar();
+    HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));
+    FormCreate(); // last: its steps use the controls created above
 }
 
 THauptForm::~THauptForm()
 {
+    // The application's hooks call into this window: remove them before it is torn down.
+    delete findChild<QObject *>(QStringLiteral("ApplicationHooks"), Qt::FindDirectChildrenOnly);
     if (HauptForm == this)
         HauptForm = nullptr;
 }
@@ -32,4 +59,226 @@ void THauptForm::CreateHiddenPage()
     Versteckt->setObjectName(QStringLiteral("Versteckt"));
     OrdnerStringGrid02 = new TStringGrid(Versteckt, QStringLiteral("OrdnerStringGrid02"), 2, 1, 0);
     NotebookHaupt->addWidget(Versteckt);
+}
+
+// ---- Start-up and shutdown ----
+
+namespace {
+
+constexpr QSize MinimumWindowSize(800, 565);
+
+// The application's hooks of the main window: every event passes AppMessage first,
+// and entering or leaving a control sets the application's hint.
+class ApplicationHooks : public QObject {
+public:
+    explicit ApplicationHooks(THauptForm *form) : QObject(form), form_(form)
+    {
+        setObjectName(QStringLiteral("ApplicationHooks"));
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::Leave)
+            TrackHint(watched, event->type() == QEvent::Enter);
+        return form_->AppMessage(watched, event);
+    }
+
+private:
+    // The hint is that of the control the mouse is over: the one entered, or the
+    // parent of the one left.
+    void TrackHint(QObject *watched, bool entered)
+    {
+        if (!watched->isWidgetType())
+            return;
+        const QWidget *widget = static_cast<QWidget *>(watched);
+        if (!entered)
+            widget = widget->parentWidget();
+        const QString text = widget ? widget->toolTip() : QString();
+        if (text != hint_) {
+            hint_ = text;
+            form_->AppHint(hint_);
+        }
+    }
+
+    THauptForm *form_;
+    QString hint_;
+};
+
+// The first argument: "/R:<file>" runs a command file, anything else is a folder.
+void ReadCommandLine()
+{
+    try {
+        const QString first = ProgramArguments().value(0);
+        if (IsCommandFileSwitch(first)) {
+            CommandFileName = first.mid(3);
+            WindowsDir = QStringLiteral("/usr");
+        } else {
+            CommandLineFolder = first;
+        }
+    } catch (...) {
+    }
+}
+
+// Shows Folder in the tree, or the home folder when Folder is not an existing folder;
+// the folder shown becomes the tree's current folder.
+void OpenStartFolder(TShellTreeView *Tree, const QString &Folder, QString &CurrentFolder)
+{
+    try {
+        CurrentFolder = Folder;
+        if (!Tree->setPath(Folder)) {
+            CurrentFolder = HomeFolder();
+            Tree->setPath(CurrentFolder);
+        }
+    } catch (...) {
+    }
+}
+
+// The tree pane is the first part of its explorer's splitter.
+int TreePaneWidth(const QSplitter *Splitter)
+{
+    return Splitter->sizes().value(0);
+}
+
+void SetTreePaneWidth(QSplitter *Splitter, int Width)
+{
+    const QList<int> sizes = Splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    Splitter->setSizes({Width, std::max(total - Width, 1)});
+}
+
+bool HourglassShown()
+{
+    const QCursor *cursor = QApplication::overrideCursor();
+    return cursor && cursor->shape() == Qt::WaitCursor;
+}
+
+void ScrollByStep(QScrollArea *Box, int Key)
+{
+    QScrollBar *bar = Box->verticalScrollBar();
+    bar->setValue(bar->value() + (Key == Qt::Key_Up ? -bar->singleStep() : bar->singleStep()));
+}
+
+bool IsDialogKey(int Key)
+{
+    switch (Key) {
+    case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up:
+    case Qt::Key_Down: case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void THauptForm::FormCreate()
+{
+    setMinimumSize(MinimumWindowSize);
+    ReadCommandLine();
+    // Alignments: the layouts of the panes and pages place their controls.
+    setWindowState(windowState() | Qt::WindowMaximized);
+    ProgramDir = ExecutableFolder();
+    ReadSettings();
+    // ArrangeDateTimeFields: the date and time fields by Datum and Zeit (attribute pages).
+    ApplyLanguageCaptions();
+    // ListOrdFiles: the folder-structure files (folder page).
+    if (CommandLineFolder.isEmpty()) {
+        OpenStartFolder(ShellTreeView01, StartverzeichnisLinks, CurrentFolderLeft);
+        OpenStartFolder(ShellTreeView02, StartverzeichnisRechts, CurrentFolderRight);
+    } else {
+        OpenStartFolder(ShellTreeView01, CommandLineFolder, CurrentFolderLeft);
+        OpenStartFolder(ShellTreeView02, CommandLineFolder, CurrentFolderRight);
+    }
+    // ShellListView01 in list style: switched to large icons and back (explorer panes).
+    if (BildschirmSpeichern) {
+        SetTreePaneWidth(ExplorerSplitter01, Explorer01aLinks);
+        SetTreePaneWidth(ExplorerSplitter02, Explorer02aLinks);
+    }
+    ViewMode = 1;
+    PreviousViewMode.fill(1);
+    ActiveExplorer = 1;
+    // The drag-and-drop state of the explorer panes is cleared (drag and drop).
+    // ThumbsUpDown01 := ThumbsBreite; TTFLabel6 to TTFLabel9 emptied (thumbnails, TrueType view).
+    if (!Dateiendungen.isEmpty())
+        SplitOwnExtensions(Dateiendungen);
+    // DatUmbComboBox01/02: the built-in extensions, then OwnExtensions (rename page).
+    SplitOwnFilters(FilterEinst);
+    // FilterComboBox01/02: the built-in filter list, then FilterString (explorer panes).
+    // AttrTag/AttrMonat/AttrJahr 01 to 03 := today's date (attribute pages).
+    // MP3Genre01/02 := the genre names; ID3Tag emptied, Mp3TagChanged := false (MP3 view).
+    // ArrangeMainWindow, UpdateMenusForPage, UpdateActionButtons (view modes, menus).
+    NotebookHaupt->setVisible(true);
+    // IconBuffer := a new icon (icon page).
+    // ExplorerStatusBar01/02: text 8999 and the item counts (explorer panes).
+    // ExplorerMediaPlayer notifies MediaPlayerNotify (preview pane).
+    // DatUmbSB01/02 enabled (rename page).
+    // ThreadSection and the running MouseWatchThread (thumbnails).
+    // ListTextureBitmap01/02 from SLVTextur01/02 and SLVTexturPfad01/02 (file-list textures).
+    // File-list draw and horizontal-scroll events, brush bitmaps (explorer panes).
+    TApplication::setExceptionHandler(&THauptForm::MyErrorHandler);
+    qApp->installEventFilter(new ApplicationHooks(this));
+    if (!CommandFileName.isEmpty()) {
+        RunCommandFile();
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+}
+
+void THauptForm::FormClose()
+{
+    RunGuarded([this] { WriteTreePaneWidths(TreePaneWidth(ExplorerSplitter01), TreePaneWidth(ExplorerSplitter02)); });
+    // MouseWatchThread is told to stop and ThreadSection deleted (thumbnails).
+}
+
+void THauptForm::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void THauptForm::keyPressEvent(QKeyEvent *event)
+{
+    if (IsDialogKey(event->key()))
+        CMDialogKey(event);
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void THauptForm::CMDialogKey(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool upDown = key == Qt::Key_Up || key == Qt::Key_Down;
+    if (ViewMode == 9 || (ViewMode == 10 && !HourglassShown())) {
+        const QString name = ViewMode == 9 ? QStringLiteral("OrdnerScrollBox01") : QStringLiteral("ThumbScrollBox");
+        if (!upDown) {
+            QMainWindow::keyPressEvent(event);
+            return;
+        }
+        if (auto *box = findChild<QScrollArea *>(name))
+            ScrollByStep(box, key);
+    }
+    event->accept();
+}
+
+bool THauptForm::AppMessage(QObject *receiver, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel || !receiver->isWidgetType())
+        return false;
+    auto *wheel = static_cast<QWheelEvent *>(event);
+    const int turn = wheel->angleDelta().y();
+    if (turn == 0)
+        return false; // a sideways wheel is left as it is
+    QObject *target = QApplication::focusWidget();
+    QKeyEvent key(QEvent::KeyPress, turn > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(target ? target : receiver, &key);
+    wheel->accept();
+    return true;
+}
+
+void THauptForm::AppHint(const QString &hint)
+{
+    HauptStatusBar->showMessage(hint);
+}
+
+void THauptForm::MyErrorHandler(std::exception_ptr)
+{
 }

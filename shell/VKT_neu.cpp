@@ -1,15 +1,54 @@
-// The program's main module.
+// The program's main module: the main block.
 
-#include "localisation/fktSprache.h"
 #include "platform/Application.h"
+#include "platform/Environment.h"
+#include "shell/DoppelStart.h"
 #include "shell/Haupt.h"
+#include "shell/Haupt_Globals.h"
+
+#include <QByteArray>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// A command-file run on a machine without a desktop uses Qt's offscreen platform
+// (unless a platform is chosen explicitly). A normal start without a display is left
+// to fail as Qt fails, rather than run invisibly.
+void ChoosePlatform(int argc, char **argv)
+{
+    const bool commandFileRun = argc > 1 && IsCommandFileSwitch(QString::fromLocal8Bit(argv[1]));
+    if (commandFileRun && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int ProgramMain(int argc, char **argv)
+{
+    ChoosePlatform(argc, argv);
+    TApplication app(argc, argv);
+    SetProgramArguments(argc, argv);
+    if (const auto status = CheckSingleInstance())
+        return *status;
+
+    // The main window; its FormCreate runs in the constructor. In a command-file run it
+    // has asked the event loop to end, and is never shown.
+    auto mainWindow = std::make_unique<THauptForm>();
+    // OptionenF (options dialog), SpracheF (language dialog; it never shows itself in a
+    // command-file run), InfoF (about box) and ThumbForm (thumbnail hint) are created here.
+    if (CommandFileName.isEmpty())
+        mainWindow->show();
+    const int status = app.exec();
+
+    mainWindow.reset();
+    DoppelStartFinalization();
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    TApplication app(argc, argv);
-    THauptForm form;
-    HauptForm = &form;
-    form.setWindowTitle(QStringLiteral("Corvex Pro V1.52 (") + LoadLangString(8990) + QStringLiteral("11.04.2003)"));
-    form.showMaximized();
-    return app.exec();
+    return ProgramMain(argc, argv);
 }

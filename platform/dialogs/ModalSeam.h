@@ -1,7 +1,8 @@
 #pragma once
 // The one seam every modal interaction goes through. The program builds its real
 // dialog and hands it here; by default it runs dlg.exec(). Tests install a handler
-// that records what was shown and answers in place of the user.
+// that records what was shown and answers in place of the user; process tests of the
+// real program set CORVEX_MODAL_LOG=<file> (each box logged and answered by default).
 
 #include <QDialog>
 #include <QString>

@@ -23,18 +23,28 @@ bool isFolder(const QString &path);     // a folder (follows links)
 bool isRegularFile(const QString &path); // a regular file (follows links)
 std::optional<std::int64_t> fileSize(const QString &path); // size of a regular file
 
-// Moves a file or folder; never replaces an existing target. Works across file
+// Moves a file or folder; never replaces an existing target (EEXIST). Works across file
 // systems (copy to a temporary name, fsync, put in place, remove the source) and for
 // a rename that only changes letter case on a case-insensitive file system.
+// A symbolic link is moved as the link. Across file systems a file keeps its mode, its
+// times and its user extended attributes, the creation time among them; a folder is
+// copied as a tree into a new folder of the target name, then the source tree removed.
+// A tree holding fifos, sockets, devices or another mounted file system fails with
+// EOPNOTSUPP or EXDEV. On any failure only what the move created is removed; should
+// removing the source fail after a complete copy (rare: each source folder is checked
+// to be writable first), the copy stays and the error is reported, so nothing is lost.
+// A folder on a file system without RENAME_NOREPLACE is not moved (EINVAL).
 Result moveFile(const QString &from, const QString &to);
-// Copies a regular file; the target must not exist. Mode and last-write time are kept;
-// a partial target is removed on failure.
+// Copies a regular file (following links); the target must not exist. Mode (without
+// set-id bits), last-write time and user extended attributes (not the creation time:
+// the copy is new) are kept; a partial target is removed on failure.
 Result copyFile(const QString &from, const QString &to);
 // Creates a folder with all missing parents; success when it exists already.
 Result createFolders(const QString &path);
 Result removeFile(const QString &path);
 Result removeEmptyFolder(const QString &path);
-// Replaces the file's content atomically (temporary file in the same folder, rename).
+// Replaces the file's content atomically (temporary file in the same folder, fsync,
+// rename). An existing file keeps its mode; a symbolic link stays and its file is replaced.
 Result writeFileAtomic(const QString &path, const QByteArray &content);
 std::optional<QByteArray> readFile(const QString &path);
 
@@ -43,11 +53,13 @@ struct Entry {
     bool isFolder = false;
     bool isHidden = false; // name begins with "."
 };
-// The regular files and folders of a folder, sorted case-insensitively, then by bytes.
-// Symbolic links to folders and everything that is neither file nor folder are left out.
+// The regular files and folders of a folder, sorted case-insensitively (by upper case,
+// as NTFS does), then by bytes. A symbolic link to a regular file counts as a file;
+// links to folders, dangling links and everything else are left out.
 std::vector<Entry> listFolder(const QString &folder);
 
-// Windows-style mask: case-insensitive, "*" and "?"; "*.*" also matches names without a dot.
+// Windows-style mask: case-insensitive, "*" and "?" (one character); a final ".*" also
+// matches the end of the name, so "*.*" matches names without a dot.
 bool matchesMask(const QString &name, const QString &mask);
 
 } // namespace fs

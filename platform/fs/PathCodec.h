@@ -2,6 +2,8 @@
 // Lossless conversion between file-system names (bytes) and QString.
 // Valid UTF-8 decodes to its characters; every byte that is not part of valid UTF-8
 // becomes the lone surrogate U+DC00 + byte and encodes back to exactly that byte.
+// Any other lone surrogate names no byte: it encodes as U+FFFD (EF BF BD), so what
+// encodes is either the exact bytes of a decoded name or valid UTF-8.
 
 #include <QByteArray>
 #include <QString>

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <memory>
 
 namespace {
@@ -18,10 +19,10 @@ public:
     {
         dir_ = std::make_unique<QTemporaryDir>();
         const QByteArray root = dir_->path().toLocal8Bit();
-        for (const char *sub : {"config", "data", "runtime", "home"}) {
-            QByteArray path = root + "/" + sub;
-            mkdir_p(path);
-        }
+        for (const char *sub : {"config", "data", "runtime", "home"})
+            QDir().mkpath(QString::fromLocal8Bit(root + "/" + sub));
+        // the runtime folder must be private, or Qt warns on every start
+        chmod((root + "/runtime").constData(), 0700);
         setenv("XDG_CONFIG_HOME", (root + "/config").constData(), 1);
         setenv("XDG_DATA_HOME", (root + "/data").constData(), 1);
         setenv("XDG_RUNTIME_DIR", (root + "/runtime").constData(), 1);
@@ -30,7 +31,6 @@ public:
     void OnTestEnd(const testing::TestInfo &) override { dir_.reset(); }
 
 private:
-    static void mkdir_p(const QByteArray &path) { QDir().mkpath(QString::fromLocal8Bit(path)); }
     std::unique_ptr<QTemporaryDir> dir_;
 };
 

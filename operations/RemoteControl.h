@@ -1,0 +1,75 @@
+#pragma once
+// Unattended runs (corvexpro /R:<file>). A command file names one rename action, its
+// settings and the entries; RunCommandFile reads it, gathers and filters the batch
+// (HauptForm->AlteDateinamen) and carries the action out at once. Nothing is shown or
+// asked, every failure is silent, and the undo menu item is never touched.
+//
+// Command file: text lines (LF or CR LF; UTF-8, with or without byte-order mark, else
+// Windows-1252) in a fixed order:
+//   AKTION: <0..255>            0 undo from the log, 1..10 the rename actions
+//   ZIELVERZEICHNIS: <folder>   target folder of DATEILVK 1 and 2
+//   DATEILVK: <0..255>          0 rename in place, 1 move into the target, 2 copy there
+//   the settings lines of the action (see RunCommandFile)
+//   either one mask line (folder + file mask containing "*", searched with its
+//   sub-folders) or one absolute path per line up to the end of the file.
+// A key is matched after upper-casing the line's first characters; its value is the
+// rest of the line as it stands. A line with another key is consumed and leaves the
+// setting at its starting state.
+
+#include <QString>
+#include <cstdint>
+
+// The settings of one run, named by their keys. Every run starts from this state.
+struct TCommandFileSettings {
+    std::uint8_t AKTION = 0;
+    QString ZIELVERZEICHNIS;     // with a trailing "/", or empty
+    std::uint8_t DATEILVK = 0;
+    QString STAMMNAME;
+    std::uint8_t STANZ = 0;
+    int STWERT = 0;              // start number of actions 1 and 3
+    QString STWERTLetters;       // start letters of action 2, lower-cased
+    std::uint8_t DEND = 0;       // extension: 0 as it is, 1 upper case, 2 lower case
+    bool ENDE = false;           // index after the stem (true) or before it
+    std::uint8_t ERGAENZUNG = 0; // action 3: 0 stem text in front, 1 number in front
+    QString ZKALT;
+    QString ZKNEU;
+    QString ZK;
+    std::uint8_t POSITION = 0;
+    bool ANFANG = false;         // count from the start of the stem (true) or its end
+    std::uint8_t ANZZEICHEN = 0;
+    std::uint8_t OPTION1 = 0;    // case mode 0..4
+    std::uint8_t OPTION2 = 0;    // 0 stem, 1 extension, 2 both
+    std::uint8_t KUERZEN = 0;    // 0 shorten by ANZZEICHEN, 1 8.3 form
+    QString ENDUNGALT;           // with its dot
+    QString ENDUNGNEU;           // with its dot
+    bool BEIALLEN = false;
+    QString STOPZEICHEN;         // one character, or empty
+};
+extern TCommandFileSettings CommandSettings;
+
+// Runs the command file CommandFileName: reads the settings and the entries, drops the
+// entries that are empty, not absolute, below WindowsDir (compared case-insensitively),
+// below a protected system folder or directly in "/", and dispatches AKTION. Returns
+// normally in every case.
+void RunCommandFile();
+// Replaces the undo log file with HauptForm->ProtokollListBox; failures are silent.
+void WriteUndoLog();
+// Action 0: moves every (old, new) pair of the undo log back, from the last pair to the
+// first; a pair moves only when both lines are absolute paths. The log stays as it is.
+void UndoFromLog();
+
+// The rename actions 1 to 10. Each computes the new name of every entry of
+// HauptForm->AlteDateinamen, moves (DATEILVK 0, 1) or copies (2) it at once without
+// ever replacing a file, logs each carried-out move in HauptForm->ProtokollListBox and
+// ends with WriteUndoLog. With DATEILVK 1 or 2 and no absolute target folder, or any
+// other DATEILVK, no file is touched and the log is written empty.
+void RenumberFiles();        // 1: STAMMNAME + number (or number + STAMMNAME) + extension
+void LetterIndexFiles();     // 2: the same with a letter index
+void AddToFileNames();       // 3: STAMMNAME or a number in front of the old stem
+void ReplaceInFileNames();   // 4: ZKALT replaced by ZKNEU in the whole name
+void InsertIntoFileNames();  // 5: ZK inserted at POSITION
+void CutFromFileNames();     // 6: ANZZEICHEN characters cut at POSITION
+void ChangeFileNameCase();   // 7: letter case of stem and/or extension
+void ShortenFileNames();     // 8: shorten by ANZZEICHEN, or to 8.3 form
+void ReplaceFileExtension(); // 9: new extension ENDUNGNEU
+void CutAtStopCharacter();   // 10: stem cut at the ANZZEICHEN-th STOPZEICHEN

@@ -1,0 +1,28 @@
+#pragma once
+// Line files of the program (undo log, plug-in list, folder-structure and command
+// files). Written with CR LF after every line; read with LF alone accepted and one CR
+// before it dropped. All file access goes through platform/fs.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace TextLines {
+
+// Lines of a file of paths: each line decoded with the lossless name codec, so that a
+// path written by writeLinesAtomic comes back byte for byte. nullopt when unreadable.
+std::optional<QStringList> readLines(const QString &path);
+// Lines of a text file: UTF-8 (a leading byte-order mark dropped), or Windows-1252
+// when the file is not valid UTF-8 (files brought from Windows).
+std::optional<QStringList> readTextLines(const QString &path);
+// Replaces the file atomically with the lines, each encoded with the lossless name
+// codec (paths as their bytes) and followed by CR LF. No lines give an empty file.
+bool writeLinesAtomic(const QString &path, const QStringList &lines);
+
+// Splits file content into lines by the rule above; a last line without LF counts.
+QList<QByteArray> splitLines(const QByteArray &content);
+QString decodeWindows1252(const QByteArray &bytes);
+
+} // namespace TextLines

@@ -1,0 +1,66 @@
+#pragma once
+// The rename module: the rename road of the rename tab (collect, copy, one rule,
+// drop the unchanged pairs, execute), the index and addition rules, the text rules
+// and the rename preview. The rules read their settings from the rename page of
+// HauptForm and rewrite HauptForm->NeueDateinamen in place, item by item.
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// The checked target folder (trailing "/") of target modes 1 and 2; set by
+// CheckTargetFolder, left as it was in mode 0.
+extern QString RenameTargetFolder;
+// The folder (trailing "/") of the last recursive collection of the rename tab; the
+// text rules keep a file's sub-path below it when they move or copy. Emptied by a
+// collection from the file list, kept by a collection from the explorer selection.
+extern QString RenameBaseFolder;
+
+// ---- The road ----
+// The rename action (menu item HMenuAktionenUmbenennen, pop-up item
+// PM01DateiUmbenennen, tool button TB01Umbenennen). A message of a collector or a
+// rule ends it through the silent abort; nothing is renamed then.
+void HMenuAktionenUmbenennenClick();
+// Fills AlteDateinamen from the source chosen on the rename tab (selection, folder
+// tree, file list) and copies it into NeueDateinamen.
+void PrepareRenameLists();
+// Target modes 1 and 2: RenameTargetFolder := the target folder field with a trailing
+// "/"; message 9003 and Abort when the field is empty. Mode 0: nothing.
+void CheckTargetFolder();
+
+// ---- Rules of the rule list (DatUmbRadioGroup02) ----
+// Rules 0 to 2: number index, letter index, addition to the existing names, with the
+// logical sort (DatUmbLogisch) and the capacity check (message 9005).
+void SetUpIndexRule();
+void ReplaceCharacters(); // 3
+void InsertCharacters();  // 4
+void CutCharacters();     // 5
+void ChangeCase();        // 6
+void ShortenNames();      // 7
+void ChangeExtension();   // 8
+void InsertDateTime();    // 9
+
+// ---- Preview ----
+// With the rename tab shown and DatUmbVorschau down: the old and new names the rename
+// action would produce, in VorschauStringGrid01 (names only). Nothing is renamed.
+void ShowRenamePreview();
+
+// ---- Logical sort ----
+// The first unbroken run of the digits 0-9 in FileName without its extension (from
+// the last "."); 0 when there is none; a run beyond 32 bits gives INT32_MAX.
+std::int32_t NumberInFileName(const QString &FileName);
+// Quicksort of the index range L..R by Keys (middle pivot, not stable); Swap(i, j)
+// exchanges two entries of the sorted list, the keys are exchanged here.
+void SortByNumberKeys(std::vector<std::int32_t> &Keys, int L, int R, const std::function<void(int, int)> &Swap);
+// Sorts the index range L..R of AlteDateinamen by NumberInFileName of the file names.
+void SortByFileNumber(int L, int R);
+// Sorts all of AlteDateinamen by SortByFileNumber.
+void SortOldNamesLogically();
+
+// ---- Letter index ----
+// Advances the letter index by one: the character at Position (counted from 1) runs
+// on to the next code, a "z" (or anything above it) becomes "a" and carries to the
+// position before. A carry out of the first position stops there.
+void IncrementLetterIndex(QString &Text, int Position);

@@ -1,0 +1,323 @@
+// Text rules of the rule list (rules 3 to 9): replace, insert, cut, letter case,
+// shorten, extension and date/time. Each rewrites every entry of NeueDateinamen in
+// place; positions and lengths count characters.
+
+#include "operations/fktUmbenennen.h"
+
+#include "localisation/fktSprache.h"
+#include "operations/fktAllgemein.h"
+#include "operations/fktAttribute.h"
+#include "operations/fktUmbenennen_Eintrag.h"
+#include "platform/toolkit/Buttons.h"
+#include "platform/toolkit/Edits.h"
+#include "platform/toolkit/RadioGroup.h"
+#include "shell/Haupt.h"
+#include "shell/Haupt_Globals.h"
+
+#include <QComboBox>
+#include <QDate>
+
+#include <cmath>
+
+using namespace RenameEntry;
+
+namespace {
+
+QStringList &Entries()
+{
+    return HauptForm->NeueDateinamen;
+}
+
+// Writes Stem + Ext back into the entry's folder by the target mode.
+void StoreStem(qsizetype Index, const Parts &P, const QString &Stem, const QString &Ext)
+{
+    Store(Entries(), Index, TextRuleFolder(P.Folder), Stem + Ext);
+}
+
+// ---- Letter case ----
+
+QString FirstLetterUpper(const QString &S)
+{
+    if (S.isEmpty())
+        return S;
+    QString r = S;
+    r[0] = AsciiUpper(r[0]);
+    return r;
+}
+
+// The extension's first letter (after the dot) upper-cased; an empty one stays empty.
+QString ExtFirstLetterUpper(const QString &Ext)
+{
+    if (Ext.size() < 2)
+        return Ext;
+    QString r = Ext;
+    r[1] = AsciiUpper(r[1]);
+    return r;
+}
+
+// The first character that is not a blank, and every one after blanks, upper-cased.
+QString WordStartsUpper(const QString &S)
+{
+    QString r = S;
+    bool wordStart = true;
+    for (QChar &c : r) {
+        if (c == u' ') {
+            wordStart = true;
+        } else {
+            if (wordStart)
+                c = AsciiUpper(c);
+            wordStart = false;
+        }
+    }
+    return r;
+}
+
+QString SwapCase(const QString &S)
+{
+    QString r = S;
+    for (QChar &c : r)
+        c = c >= u'a' && c <= u'z' ? AsciiUpper(c) : AsciiLower(c);
+    return r;
+}
+
+// ---- Date and time ----
+
+struct DateTimeParts {
+    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
+};
+
+// A local TDateTime split into its parts: the whole days count from 1899-12-30, the
+// fraction is the time of day also before that day.
+DateTimeParts SplitDateTime(TDateTime Value)
+{
+    constexpr qint64 MsPerDay = 86400000;
+    double whole = std::trunc(Value);
+    qint64 ms = std::llround(std::fabs(Value - whole) * double(MsPerDay));
+    QDate date = QDate(1899, 12, 30).addDays(qint64(whole));
+    if (ms >= MsPerDay) {
+        ms -= MsPerDay;
+        date = date.addDays(1);
+    }
+    const qint64 seconds = ms / 1000;
+    return {date.year(), date.month(), date.day(), int(seconds / 3600), int(seconds / 60 % 60), int(seconds % 60)};
+}
+
+// The creation time as rule 9 writes it, by the arrangement of RGDatumZeit03.
+QString CreationTimeText(const DateTimeParts &T, int Arrangement)
+{
+    const QString date = Datum == 1 ? QStringLiteral("%1-%2-%3").arg(T.Month).arg(T.Day).arg(T.Year)
+                                    : QStringLiteral("%1-%2-%3").arg(T.Day).arg(T.Month).arg(T.Year);
+    const QString time = QStringLiteral("%1.%2.%3").arg(T.Hour).arg(T.Minute).arg(T.Second);
+    switch (Arrangement) {
+    case 1:
+        return date + time;
+    case 2:
+        return time;
+    case 3:
+        return time + date;
+    default:
+        return date;
+    }
+}
+
+// The own date and time of MaskEdit01 and MaskEdit02, by the arrangement.
+QString OwnDateTimeText(int Arrangement)
+{
+    const QString date = HauptForm->MaskEdit01->Text();
+    const QString time = HauptForm->MaskEdit02->Text();
+    switch (Arrangement) {
+    case 1:
+        return date + u' ' + time;
+    case 2:
+        return time;
+    case 3:
+        return time + u' ' + date;
+    default:
+        return date;
+    }
+}
+
+// A date or time text never adds a folder: its separators "/" and "\" become "-".
+QString AsNamePart(QString Text)
+{
+    Text.replace(u'/', u'-');
+    Text.replace(u'\\', u'-');
+    return Text;
+}
+
+} // namespace
+
+void ReplaceCharacters()
+{
+    CheckTargetFolder();
+    const QString search = HauptForm->DatUmbEdit05->Text();
+    if (search.isEmpty()) {
+        ShowInformation(LoadLangString(9008) + u'\r' + LoadLangString(9009));
+        return;
+    }
+    const QString replacement = NameText(HauptForm->DatUmbEdit06->Text());
+    QStringList &entries = Entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        // The whole name, extension included.
+        const Parts p = Split(entries[i]);
+        Store(entries, i, TextRuleFolder(p.Folder), StringReplaceAll(p.Stem + p.Ext, search, replacement));
+    }
+}
+
+void InsertCharacters()
+{
+    CheckTargetFolder();
+    const QString text = NameText(HauptForm->DatUmbEdit07->Text());
+    const int n = HauptForm->DatUmbUpDownZKE->Position();
+    const bool fromEnd = HauptForm->DatUmbRadioGroup06->ItemIndex() == 1;
+    QStringList &entries = Entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const Parts p = Split(entries[i]);
+        const Characters stem(p.Stem);
+        const int l = stem.Length();
+        if (l < n)
+            continue;
+        const int at = fromEnd ? l - n : n;
+        StoreStem(i, p, stem.Left(at) + text + stem.From(at), p.Ext);
+    }
+}
+
+void CutCharacters()
+{
+    CheckTargetFolder();
+    const int count = HauptForm->DatUmbUpDownZA01->Position();
+    const int position = HauptForm->DatUmbUpDownZA02->Position();
+    const bool fromEnd = HauptForm->DatUmbRadioGroup07->ItemIndex() == 1;
+    QStringList &entries = Entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const Parts p = Split(entries[i]);
+        const Characters stem(p.Stem);
+        const int l = stem.Length();
+        QString newStem = p.Stem;
+        if (!fromEnd && l - position + 1 >= count)
+            newStem = stem.Left(position) + stem.From(position + count);
+        else if (fromEnd && count <= position)
+            newStem = stem.Left(l - position) + stem.From(l - position + count);
+        StoreStem(i, p, newStem, p.Ext);
+    }
+}
+
+void ChangeCase()
+{
+    CheckTargetFolder();
+    const int mode = HauptForm->DatUmbRadioGroup08->ItemIndex();
+    const int scope = HauptForm->DatUmbRadioGroup09->ItemIndex();
+    const bool onStem = scope == 0 || scope == 2;
+    const bool onExt = scope == 1 || scope == 2;
+    QString (*stemCase)(const QString &) = nullptr;
+    QString (*extCase)(const QString &) = nullptr;
+    switch (mode) {
+    case 0:
+        stemCase = FirstLetterUpper;
+        extCase = ExtFirstLetterUpper;
+        break;
+    case 1:
+        stemCase = WordStartsUpper;
+        extCase = ExtFirstLetterUpper;
+        break;
+    case 2:
+        stemCase = extCase = AsciiUpper;
+        break;
+    case 3:
+        stemCase = extCase = AsciiLower;
+        break;
+    case 4:
+        stemCase = extCase = SwapCase;
+        break;
+    default:
+        return;
+    }
+    QStringList &entries = Entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const Parts p = Split(entries[i]);
+        StoreStem(i, p, onStem ? stemCase(p.Stem) : p.Stem, onExt ? extCase(p.Ext) : p.Ext);
+    }
+}
+
+void ShortenNames()
+{
+    CheckTargetFolder();
+    const int n = HauptForm->DatUmbUpDownNK->Position();
+    const int kind = HauptForm->DatUmbRadioGroup11->ItemIndex();
+    const bool atStart = HauptForm->DatUmbRadioGroup10->ItemIndex() != 1;
+    const bool withExt = HauptForm->DatUmbRadioGroup12->ItemIndex() == 1;
+    QStringList &entries = Entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const Parts p = Split(entries[i]);
+        const Characters stem(p.Stem);
+        const int l = stem.Length();
+        int cut = 0;
+        switch (kind) {
+        case 0:
+            cut = l > n ? n : 0;
+            break;
+        case 1:
+            if (withExt) {
+                cut = l + Characters(p.Ext).Length() - n;
+                if (l <= cut)
+                    cut = 0;
+            } else {
+                cut = l - n;
+            }
+            break;
+        case 2:
+            cut = l - 8;
+            break;
+        }
+        QString newStem = p.Stem;
+        if (cut >= 1)
+            newStem = atStart ? stem.From(cut) : stem.Left(l - cut);
+        QString ext = p.Ext;
+        if (kind == 2)
+            ext = Characters(p.Ext).Left(4);
+        StoreStem(i, p, newStem, ext);
+    }
+}
+
+void ChangeExtension()
+{
+    CheckTargetFolder();
+    THauptForm *f = HauptForm;
+    if (!f->DatUmbAlleEndungen->Checked() && f->DatUmbComboBox01->currentText().isEmpty())
+        ShowAndAbort(9063);
+    // "*.txt", ".txt" and "txt" all give ".txt".
+    QString ext = NameText(f->DatUmbComboBox02->currentText());
+    if (ext.startsWith(u'*'))
+        ext.remove(0, 1);
+    if (!ext.startsWith(u'.'))
+        ext.prepend(u'.');
+    if (ext == u".")
+        ShowAndAbort(9064);
+    QStringList &entries = Entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const Parts p = Split(entries[i]);
+        StoreStem(i, p, p.Stem, ext);
+    }
+}
+
+void InsertDateTime()
+{
+    CheckTargetFolder();
+    THauptForm *f = HauptForm;
+    const bool ownValues = f->RGDatumZeit01->ItemIndex() == 1;
+    const bool behind = f->RGDatumZeit02->ItemIndex() == 1;
+    const int arrangement = f->RGDatumZeit03->ItemIndex();
+    const QString ownText = AsNamePart(OwnDateTimeText(arrangement));
+    QStringList &entries = Entries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        QString text = ownText;
+        if (!ownValues) {
+            TDateTime created = 0, accessed = 0, written = 0;
+            if (!GetFileTimes(entries[i], created, accessed, written))
+                continue; // without its creation time a file keeps its name
+            text = CreationTimeText(SplitDateTime(created), arrangement);
+        }
+        const Parts p = Split(entries[i]);
+        StoreStem(i, p, behind ? p.Stem + u' ' + text : text + u' ' + p.Stem, p.Ext);
+    }
+}

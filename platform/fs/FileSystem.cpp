@@ -1,0 +1,634 @@
+#include "platform/fs/FileSystem.h"
+
+#include "platform/fs/Attributes.h"
+#include "platform/fs/PathCodec.h"
+
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs {
+
+QString Result::message() const
+{
+    return qt_error_string(error);
+}
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
+    ~FileDescriptor() { reset(); }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    void reset(int fd = -1)
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+    // Closes and reports the error of a file that was written.
+    int close()
+    {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+int errorOf(bool ok)
+{
+    return ok ? 0 : errno;
+}
+
+QByteArray nativePath(const QString &path)
+{
+    QByteArray native = encodeName(path);
+    while (native.size() > 1 && native.endsWith('/'))
+        native.chop(1);
+    return native;
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// Makes a fresh entry with a temporary name in `folder`: `create(candidate)` returns 0
+// or an errno, EEXIST when the name is taken. The name made is stored in `made`.
+template <typename Create>
+int makeTemporary(const QByteArray &folder, QByteArray &made, Create create)
+{
+    const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray candidate =
+            prefix + ".corvex-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+        const int error = create(candidate);
+        if (error != EEXIST) {
+            if (error == 0)
+                made = candidate;
+            return error;
+        }
+    }
+    return EEXIST;
+}
+
+int renameWithoutReplacing(const QByteArray &from, const QByteArray &to, bool folder)
+{
+    if (renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    const int error = errno;
+    if ((error != EINVAL && error != ENOSYS) || folder)
+        return error;
+    // No RENAME_NOREPLACE on this file system: a hard link claims the name without replacing.
+    if (link(from.constData(), to.constData()) != 0)
+        return errno;
+    if (unlink(from.constData()) != 0) {
+        const int unlinkError = errno;
+        unlink(to.constData());
+        return unlinkError;
+    }
+    return 0;
+}
+
+void syncFolder(const QByteArray &folder)
+{
+    FileDescriptor fd(open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid())
+        fsync(fd.get());
+}
+
+int writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t written = write(fd, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        data += written;
+        size -= written;
+    }
+    return 0;
+}
+
+int copyContent(int in, int out)
+{
+    for (;;) {
+        const ssize_t copied = copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+        if (copied > 0 || (copied < 0 && errno == EINTR))
+            continue;
+        if (copied == 0)
+            return 0;
+        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
+            return errno;
+        break; // not offered between these files: copy through a buffer from where it stopped
+    }
+    std::string buffer(1 << 17, '\0');
+    for (;;) {
+        const ssize_t got = read(in, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0 ? 0 : errno;
+        if (const int error = writeAll(out, buffer.data(), got))
+            return error;
+    }
+}
+
+// Content, stored attributes, mode and times of `in` into the new file `out`. A move keeps
+// everything and reaches the disk; a copy is a new file: accessed now, no special mode bits.
+int transferFile(int in, const struct stat &source, int out, bool asMove)
+{
+    if (const int error = copyContent(in, out))
+        return error;
+    carryStoredAttributes(in, out, asMove);
+    if (fchmod(out, source.st_mode & (asMove ? 07777 : 0777)) != 0)
+        return errno;
+    const timespec times[2] = {asMove ? source.st_atim : timespec{0, UTIME_NOW}, source.st_mtim};
+    if (futimens(out, times) != 0)
+        return errno;
+    return asMove ? errorOf(fsync(out) == 0) : 0;
+}
+
+int copyLink(int fromFolder, const char *from, int toFolder, const char *to)
+{
+    char destination[PATH_MAX];
+    const ssize_t length = readlinkat(fromFolder, from, destination, sizeof destination);
+    if (length < 0)
+        return errno;
+    if (length == sizeof destination)
+        return ENAMETOOLONG;
+    destination[length] = '\0';
+    return errorOf(symlinkat(destination, toFolder, to) == 0);
+}
+
+// The entry names of an open folder, in byte order.
+int readNames(int folder, std::vector<QByteArray> &names)
+{
+    const int fd = openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *listing = fd >= 0 ? fdopendir(fd) : nullptr;
+    if (!listing) {
+        const int error = errno;
+        if (fd >= 0)
+            close(fd);
+        return error;
+    }
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent *entry = readdir(listing);
+        if (!entry) {
+            error = errno;
+            break;
+        }
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names.emplace_back(entry->d_name);
+    }
+    closedir(listing);
+    std::sort(names.begin(), names.end());
+    return error;
+}
+
+int removeTree(int folder, const char *name)
+{
+    struct stat info{};
+    if (fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno;
+    if (!S_ISDIR(info.st_mode))
+        return errorOf(unlinkat(folder, name, 0) == 0);
+    FileDescriptor inner(openat(folder, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+    if (!inner.valid())
+        return errno;
+    std::vector<QByteArray> names;
+    if (const int error = readNames(inner.get(), names))
+        return error;
+    for (const QByteArray &entry : names) {
+        if (const int error = removeTree(inner.get(), entry.constData()))
+            return error;
+    }
+    return errorOf(unlinkat(folder, name, AT_REMOVEDIR) == 0);
+}
+
+// Copies the entries of folder `in` into the new folder `out`, then gives `out` the stored
+// attributes, mode and times of `in` (described by `source`). Every source folder must be
+// writable, so that removing the source afterwards cannot stop half-way for want of rights.
+int copyTree(int in, const struct stat &source, int out)
+{
+    if (faccessat(in, ".", W_OK | X_OK, AT_EACCESS) != 0)
+        return errno;
+    std::vector<QByteArray> names;
+    if (const int error = readNames(in, names))
+        return error;
+    for (const QByteArray &name : names) {
+        struct stat entry{};
+        if (fstatat(in, name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
+            return errno;
+        if (entry.st_dev != source.st_dev)
+            return EXDEV; // another file system mounted inside
+        int error = 0;
+        if (S_ISDIR(entry.st_mode)) {
+            if (mkdirat(out, name.constData(), 0700) != 0)
+                return errno;
+            FileDescriptor from(openat(in, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+            FileDescriptor to(openat(out, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+            error = from.valid() && to.valid() ? copyTree(from.get(), entry, to.get()) : errno;
+        } else if (S_ISREG(entry.st_mode)) {
+            FileDescriptor from(openat(in, name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+            if (!from.valid())
+                return errno;
+            FileDescriptor to(openat(out, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+            if (!to.valid())
+                return errno;
+            error = transferFile(from.get(), entry, to.get(), true);
+            if (!error)
+                error = to.close();
+        } else if (S_ISLNK(entry.st_mode)) {
+            error = copyLink(in, name.constData(), out, name.constData());
+        } else {
+            return EOPNOTSUPP; // fifos, sockets and devices are not carried across file systems
+        }
+        if (error)
+            return error;
+    }
+    carryStoredAttributes(in, out, true);
+    if (fchmod(out, source.st_mode & 07777) != 0)
+        return errno;
+    const timespec times[2] = {source.st_atim, source.st_mtim};
+    if (futimens(out, times) != 0)
+        return errno;
+    return errorOf(fsync(out) == 0);
+}
+
+int moveFileAcross(const QByteArray &from, const QByteArray &to)
+{
+    FileDescriptor in(open(from.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    struct stat source{};
+    if (!in.valid() || fstat(in.get(), &source) != 0)
+        return errno;
+    FileDescriptor out;
+    QByteArray temporary;
+    int error = makeTemporary(folderOf(to), temporary, [&](const QByteArray &candidate) {
+        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        return errorOf(out.valid());
+    });
+    if (error)
+        return error;
+    error = transferFile(in.get(), source, out.get(), true);
+    if (!error)
+        error = out.close();
+    if (!error)
+        error = renameWithoutReplacing(temporary, to, false);
+    if (error) {
+        unlink(temporary.constData());
+        return error;
+    }
+    syncFolder(folderOf(to));
+    if (unlink(from.constData()) != 0) {
+        error = errno;
+        unlink(to.constData());
+        return error;
+    }
+    return 0;
+}
+
+int moveLinkAcross(const QByteArray &from, const QByteArray &to)
+{
+    if (const int error = copyLink(AT_FDCWD, from.constData(), AT_FDCWD, to.constData()))
+        return error;
+    if (unlink(from.constData()) != 0) {
+        const int error = errno;
+        unlink(to.constData());
+        return error;
+    }
+    return 0;
+}
+
+// The folder's name is claimed with mkdir (which never replaces), the tree copied into it
+// and removed again on any failure. Only a failure while removing the source, after the
+// copy is complete, leaves both: the error is reported and nothing is lost.
+int moveFolderAcross(const QByteArray &from, const QByteArray &to)
+{
+    FileDescriptor in(open(from.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+    struct stat source{};
+    if (!in.valid() || fstat(in.get(), &source) != 0)
+        return errno;
+    if (faccessat(AT_FDCWD, folderOf(from).constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return errno;
+    if (mkdir(to.constData(), 0700) != 0)
+        return errno;
+    FileDescriptor out(open(to.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+    int error = out.valid() ? copyTree(in.get(), source, out.get()) : errno;
+    if (error) {
+        removeTree(AT_FDCWD, to.constData());
+        return error;
+    }
+    syncFolder(folderOf(to));
+    return removeTree(AT_FDCWD, from.constData());
+}
+
+// A rename onto the same entry under another letter case (a case-insensitive file
+// system) goes through a temporary name in the same folder.
+int renameThroughTemporary(const QByteArray &from, const QByteArray &to, bool folder)
+{
+    QByteArray temporary;
+    int error = makeTemporary(folderOf(from), temporary, [&](const QByteArray &candidate) {
+        return renameWithoutReplacing(from, candidate, folder);
+    });
+    if (error)
+        return error;
+    error = renameWithoutReplacing(temporary, to, folder);
+    if (error)
+        renameWithoutReplacing(temporary, from, folder);
+    return error;
+}
+
+// Upper case per character, as the listing order and masks compare names.
+std::u32string upperCodePoints(const QString &text)
+{
+    std::u32string result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text.at(i).unicode();
+        if (QChar::isHighSurrogate(code) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            code = QChar::surrogateToUcs4(char16_t(code), text.at(++i).unicode());
+        result.push_back(QChar::toUpper(code));
+    }
+    return result;
+}
+
+bool wildcardMatch(const std::u32string &name, const std::u32string &mask)
+{
+    std::size_t at = 0, in = 0, star = std::u32string::npos, resume = 0;
+    while (at < name.size()) {
+        if (in < mask.size() && (mask[in] == U'?' || mask[in] == name[at])) {
+            ++at;
+            ++in;
+        } else if (in < mask.size() && mask[in] == U'*') {
+            star = in++;
+            resume = at;
+        } else if (star != std::u32string::npos) {
+            in = star + 1;
+            at = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (in < mask.size() && mask[in] == U'*')
+        ++in;
+    return in == mask.size();
+}
+
+} // namespace
+
+bool exists(const QString &path)
+{
+    struct stat info{};
+    const QByteArray native = nativePath(path);
+    return !native.isEmpty() && lstat(native.constData(), &info) == 0;
+}
+
+bool isFolder(const QString &path)
+{
+    struct stat info{};
+    const QByteArray native = nativePath(path);
+    return !native.isEmpty() && stat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool isRegularFile(const QString &path)
+{
+    struct stat info{};
+    const QByteArray native = nativePath(path);
+    return !native.isEmpty() && stat(native.constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::int64_t> fileSize(const QString &path)
+{
+    struct stat info{};
+    const QByteArray native = nativePath(path);
+    if (native.isEmpty() || stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return std::int64_t(info.st_size);
+}
+
+Result moveFile(const QString &from, const QString &to)
+{
+    const QByteArray source = nativePath(from), target = nativePath(to);
+    if (source.isEmpty() || target.isEmpty())
+        return {ENOENT};
+    struct stat sourceInfo{}, targetInfo{};
+    if (lstat(source.constData(), &sourceInfo) != 0)
+        return {errno};
+    const bool folder = S_ISDIR(sourceInfo.st_mode);
+    if (lstat(target.constData(), &targetInfo) == 0) {
+        if (source == target)
+            return {};
+        const bool sameEntry = targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino;
+        if (sameEntry && from.compare(to, Qt::CaseInsensitive) == 0)
+            return {renameThroughTemporary(source, target, folder)};
+        return {EEXIST};
+    }
+    const int error = renameWithoutReplacing(source, target, folder);
+    if (error != EXDEV)
+        return {error};
+    if (folder)
+        return {moveFolderAcross(source, target)};
+    if (S_ISLNK(sourceInfo.st_mode))
+        return {moveLinkAcross(source, target)};
+    if (S_ISREG(sourceInfo.st_mode))
+        return {moveFileAcross(source, target)};
+    return {EXDEV};
+}
+
+Result copyFile(const QString &from, const QString &to)
+{
+    const QByteArray source = nativePath(from), target = nativePath(to);
+    if (source.isEmpty() || target.isEmpty())
+        return {ENOENT};
+    FileDescriptor in(open(source.constData(), O_RDONLY | O_CLOEXEC));
+    struct stat info{};
+    if (!in.valid() || fstat(in.get(), &info) != 0)
+        return {errno};
+    if (!S_ISREG(info.st_mode))
+        return {S_ISDIR(info.st_mode) ? EISDIR : EINVAL};
+    FileDescriptor out(open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!out.valid())
+        return {errno};
+    int error = transferFile(in.get(), info, out.get(), false);
+    if (!error)
+        error = out.close();
+    if (error)
+        unlink(target.constData());
+    return {error};
+}
+
+Result createFolders(const QString &path)
+{
+    const QByteArray target = nativePath(path);
+    if (target.isEmpty())
+        return {ENOENT};
+    struct stat info{};
+    for (qsizetype end = 1; end <= target.size(); ++end) {
+        if (end < target.size() && target.at(end) != '/')
+            continue;
+        const QByteArray part = target.left(end);
+        if (part.endsWith('/') || mkdir(part.constData(), 0777) == 0)
+            continue;
+        if (errno != EEXIST)
+            return {errno};
+        if (stat(part.constData(), &info) != 0)
+            return {errno};
+        if (!S_ISDIR(info.st_mode))
+            return {ENOTDIR};
+    }
+    return {};
+}
+
+Result removeFile(const QString &path)
+{
+    const QByteArray native = nativePath(path);
+    return {native.isEmpty() ? ENOENT : errorOf(unlink(native.constData()) == 0)};
+}
+
+Result removeEmptyFolder(const QString &path)
+{
+    const QByteArray native = nativePath(path);
+    return {native.isEmpty() ? ENOENT : errorOf(rmdir(native.constData()) == 0)};
+}
+
+Result writeFileAtomic(const QString &path, const QByteArray &content)
+{
+    QByteArray target = nativePath(path);
+    if (target.isEmpty())
+        return {ENOENT};
+    struct stat existing{};
+    const bool replacing = stat(target.constData(), &existing) == 0;
+    if (replacing && lstat(target.constData(), &existing) == 0 && S_ISLNK(existing.st_mode)) {
+        // Rewrite the file the link points to and keep the link.
+        char *resolved = realpath(target.constData(), nullptr);
+        if (!resolved)
+            return {errno};
+        target = resolved;
+        std::free(resolved);
+        stat(target.constData(), &existing);
+    }
+    FileDescriptor out;
+    QByteArray temporary;
+    int error = makeTemporary(folderOf(target), temporary, [&](const QByteArray &candidate) {
+        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        return errorOf(out.valid());
+    });
+    if (error)
+        return {error};
+    error = writeAll(out.get(), content.constData(), content.size());
+    if (!error && replacing)
+        error = errorOf(fchmod(out.get(), existing.st_mode & 07777) == 0);
+    if (!error)
+        error = errorOf(fsync(out.get()) == 0);
+    if (!error)
+        error = out.close();
+    if (!error)
+        error = errorOf(rename(temporary.constData(), target.constData()) == 0);
+    if (error) {
+        unlink(temporary.constData());
+        return {error};
+    }
+    syncFolder(folderOf(target));
+    return {};
+}
+
+std::optional<QByteArray> readFile(const QString &path)
+{
+    const QByteArray native = nativePath(path);
+    FileDescriptor in(native.isEmpty() ? -1 : open(native.constData(), O_RDONLY | O_CLOEXEC));
+    struct stat info{};
+    if (!in.valid() || fstat(in.get(), &info) != 0 || S_ISDIR(info.st_mode))
+        return std::nullopt;
+    QByteArray content;
+    content.reserve(qsizetype(info.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = read(in.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return content;
+        content.append(buffer, got);
+    }
+}
+
+std::vector<Entry> listFolder(const QString &folder)
+{
+    struct Listed {
+        Entry entry;
+        QByteArray bytes;
+        std::u32string key;
+    };
+    std::vector<Listed> listed;
+    const QByteArray native = nativePath(folder);
+    DIR *listing = native.isEmpty() ? nullptr : opendir(native.constData());
+    if (!listing)
+        return {};
+    while (const dirent *item = readdir(listing)) {
+        if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0)
+            continue;
+        unsigned char type = item->d_type;
+        struct stat info{};
+        if (type == DT_UNKNOWN && fstatat(dirfd(listing), item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0)
+            type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_UNKNOWN;
+        // A link counts when it leads to a regular file; links to folders are not followed.
+        if (type == DT_LNK)
+            type = fstatat(dirfd(listing), item->d_name, &info, 0) == 0 && S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+        if (type != DT_REG && type != DT_DIR)
+            continue;
+        Listed entry;
+        entry.bytes = item->d_name;
+        entry.entry.name = decodeName(entry.bytes);
+        entry.entry.isFolder = type == DT_DIR;
+        entry.entry.isHidden = item->d_name[0] == '.';
+        entry.key = upperCodePoints(entry.entry.name);
+        listed.push_back(std::move(entry));
+    }
+    closedir(listing);
+    std::sort(listed.begin(), listed.end(), [](const Listed &a, const Listed &b) {
+        return a.key != b.key ? a.key < b.key : a.bytes < b.bytes;
+    });
+    std::vector<Entry> entries;
+    entries.reserve(listed.size());
+    for (Listed &item : listed)
+        entries.push_back(std::move(item.entry));
+    return entries;
+}
+
+bool matchesMask(const QString &name, const QString &mask)
+{
+    const std::u32string upperName = upperCodePoints(name), upperMask = upperCodePoints(mask);
+    if (wildcardMatch(upperName, upperMask))
+        return true;
+    // As on Windows, a final ".*" also matches the end of the name: "*.*" matches "README".
+    return upperMask.size() >= 2 && upperMask.ends_with(U".*")
+        && wildcardMatch(upperName, upperMask.substr(0, upperMask.size() - 2));
+}
+
+} // namespace fs

@@ -1,0 +1,133 @@
+#include "platform/fs/PathCodec.h"
+
+namespace fs {
+
+namespace {
+
+constexpr char16_t EscapeBase = 0xDC00;
+constexpr char16_t ReplacementCharacter = 0xFFFD;
+
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0) == 0x80;
+}
+
+// Length of the valid UTF-8 sequence starting at `at`, 0 when it is not valid
+// (overlong forms, encoded surrogates and code points above U+10FFFF are not).
+int validSequenceLength(const unsigned char *at, qsizetype left)
+{
+    const unsigned char lead = at[0];
+    int length = 0;
+    unsigned char secondMin = 0x80, secondMax = 0xBF;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            secondMin = 0xA0; // overlong below U+0800
+        else if (lead == 0xED)
+            secondMax = 0x9F; // U+D800..U+DFFF
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            secondMin = 0x90; // overlong below U+10000
+        else if (lead == 0xF4)
+            secondMax = 0x8F; // above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (left < length || at[1] < secondMin || at[1] > secondMax)
+        return 0;
+    for (int i = 2; i < length; ++i) {
+        if (!isContinuation(at[i]))
+            return 0;
+    }
+    return length;
+}
+
+char32_t decodeSequence(const unsigned char *at, int length)
+{
+    switch (length) {
+    case 1:
+        return at[0];
+    case 2:
+        return (char32_t(at[0] & 0x1F) << 6) | (at[1] & 0x3F);
+    case 3:
+        return (char32_t(at[0] & 0x0F) << 12) | (char32_t(at[1] & 0x3F) << 6) | (at[2] & 0x3F);
+    default:
+        return (char32_t(at[0] & 0x07) << 18) | (char32_t(at[1] & 0x3F) << 12)
+            | (char32_t(at[2] & 0x3F) << 6) | (at[3] & 0x3F);
+    }
+}
+
+void appendUtf8(QByteArray &out, char32_t code)
+{
+    if (code < 0x80) {
+        out.append(char(code));
+    } else if (code < 0x800) {
+        out.append(char(0xC0 | (code >> 6)));
+        out.append(char(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        out.append(char(0xE0 | (code >> 12)));
+        out.append(char(0x80 | ((code >> 6) & 0x3F)));
+        out.append(char(0x80 | (code & 0x3F)));
+    } else {
+        out.append(char(0xF0 | (code >> 18)));
+        out.append(char(0x80 | ((code >> 12) & 0x3F)));
+        out.append(char(0x80 | ((code >> 6) & 0x3F)));
+        out.append(char(0x80 | (code & 0x3F)));
+    }
+}
+
+} // namespace
+
+QString decodeName(const QByteArray &bytes)
+{
+    QString name;
+    name.reserve(bytes.size());
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        const int length = validSequenceLength(data + i, size - i);
+        if (length == 0) {
+            // Only bytes 0x80..0xFF can be invalid, so escapes stay within U+DC80..U+DCFF.
+            name.append(QChar(char16_t(EscapeBase + data[i])));
+            ++i;
+            continue;
+        }
+        const char32_t code = decodeSequence(data + i, length);
+        if (code >= 0x10000) {
+            name.append(QChar(QChar::highSurrogate(code)));
+            name.append(QChar(QChar::lowSurrogate(code)));
+        } else {
+            name.append(QChar(char16_t(code)));
+        }
+        i += length;
+    }
+    return name;
+}
+
+QByteArray encodeName(const QString &name)
+{
+    QByteArray bytes;
+    bytes.reserve(name.size());
+    const qsizetype size = name.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t unit = name.at(i).unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < size && QChar::isLowSurrogate(name.at(i + 1).unicode())) {
+            appendUtf8(bytes, QChar::surrogateToUcs4(unit, name.at(i + 1).unicode()));
+            ++i;
+        } else if (unit >= EscapeBase + 0x80 && unit <= EscapeBase + 0xFF) {
+            bytes.append(char(unit - EscapeBase));
+        } else if (QChar::isSurrogate(unit)) {
+            appendUtf8(bytes, ReplacementCharacter);
+        } else {
+            appendUtf8(bytes, unit);
+        }
+    }
+    return bytes;
+}
+
+} // namespace fs

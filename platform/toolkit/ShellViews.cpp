@@ -1,0 +1,760 @@
+#include "platform/toolkit/ShellViews.h"
+
+#include "platform/fs/Attributes.h"
+#include "platform/fs/FileSystem.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDateTime>
+#include <QFileIconProvider>
+#include <QHash>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QLocale>
+#include <QMimeDatabase>
+#include <QScrollBar>
+#include <QStackedLayout>
+#include <QStyle>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// "/a/b/" -> "/a/b"; "/" stays "/"; an empty or relative path gives "".
+QString normalFolder(const QString &path)
+{
+    if (!path.startsWith(u'/'))
+        return {};
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(u'/'))
+        p.chop(1);
+    return p;
+}
+
+QString childPath(const QString &folder, const QString &name)
+{
+    return folder == u"/" ? u'/' + name : folder + u'/' + name;
+}
+
+// True when path is folder itself or lies below it.
+bool isAtOrBelow(const QString &path, const QString &folder)
+{
+    if (folder == u"/")
+        return path.startsWith(u'/');
+    return path == folder || (path.startsWith(folder) && path.at(folder.size()) == u'/');
+}
+
+QString homeFolder()
+{
+    return normalFolder(qEnvironmentVariable("HOME"));
+}
+
+QIcon folderIcon()
+{
+    static const QIcon icon = QFileIconProvider().icon(QFileIconProvider::Folder);
+    return icon;
+}
+
+QIcon fileIcon()
+{
+    static const QIcon icon = QFileIconProvider().icon(QFileIconProvider::File);
+    return icon;
+}
+
+QDateTime toQDateTime(TDateTime value)
+{
+    const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
+    return epoch.addMSecs(qint64(std::llround(value * 86400000.0)));
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Folder tree model: nodes are read lazily (fetchMore) and only again on request.
+
+class TShellTreeModel : public QAbstractItemModel {
+public:
+    struct Node {
+        QString path;
+        QString label;
+        Node *parent = nullptr;
+        std::vector<std::unique_ptr<Node>> children;
+        bool populated = false;
+        bool isTop = false;
+        int row = 0;
+    };
+
+    explicit TShellTreeModel(QObject *parent) : QAbstractItemModel(parent)
+    {
+        const QString home = homeFolder();
+        if (!home.isEmpty() && home != u"/" && fs::isFolder(home))
+            addTop(home, home, QApplication::style()->standardIcon(QStyle::SP_DirHomeIcon));
+        addTop(QStringLiteral("/"), QStringLiteral("/"),
+               QApplication::style()->standardIcon(QStyle::SP_DriveHDIcon));
+    }
+
+    bool showHidden = false;
+    std::function<bool(const QString &)> canEdit;
+    std::function<void(const QString &path, const QString &text)> renamed;
+
+    Node *nodeOf(const QModelIndex &index) const
+    {
+        return index.isValid() ? static_cast<Node *>(index.internalPointer()) : nullptr;
+    }
+
+    QModelIndex indexOf(const Node *node) const
+    {
+        return node ? createIndex(node->row, 0, const_cast<Node *>(node)) : QModelIndex();
+    }
+
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override
+    {
+        const auto &list = childrenOf(nodeOf(parent));
+        if (column != 0 || row < 0 || row >= int(list.size()))
+            return {};
+        return createIndex(row, 0, list[size_t(row)].get());
+    }
+
+    QModelIndex parent(const QModelIndex &child) const override
+    {
+        const Node *n = nodeOf(child);
+        return n ? indexOf(n->parent) : QModelIndex();
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        if (parent.column() > 0)
+            return 0;
+        return int(childrenOf(nodeOf(parent)).size());
+    }
+
+    int columnCount(const QModelIndex & = {}) const override { return 1; }
+
+    bool hasChildren(const QModelIndex &parent = {}) const override
+    {
+        const Node *n = nodeOf(parent);
+        if (!n)
+            return !tops_.empty();
+        return !n->populated || !n->children.empty();
+    }
+
+    bool canFetchMore(const QModelIndex &parent) const override
+    {
+        const Node *n = nodeOf(parent);
+        return n && !n->populated;
+    }
+
+    void fetchMore(const QModelIndex &parent) override
+    {
+        if (Node *n = nodeOf(parent))
+            populate(n);
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const Node *n = nodeOf(index);
+        if (!n)
+            return {};
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return n->label;
+        case Qt::DecorationRole:
+            return n->isTop ? topIcons_[size_t(n->row)] : folderIcon();
+        case Qt::ToolTipRole:
+            return n->path;
+        default:
+            return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        Qt::ItemFlags f = QAbstractItemModel::flags(index);
+        if (const Node *n = nodeOf(index); n && !n->isTop && canEdit)
+            f |= Qt::ItemIsEditable;
+        return f;
+    }
+
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        const Node *n = nodeOf(index);
+        if (!n || n->isTop || role != Qt::EditRole || !renamed)
+            return false;
+        renamed(n->path, value.toString());
+        return true;
+    }
+
+    // The node of an existing folder, reading the levels on the way; nullptr when the
+    // folder does not exist.
+    Node *find(const QString &folder)
+    {
+        Node *top = nullptr;
+        for (const auto &t : tops_)
+            if (isAtOrBelow(folder, t->path) && (!top || t->path.size() > top->path.size()))
+                top = t.get();
+        if (!top)
+            return nullptr;
+        Node *n = top;
+        while (n->path != folder) {
+            populate(n);
+            const qsizetype start = n->path == u"/" ? 1 : n->path.size() + 1;
+            const qsizetype end = folder.indexOf(u'/', start);
+            const QString name = folder.mid(start, end < 0 ? -1 : end - start);
+            Node *next = nullptr;
+            for (const auto &c : n->children)
+                if (c->label == name) {
+                    next = c.get();
+                    break;
+                }
+            if (!next) {
+                // A folder that the listing left out (hidden) but that is asked for.
+                const QString p = childPath(n->path, name);
+                if (name.isEmpty() || name == u"." || name == u".." || !fs::isFolder(p))
+                    return nullptr;
+                beginInsertRows(indexOf(n), int(n->children.size()), int(n->children.size()));
+                next = append(n, p, name);
+                endInsertRows();
+            }
+            n = next;
+        }
+        return n;
+    }
+
+    // The node of folder when it is loaded already; nullptr otherwise.
+    Node *findLoaded(const QString &folder) const
+    {
+        for (const auto &t : tops_) {
+            if (!isAtOrBelow(folder, t->path))
+                continue;
+            const Node *n = t.get();
+            while (n && n->path != folder) {
+                const Node *next = nullptr;
+                for (const auto &c : n->children)
+                    if (isAtOrBelow(folder, c->path)) {
+                        next = c.get();
+                        break;
+                    }
+                n = next;
+            }
+            if (n)
+                return const_cast<Node *>(n);
+        }
+        return nullptr;
+    }
+
+    void reread(Node *n)
+    {
+        if (!n->populated)
+            return;
+        if (!n->children.empty()) {
+            beginRemoveRows(indexOf(n), 0, int(n->children.size()) - 1);
+            n->children.clear();
+            endRemoveRows();
+        }
+        n->populated = false;
+        populate(n);
+    }
+
+private:
+    const std::vector<std::unique_ptr<Node>> &childrenOf(const Node *n) const
+    {
+        return n ? n->children : tops_;
+    }
+
+    void addTop(const QString &path, const QString &label, const QIcon &icon)
+    {
+        auto n = std::make_unique<Node>();
+        n->path = path;
+        n->label = label;
+        n->isTop = true;
+        n->row = int(tops_.size());
+        tops_.push_back(std::move(n));
+        topIcons_.push_back(icon);
+    }
+
+    Node *append(Node *parent, const QString &path, const QString &label)
+    {
+        auto c = std::make_unique<Node>();
+        c->path = path;
+        c->label = label;
+        c->parent = parent;
+        c->row = int(parent->children.size());
+        parent->children.push_back(std::move(c));
+        return parent->children.back().get();
+    }
+
+    void populate(Node *n)
+    {
+        if (n->populated)
+            return;
+        n->populated = true;
+        std::vector<std::pair<QString, QString>> found;
+        for (const fs::Entry &e : fs::listFolder(n->path))
+            if (e.isFolder && (showHidden || !e.isHidden))
+                found.emplace_back(childPath(n->path, e.name), e.name);
+        if (found.empty())
+            return;
+        beginInsertRows(indexOf(n), 0, int(found.size()) - 1);
+        for (auto &[path, name] : found)
+            append(n, path, name);
+        endInsertRows();
+    }
+
+    std::vector<std::unique_ptr<Node>> tops_;
+    std::vector<QIcon> topIcons_;
+};
+
+// ---------------------------------------------------------------------------
+// File list model: the entries of one folder, read at once.
+
+class TShellListModel : public QAbstractTableModel {
+public:
+    explicit TShellListModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+    struct Item {
+        QString name;
+        bool isFolder = false;
+        bool isHidden = false;
+    };
+    struct Details {
+        std::optional<qint64> size;
+        QDateTime written;
+    };
+
+    QString folder;
+    std::vector<Item> items;
+    QString captions[4];
+
+    QString pathOf(int row) const { return childPath(folder, items[size_t(row)].name); }
+
+    void replace(const QString &newFolder, std::vector<Item> newItems)
+    {
+        beginResetModel();
+        folder = newFolder;
+        items = std::move(newItems);
+        details_.clear();
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(items.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= int(items.size()))
+            return {};
+        const Item &it = items[size_t(index.row())];
+        if (role == Qt::DecorationRole && index.column() == 0)
+            return it.isFolder ? folderIcon() : fileIcon();
+        if (role == Qt::ToolTipRole)
+            return pathOf(index.row());
+        if (role != Qt::DisplayRole)
+            return {};
+        switch (index.column()) {
+        case 0:
+            return it.name;
+        case 1: {
+            const Details &d = details(index.row());
+            return d.size ? QLocale().formattedDataSize(*d.size) : QString();
+        }
+        case 2:
+            return typeText(it);
+        case 3: {
+            const Details &d = details(index.row());
+            return d.written.isValid() ? QLocale().toString(d.written, QLocale::ShortFormat) : QString();
+        }
+        }
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 4)
+            return captions[section];
+        return {};
+    }
+
+private:
+    // Size and last write of a row, read when the report first shows it.
+    const Details &details(int row) const
+    {
+        auto it = details_.find(row);
+        if (it == details_.end()) {
+            Details d;
+            const QString path = pathOf(row);
+            if (!items[size_t(row)].isFolder)
+                d.size = fs::fileSize(path);
+            fs::FileTimes times;
+            if (fs::readTimes(path, times))
+                d.written = toQDateTime(times.written);
+            it = details_.insert(row, d);
+        }
+        return *it;
+    }
+
+    // Type by the name alone (no content sniffing), cached per extension.
+    QString typeText(const Item &it) const
+    {
+        const qsizetype dot = it.name.lastIndexOf(u'.');
+        const QString key = it.isFolder ? QStringLiteral("/") : dot > 0 ? it.name.mid(dot).toLower() : QString();
+        auto cached = types_.constFind(key);
+        if (cached != types_.constEnd())
+            return *cached;
+        QMimeDatabase db;
+        const QString text = it.isFolder ? db.mimeTypeForName(QStringLiteral("inode/directory")).comment()
+                                         : db.mimeTypeForFile(it.name, QMimeDatabase::MatchExtension).comment();
+        types_.insert(key, text);
+        return text;
+    }
+
+    mutable QHash<int, Details> details_;
+    mutable QHash<QString, QString> types_;
+};
+
+// ---------------------------------------------------------------------------
+
+TShellTreeView::TShellTreeView(QWidget *parent, const QString &name)
+    : QTreeView(parent), model_(new TShellTreeModel(this))
+{
+    setObjectName(name);
+    setModel(model_);
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setRootIsDecorated(true);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { currentChanged(); });
+    connect(this, &QTreeView::clicked, this, [this] { emit OnClick(); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit OnScrollHorz(); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit OnScrollVert(); });
+    model_->canEdit = [this](const QString &path) { return OnEditing && OnEditing(path); };
+    model_->renamed = [this](const QString &path, const QString &text) {
+        QString t = text;
+        if (OnEdited)
+            OnEdited(path, t);
+        // The edited node goes away with the re-read; do that after the editor closed.
+        const QString parentFolder = normalFolder(path.left(path.lastIndexOf(u'/') + 1));
+        QTimer::singleShot(0, this, [this, parentFolder] { RefreshNode(parentFolder); });
+    };
+}
+
+TShellTreeView::~TShellTreeView() = default;
+
+QString TShellTreeView::Path() const
+{
+    const auto *n = model_->nodeOf(currentIndex());
+    return n ? n->path : QString();
+}
+
+bool TShellTreeView::setPath(const QString &path)
+{
+    const QString folder = normalFolder(path);
+    if (folder.isEmpty() || !fs::isFolder(folder))
+        return false;
+    auto *n = model_->find(folder);
+    if (!n)
+        return false;
+    for (auto *p = n->parent; p; p = p->parent)
+        expand(model_->indexOf(p));
+    const QModelIndex idx = model_->indexOf(n);
+    setCurrentIndex(idx);
+    scrollTo(idx);
+    return true;
+}
+
+void TShellTreeView::setShellListView(TShellListView *list)
+{
+    if (list_)
+        list_->setLinkedTree(nullptr);
+    list_ = list;
+    if (list_) {
+        list_->setLinkedTree(this);
+        const QString p = Path();
+        if (!p.isEmpty() && list_->Root() != p)
+            list_->setRoot(p);
+    }
+}
+
+void TShellTreeView::setShowHidden(bool show)
+{
+    if (show == showHidden_)
+        return;
+    showHidden_ = show;
+    model_->showHidden = show;
+}
+
+void TShellTreeView::RefreshNode(const QString &folder)
+{
+    auto *n = model_->findLoaded(normalFolder(folder));
+    if (!n)
+        return;
+    const QString current = Path();
+    quiet_ = true;
+    model_->reread(n);
+    quiet_ = false;
+    // Back to the folder shown before, or to the re-read node when it went away.
+    if (!current.isEmpty() && isAtOrBelow(current, n->path) && !setPath(current))
+        setCurrentIndex(model_->indexOf(n));
+    currentChanged();
+}
+
+void TShellTreeView::CollapseAll()
+{
+    collapseAll();
+}
+
+void TShellTreeView::EditSelected()
+{
+    if (currentIndex().isValid())
+        QTreeView::edit(currentIndex());
+}
+
+bool TShellTreeView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    const auto *n = model_->nodeOf(index);
+    if (trigger != QAbstractItemView::NoEditTriggers && trigger != QAbstractItemView::CurrentChanged) {
+        if (!n || n->isTop || !OnEditing || !OnEditing(n->path))
+            return false;
+    }
+    return QTreeView::edit(index, trigger, event);
+}
+
+void TShellTreeView::listOpenedFolder(const QString &path)
+{
+    setPath(path);
+}
+
+void TShellTreeView::currentChanged()
+{
+    if (quiet_)
+        return;
+    const QString p = Path();
+    if (p == lastPath_)
+        return;
+    lastPath_ = p;
+    if (list_ && !p.isEmpty() && list_->Root() != p)
+        list_->setRoot(p);
+    emit OnChange();
+}
+
+// ---------------------------------------------------------------------------
+
+TShellListView::TShellListView(QWidget *parent, const QString &name)
+    : QWidget(parent), model_(new TShellListModel(this)), selection_(new QItemSelectionModel(model_, this)),
+      listView_(new QListView(this)), reportView_(new QTreeView(this)), stack_(new QStackedLayout(this))
+{
+    setObjectName(name);
+    stack_->setContentsMargins(0, 0, 0, 0);
+    for (QAbstractItemView *v : {static_cast<QAbstractItemView *>(listView_), static_cast<QAbstractItemView *>(reportView_)}) {
+        v->setModel(model_);
+        QItemSelectionModel *own = v->selectionModel();
+        v->setSelectionModel(selection_);
+        delete own;
+        v->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        connect(v, &QAbstractItemView::clicked, this, [this] { emit OnClick(); });
+        connect(v, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &i) { activated(i.row()); });
+        hookScrollBars(v);
+        stack_->addWidget(v);
+    }
+    listView_->setUniformItemSizes(true);
+    listView_->setMovement(QListView::Static);
+    listView_->setResizeMode(QListView::Adjust);
+    listView_->setSelectionRectVisible(true);
+    reportView_->setRootIsDecorated(false);
+    reportView_->setUniformRowHeights(true);
+    reportView_->setItemsExpandable(false);
+    reportView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    reportView_->setAllColumnsShowFocus(true);
+    connect(selection_, &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!quiet_)
+            emit OnChange();
+    });
+    setViewStyle(vsList);
+}
+
+TShellListView::~TShellListView() = default;
+
+void TShellListView::hookScrollBars(QAbstractItemView *view)
+{
+    connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit OnScrollHorz(); });
+    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit OnScrollVert(); });
+}
+
+QString TShellListView::Root() const
+{
+    return model_->folder;
+}
+
+void TShellListView::setRoot(const QString &folder)
+{
+    reload(normalFolder(folder));
+}
+
+void TShellListView::Refresh()
+{
+    reload(model_->folder);
+}
+
+void TShellListView::reload(const QString &folder)
+{
+    const bool hadSelection = selection_->hasSelection();
+    std::vector<TShellListModel::Item> folders, files;
+    if (!folder.isEmpty()) {
+        for (fs::Entry &e : fs::listFolder(folder)) {
+            if (!(objectTypes_ & (e.isFolder ? otFolders : otNonFolders)))
+                continue;
+            if (e.isHidden && !(objectTypes_ & otHidden))
+                continue;
+            bool canAdd = true;
+            if (OnAddFolder)
+                OnAddFolder(TShellFolder{childPath(folder, e.name), e.name, e.isFolder, e.isHidden}, canAdd);
+            if (canAdd)
+                (e.isFolder ? folders : files).push_back({std::move(e.name), e.isFolder, e.isHidden});
+        }
+    }
+    folders.insert(folders.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
+    quiet_ = true;
+    model_->replace(folder, std::move(folders));
+    selection_->clear();
+    quiet_ = false;
+    if (hadSelection)
+        emit OnChange();
+}
+
+void TShellListView::setObjectTypes(unsigned types)
+{
+    objectTypes_ = types;
+}
+
+int TShellListView::Count() const
+{
+    return int(model_->items.size());
+}
+
+TShellFolder TShellListView::Folders(int index) const
+{
+    if (index < 0 || index >= Count())
+        return {};
+    const auto &it = model_->items[size_t(index)];
+    return TShellFolder{model_->pathOf(index), it.name, it.isFolder, it.isHidden};
+}
+
+int TShellListView::ItemIndex() const
+{
+    int first = -1;
+    for (const QItemSelectionRange &r : selection_->selection())
+        if (r.left() == 0 && (first < 0 || r.top() < first))
+            first = r.top();
+    return first;
+}
+
+void TShellListView::setItemIndex(int index)
+{
+    if (index < 0 || index >= Count()) {
+        selection_->clearSelection();
+        return;
+    }
+    const QModelIndex i = model_->index(index, 0);
+    selection_->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+std::vector<int> TShellListView::SelectedRows() const
+{
+    std::vector<bool> marked(size_t(Count()), false);
+    for (const QItemSelectionRange &r : selection_->selection())
+        if (r.left() == 0)
+            for (int row = r.top(); row <= r.bottom(); ++row)
+                marked[size_t(row)] = true;
+    std::vector<int> rows;
+    for (int row = 0; row < Count(); ++row)
+        if (marked[size_t(row)])
+            rows.push_back(row);
+    return rows;
+}
+
+int TShellListView::SelCount() const
+{
+    return int(SelectedRows().size());
+}
+
+bool TShellListView::isSelected(int index) const
+{
+    return index >= 0 && index < Count() && selection_->isSelected(model_->index(index, 0));
+}
+
+void TShellListView::setSelected(int index, bool selected)
+{
+    if (index < 0 || index >= Count())
+        return;
+    selection_->select(model_->index(index, 0), (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                                                   QItemSelectionModel::Rows);
+}
+
+void TShellListView::SelectAll()
+{
+    if (Count() == 0)
+        return;
+    selection_->select(QItemSelection(model_->index(0, 0), model_->index(Count() - 1, model_->columnCount() - 1)),
+                       QItemSelectionModel::Select);
+}
+
+void TShellListView::ClearSelection()
+{
+    selection_->clearSelection();
+}
+
+void TShellListView::setViewStyle(TViewStyle style)
+{
+    style_ = style;
+    if (style == vsReport) {
+        stack_->setCurrentWidget(reportView_);
+        return;
+    }
+    const int small = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
+    const int large = QApplication::style()->pixelMetric(QStyle::PM_LargeIconSize);
+    listView_->setViewMode(style == vsIcon ? QListView::IconMode : QListView::ListMode);
+    listView_->setIconSize(QSize(style == vsIcon ? large : small, style == vsIcon ? large : small));
+    listView_->setFlow(style == vsList ? QListView::TopToBottom : QListView::LeftToRight);
+    listView_->setWrapping(true);
+    listView_->setMovement(QListView::Static);
+    listView_->setResizeMode(QListView::Adjust);
+    listView_->setWordWrap(style == vsIcon);
+    stack_->setCurrentWidget(listView_);
+}
+
+void TShellListView::setColumnCaption(int column, const QString &caption)
+{
+    if (column < 0 || column >= 4)
+        return;
+    model_->captions[column] = caption;
+    emit model_->headerDataChanged(Qt::Horizontal, column, column);
+}
+
+QAbstractItemView *TShellListView::currentView() const
+{
+    return qobject_cast<QAbstractItemView *>(stack_->currentWidget());
+}
+
+void TShellListView::activated(int row)
+{
+    if (row < 0 || row >= Count())
+        return;
+    if (model_->items[size_t(row)].isFolder) {
+        const QString path = model_->pathOf(row);
+        setRoot(path);
+        if (tree_)
+            tree_->listOpenedFolder(path);
+    }
+    emit OnDblClick();
+}

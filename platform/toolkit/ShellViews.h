@@ -1,0 +1,160 @@
+#pragma once
+// Folder browsing: a folder tree (folders only) linked to a file list of one folder.
+// Both are synchronous models over fs::listFolder: a list is complete as soon as its
+// folder is set, and names that are not valid UTF-8 survive (lossless codec).
+//
+// Paths: "/" is the root; Path() of a folder has no trailing "/" (the root is "/").
+// Setters accept a path with or without the trailing "/".
+
+#include <QString>
+#include <QTreeView>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QAbstractItemView;
+class QItemSelectionModel;
+class QListView;
+class QStackedLayout;
+class TShellListModel;
+class TShellTreeModel;
+class TShellListView;
+
+// One entry of a file list, as the add-item event and Folders(i) hand it out.
+struct TShellFolder {
+    QString PathName; // full path
+    QString Name;     // the entry's name
+    bool IsFolder = false;
+    bool IsHidden = false; // name begins with "."
+};
+
+// The kinds of entries a list shows.
+enum TShellObjectType : unsigned {
+    otFolders = 1,
+    otNonFolders = 2,
+    otHidden = 4,
+};
+
+// View styles of a file list, numbered as the program stores them.
+enum TViewStyle : int { vsIcon = 0, vsSmallIcon = 1, vsList = 2, vsReport = 3 };
+
+class TShellTreeView : public QTreeView {
+    Q_OBJECT
+public:
+    explicit TShellTreeView(QWidget *parent = nullptr, const QString &name = {});
+    ~TShellTreeView() override;
+
+    // The selected folder; empty when nothing is selected.
+    QString Path() const;
+    // Selects the folder (expanding its parents) and shows it in the linked list.
+    // Returns false and changes nothing when it is not an existing folder.
+    bool setPath(const QString &path);
+
+    // Links the list: a folder chosen here is shown there, a folder opened there is
+    // selected here. nullptr unlinks.
+    void setShellListView(TShellListView *list);
+    TShellListView *ShellListView() const { return list_; }
+
+    // Hidden folders (name beginning with ".") are shown when on; default off.
+    void setShowHidden(bool show);
+    bool ShowHidden() const { return showHidden_; }
+
+    // Re-reads the sub-folders of the node of `folder` (already read nodes only).
+    void RefreshNode(const QString &folder);
+    // Collapses every node; the selection stays.
+    void CollapseAll();
+
+    // Label editing of a node. OnEditing(path) returns whether the label may be edited
+    // (no handler: never). OnEdited(path, text) gets the new text and may change it;
+    // afterwards the sub-folders of the node's parent are re-read from disk.
+    std::function<bool(const QString &path)> OnEditing;
+    std::function<void(const QString &path, QString &text)> OnEdited;
+    // Starts editing the selected node's label (when OnEditing allows it).
+    void EditSelected();
+
+signals:
+    void OnChange(); // the selected folder changed (by the user or by setPath)
+    void OnClick();
+    void OnScrollHorz();
+    void OnScrollVert();
+
+protected:
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+
+private:
+    friend class TShellListView;
+    void listOpenedFolder(const QString &path);
+    void currentChanged();
+
+    TShellTreeModel *model_;
+    TShellListView *list_ = nullptr;
+    bool showHidden_ = false;
+    bool quiet_ = false;
+    QString lastPath_;
+};
+
+class TShellListView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TShellListView(QWidget *parent = nullptr, const QString &name = {});
+    ~TShellListView() override;
+
+    // The folder shown; setting it reads the folder at once (an unreadable or missing
+    // folder gives an empty list). Path without trailing "/", the root "/".
+    QString Root() const;
+    void setRoot(const QString &folder);
+    // Reads the shown folder again (runs the add-item event for every entry).
+    void Refresh();
+
+    // Kinds of entries shown (default folders and files, no hidden entries).
+    void setObjectTypes(unsigned types);
+    unsigned ObjectTypes() const { return objectTypes_; }
+
+    // Called for every entry about to be added; set canAdd to false to leave it out.
+    std::function<void(const TShellFolder &folder, bool &canAdd)> OnAddFolder;
+
+    int Count() const;                     // number of items
+    TShellFolder Folders(int index) const; // the entry of item index
+    int ItemIndex() const;                 // first selected item, -1 when none
+    void setItemIndex(int index);          // selects only that item (-1: none)
+    int SelCount() const;
+    bool isSelected(int index) const;
+    void setSelected(int index, bool selected);
+    std::vector<int> SelectedRows() const; // the selected items, in list order
+    void SelectAll();
+    void ClearSelection();
+
+    TViewStyle ViewStyle() const { return style_; }
+    void setViewStyle(TViewStyle style);
+    // Column captions of the report style: 0 name, 1 size, 2 type, 3 last write.
+    void setColumnCaption(int column, const QString &caption);
+
+    void setLinkedTree(TShellTreeView *tree) { tree_ = tree; }
+    TShellTreeView *LinkedTree() const { return tree_; }
+
+    // The item view of the current style (for drawing, drag and drop, focus).
+    QAbstractItemView *currentView() const;
+
+signals:
+    void OnChange();   // the selection changed
+    void OnClick();
+    void OnDblClick(); // after a double-clicked folder was opened
+    void OnScrollHorz();
+    void OnScrollVert();
+
+private:
+    void activated(int row);
+    void hookScrollBars(QAbstractItemView *view);
+    void reload(const QString &folder);
+
+    TShellListModel *model_;
+    QItemSelectionModel *selection_;
+    QListView *listView_;
+    QTreeView *reportView_;
+    QStackedLayout *stack_;
+    TShellTreeView *tree_ = nullptr;
+    bool quiet_ = false;
+    unsigned objectTypes_ = otFolders | otNonFolders;
+    TViewStyle style_ = vsList;
+};

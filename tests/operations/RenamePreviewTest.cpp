@@ -1,0 +1,119 @@
+// The rename preview: the same collection and rule as the rename action, shown as
+// names in VorschauStringGrid01; nothing is renamed or asked.
+
+#include "RenameFixture.h"
+
+#include "operations/fktAllgemein.h"
+#include "platform/toolkit/StringGrid.h"
+
+#include <QTabWidget>
+
+namespace {
+
+class Preview : public RenameFixture {
+protected:
+    void SetUp() override
+    {
+        RenameFixture::SetUp();
+        FileList({"/src/a/x.txt", "/src/y.jpg"});
+        Form().DatUmbDateiListe->setChecked(true);
+        Form().DatUmbVorschau->setDown(true);
+        Form().DatUmbRadioGroup02->setItemIndex(0);
+        Form().DatUmbEdit01->setText("n");
+        Form().UpDownStellenanzahl01->setPosition(2);
+        Form().DatUmbEdit03->setText("5");
+    }
+    void FileList(const QStringList &paths)
+    {
+        TStringGrid *list = Form().DLStringGrid;
+        list->setRowCount(int(paths.size()));
+        for (int r = 0; r < paths.size(); ++r)
+            list->setCells(1, r, paths[r]);
+    }
+    TStringGrid *Grid() { return Form().VorschauStringGrid01; }
+    QStringList Column(int col)
+    {
+        QStringList cells;
+        for (int r = 0; r < Grid()->RowCount(); ++r)
+            cells << Grid()->Cells(col, r);
+        return cells;
+    }
+};
+
+TEST_F(Preview, ShowsOnlyTheNamesAndSetsLastIndexValue)
+{
+    Form().DatUmbRadioGroup01->setItemIndex(1);
+    Form().DatUmbZielverzeichnis->setText("/ziel");
+    ShowRenamePreview();
+    EXPECT_EQ(Column(0), (QStringList{LoadLangString(8993), "x.txt", "y.jpg"}));
+    EXPECT_EQ(Column(1), (QStringList{LoadLangString(8994), "n05.txt", "n06.jpg"}));
+    EXPECT_EQ(LastIndexValue, 6);
+    EXPECT_EQ(Form().NeueDateinamen, (QStringList{"/ziel/n05.txt", "/ziel/n06.jpg"}));
+
+    // A shorter batch shrinks the grid.
+    FileList({"/src/z.png"});
+    ShowRenamePreview();
+    EXPECT_EQ(Column(1), (QStringList{LoadLangString(8994), "n05.png"}));
+}
+
+TEST_F(Preview, UnchangedNamesAreShownToo)
+{
+    Form().DatUmbRadioGroup02->setItemIndex(3);
+    Form().DatUmbEdit05->setText("nowhere");
+    ShowRenamePreview();
+    EXPECT_EQ(Column(0).mid(1), (QStringList{"x.txt", "y.jpg"}));
+    EXPECT_EQ(Column(1).mid(1), Column(0).mid(1));
+}
+
+TEST_F(Preview, DoesNothingWhenOffOnAnotherPageOrWhileABatchRuns)
+{
+    const QStringList before = Column(1);
+    Form().DatUmbVorschau->setDown(false);
+    ShowRenamePreview();
+    EXPECT_EQ(Column(1), before);
+
+    Form().DatUmbVorschau->setDown(true);
+    auto *other = new QWidget;
+    Form().PageControl->addTab(other, "other");
+    Form().PageControl->setCurrentWidget(other);
+    ShowRenamePreview();
+    EXPECT_EQ(Column(1), before);
+
+    Form().PageControl->setCurrentWidget(Form().TabSheet01);
+    Form().DatUmbDateiListe->setChecked(false); // an empty selection would report 9000
+    {
+        const BatchGuard running;
+        ShowRenamePreview();
+    }
+    EXPECT_EQ(Column(1), before);
+    EXPECT_TRUE(modals_.shown().empty());
+}
+
+TEST_F(Preview, AMessageEndsThePreviewAndTheGridKeepsItsContent)
+{
+    ShowRenamePreview();
+    const QStringList shown = Column(1);
+
+    Form().DatUmbDateiListe->setChecked(false);
+    ExpectMessageAndAbort(ShowRenamePreview, 9000);
+    ExpectMessageAndAbort(ShowRenamePreview, 9000); // every refresh reports again
+    EXPECT_EQ(Column(1), shown);
+
+    Form().DatUmbDateiListe->setChecked(true);
+    Form().UpDownStellenanzahl01->setPosition(1);
+    Form().DatUmbEdit03->setText("9");
+    ExpectMessageAndAbort(ShowRenamePreview, 9005);
+    EXPECT_EQ(Column(1), shown);
+}
+
+TEST_F(Preview, StartValueIsCheckedBeforeAnythingIsCollected)
+{
+    Form().DatUmbDateiListe->setChecked(false); // collecting would report 9000
+    for (const char *start : {"", "abc", "-1", "99999999999"}) {
+        Form().DatUmbEdit03->setText(start);
+        EXPECT_THROW(ShowRenamePreview(), EAbort) << start;
+    }
+    EXPECT_TRUE(modals_.shown().empty());
+}
+
+} // namespace

@@ -1,0 +1,384 @@
+#include "platform/fs/FileSystem.h"
+
+#include "platform/fs/PathCodec.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+namespace {
+
+// Fixtures are made and checked with plain system calls on byte paths, not with the
+// code under test.
+void writeBytes(const QByteArray &path, const QByteArray &content)
+{
+    std::FILE *file = std::fopen(path.constData(), "wb");
+    ASSERT_NE(file, nullptr) << path.constData();
+    ASSERT_EQ(std::fwrite(content.constData(), 1, content.size(), file), size_t(content.size()));
+    ASSERT_EQ(std::fclose(file), 0);
+}
+
+std::optional<QByteArray> readBytes(const QByteArray &path)
+{
+    std::FILE *file = std::fopen(path.constData(), "rb");
+    if (!file)
+        return std::nullopt;
+    QByteArray content;
+    char buffer[4096];
+    while (const size_t got = std::fread(buffer, 1, sizeof buffer, file))
+        content.append(buffer, got);
+    std::fclose(file);
+    return content;
+}
+
+bool present(const QByteArray &path)
+{
+    struct stat info{};
+    return lstat(path.constData(), &info) == 0;
+}
+
+struct stat statOf(const QByteArray &path)
+{
+    struct stat info{};
+    EXPECT_EQ(lstat(path.constData(), &info), 0) << path.constData();
+    return info;
+}
+
+void setWriteTime(const QByteArray &path, time_t seconds, long nanoseconds)
+{
+    const timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.constData(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+// Entry names of a folder as bytes, unsorted, everything included.
+QList<QByteArray> rawNames(const QByteArray &folder)
+{
+    QList<QByteArray> names;
+    if (DIR *listing = opendir(folder.constData())) {
+        while (const dirent *entry = readdir(listing)) {
+            const QByteArray name = entry->d_name;
+            if (name != "." && name != "..")
+                names.append(name);
+        }
+        closedir(listing);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+QByteArray xattr(const QByteArray &path, const char *name)
+{
+    char value[256];
+    const ssize_t size = getxattr(path.constData(), name, value, sizeof value);
+    return size < 0 ? QByteArray() : QByteArray(value, size);
+}
+
+class FileSystemTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+    QByteArray raw(const QByteArray &name) const { return dir_.path().toUtf8() + '/' + name; }
+    QString path(const QByteArray &name) const { return fs::decodeName(raw(name)); }
+
+    QTemporaryDir dir_;
+};
+
+// A second temporary folder on /dev/shm, when that is another file system.
+class CrossFileSystemTest : public FileSystemTest {
+protected:
+    void SetUp() override
+    {
+        FileSystemTest::SetUp();
+        struct stat here{}, there{};
+        if (!other_.isValid() || stat(dir_.path().toUtf8().constData(), &here) != 0
+            || stat(other_.path().toUtf8().constData(), &there) != 0 || here.st_dev == there.st_dev)
+            GTEST_SKIP() << "the temporary folder and /dev/shm are not two file systems";
+    }
+
+    QByteArray rawOther(const QByteArray &name) const { return other_.path().toUtf8() + '/' + name; }
+    QString pathOther(const QByteArray &name) const { return fs::decodeName(rawOther(name)); }
+
+    QTemporaryDir other_{"/dev/shm/corvex-test-XXXXXX"};
+};
+
+} // namespace
+
+TEST_F(FileSystemTest, MoveNeverReplacesAFileOrAnEmptyFolder)
+{
+    writeBytes(raw("a.txt"), "one");
+    writeBytes(raw("b.txt"), "two");
+    const fs::Result result = fs::moveFile(path("a.txt"), path("b.txt"));
+    EXPECT_EQ(result.error, EEXIST);
+    EXPECT_FALSE(result.message().isEmpty());
+    EXPECT_EQ(readBytes(raw("a.txt")), QByteArray("one"));
+    EXPECT_EQ(readBytes(raw("b.txt")), QByteArray("two"));
+
+    // rename(2) would replace an empty folder.
+    ASSERT_EQ(mkdir(raw("full").constData(), 0755), 0);
+    writeBytes(raw("full/inner"), "x");
+    ASSERT_EQ(mkdir(raw("empty").constData(), 0755), 0);
+    EXPECT_EQ(fs::moveFile(path("full"), path("empty")).error, EEXIST);
+    EXPECT_TRUE(present(raw("full/inner")));
+    EXPECT_TRUE(present(raw("empty")));
+}
+
+TEST_F(FileSystemTest, MovesFilesAndFoldersWithinAFileSystem)
+{
+    writeBytes(raw("a.txt"), "one");
+    ASSERT_TRUE(fs::createFolders(path("sub")));
+    ASSERT_TRUE(fs::moveFile(path("a.txt"), path("sub/b.txt")));
+    EXPECT_FALSE(present(raw("a.txt")));
+    EXPECT_EQ(readBytes(raw("sub/b.txt")), QByteArray("one"));
+
+    ASSERT_TRUE(fs::moveFile(path("sub"), path("Renamed")));
+    EXPECT_EQ(readBytes(raw("Renamed/b.txt")), QByteArray("one"));
+    EXPECT_FALSE(present(raw("sub")));
+    EXPECT_EQ(fs::moveFile(path("missing"), path("x")).error, ENOENT);
+}
+
+TEST_F(FileSystemTest, SameFileUnderAnotherNameIsNotReplaced)
+{
+    // Hard links are one inode under two names, as a case-insensitive file system shows
+    // one entry under two spellings; only the latter may be renamed through a temporary.
+    writeBytes(raw("x"), "data");
+    ASSERT_EQ(link(raw("x").constData(), raw("X").constData()), 0);
+    ASSERT_EQ(link(raw("x").constData(), raw("y").constData()), 0);
+    EXPECT_EQ(fs::moveFile(path("x"), path("X")).error, EEXIST);
+    EXPECT_EQ(fs::moveFile(path("x"), path("y")).error, EEXIST);
+    EXPECT_EQ(rawNames(dir_.path().toUtf8()), (QList<QByteArray>{"X", "x", "y"}));
+}
+
+TEST_F(FileSystemTest, CopyNeverReplacesAndKeepsModeAndWriteTime)
+{
+    writeBytes(raw("source"), "new content");
+    writeBytes(raw("target"), QByteArray("old\0content", 11));
+    EXPECT_EQ(fs::copyFile(path("source"), path("target")).error, EEXIST);
+    EXPECT_EQ(readBytes(raw("target")), QByteArray("old\0content", 11));
+    ASSERT_EQ(symlink("nowhere", raw("dangling").constData()), 0);
+    EXPECT_EQ(fs::copyFile(path("source"), path("dangling")).error, EEXIST);
+    EXPECT_FALSE(present(raw("nowhere")));
+
+    ASSERT_EQ(chmod(raw("source").constData(), 0640), 0);
+    setWriteTime(raw("source"), 1'000'000'000, 123'456'789);
+    ASSERT_TRUE(fs::copyFile(path("source"), path("copy")));
+    EXPECT_EQ(readBytes(raw("copy")), QByteArray("new content"));
+    const struct stat copy = statOf(raw("copy"));
+    EXPECT_EQ(copy.st_mode & 07777, 0640u);
+    EXPECT_EQ(copy.st_mtim.tv_sec, 1'000'000'000);
+    EXPECT_EQ(copy.st_mtim.tv_nsec, 123'456'789);
+    EXPECT_EQ(readBytes(raw("source")), QByteArray("new content"));
+
+    EXPECT_EQ(fs::copyFile(path("missing"), path("copy2")).error, ENOENT);
+    ASSERT_EQ(mkdir(raw("folder").constData(), 0755), 0);
+    EXPECT_EQ(fs::copyFile(path("folder"), path("copy3")).error, EISDIR);
+    EXPECT_FALSE(present(raw("copy2")));
+    EXPECT_FALSE(present(raw("copy3")));
+}
+
+TEST_F(FileSystemTest, NameThatIsNotUtf8IsListedMovedAndCopied)
+{
+    writeBytes(raw("caf\xE9.txt"), "latin-1 name");
+    const std::vector<fs::Entry> entries = fs::listFolder(path(""));
+    ASSERT_EQ(entries.size(), 1u);
+    const QString listed = dir_.path() + '/' + entries[0].name;
+    EXPECT_EQ(fs::encodeName(entries[0].name), QByteArray("caf\xE9.txt"));
+    EXPECT_EQ(fs::fileSize(listed), 12);
+
+    ASSERT_TRUE(fs::copyFile(listed, path("copy \xE9\xFF")));
+    ASSERT_TRUE(fs::moveFile(listed, path("moved \xE9")));
+    EXPECT_EQ(rawNames(dir_.path().toUtf8()), (QList<QByteArray>{"copy \xE9\xFF", "moved \xE9"}));
+    EXPECT_EQ(readBytes(raw("moved \xE9")), QByteArray("latin-1 name"));
+    EXPECT_EQ(readBytes(raw("copy \xE9\xFF")), QByteArray("latin-1 name"));
+}
+
+TEST_F(FileSystemTest, ListsFilesAndFoldersSortedAndLeavesTheRestOut)
+{
+    for (const char *name : {"b", "a", "A", ".hidden", "_under", "a.txt", "\xC3\xA4"})
+        writeBytes(raw(name), "x");
+    ASSERT_EQ(mkdir(raw("C").constData(), 0755), 0);
+    ASSERT_EQ(symlink("C", raw("link to folder").constData()), 0);
+    ASSERT_EQ(symlink("b", raw("link to file").constData()), 0);
+    ASSERT_EQ(symlink("nowhere", raw("dangling").constData()), 0);
+    ASSERT_EQ(mkfifo(raw("fifo").constData(), 0644), 0);
+
+    QStringList names;
+    for (const fs::Entry &entry : fs::listFolder(path("")))
+        names << entry.name + (entry.isFolder ? "/" : "") + (entry.isHidden ? " (hidden)" : "");
+    // Upper case decides first ("_" after the letters, as on NTFS), then the bytes.
+    EXPECT_EQ(names, (QStringList{".hidden (hidden)", "A", "a", "a.txt", "b", "C/", "link to file", "_under",
+                                  QString::fromUtf8("\xC3\xA4")}));
+    EXPECT_TRUE(fs::listFolder(path("missing")).empty());
+}
+
+TEST(FileSystem, MasksMatchLikeWindows)
+{
+    struct Case {
+        const char *name;
+        const char *mask;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"photo.JPG", "*.jpg", true},     {"photo.jpeg", "*.jpg", false}, {"README", "*.*", true},
+        {"a.b.c", "*.*", true},           {"README", "*", true},          {"abc", "a?c", true},
+        {"ac", "a?c", false},             {"abbc", "a?c", false},         {"abc", "abc.*", true},
+        {"abc.txt", "ABC.*", true},       {"xabc", "abc.*", false},       {"IMG_0012.jpg", "img_*2.JPG", true},
+        {"a.jpg.bak", "*.jpg", false},    {"x", "", false},               {"\xC3\xA4.txt", "\xC3\x84*", true},
+        {"\xF0\x9F\x98\x80.png", "?.png", true},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(fs::matchesMask(QString::fromUtf8(c.name), QString::fromUtf8(c.mask)), c.matches)
+            << c.name << " ~ " << c.mask;
+}
+
+TEST_F(FileSystemTest, CreatesFoldersWithParents)
+{
+    EXPECT_TRUE(fs::createFolders(path("one/two//three/")));
+    EXPECT_TRUE(fs::isFolder(path("one/two/three")));
+    EXPECT_TRUE(fs::createFolders(path("one/two")));
+    writeBytes(raw("file"), "x");
+    EXPECT_EQ(fs::createFolders(path("file/below")).error, ENOTDIR);
+    EXPECT_TRUE(fs::removeEmptyFolder(path("one/two/three")));
+    EXPECT_EQ(fs::removeEmptyFolder(path("one")).error, ENOTEMPTY);
+    EXPECT_TRUE(fs::removeFile(path("file")));
+    EXPECT_FALSE(fs::exists(path("file")));
+}
+
+TEST_F(FileSystemTest, WritesAtomicallyKeepingModeAndLinks)
+{
+    writeBytes(raw("settings"), "old");
+    ASSERT_EQ(chmod(raw("settings").constData(), 0600), 0);
+    ASSERT_EQ(symlink("settings", raw("link").constData()), 0);
+    ASSERT_TRUE(fs::writeFileAtomic(path("link"), "new"));
+    EXPECT_EQ(readBytes(raw("settings")), QByteArray("new"));
+    EXPECT_TRUE(S_ISLNK(statOf(raw("link")).st_mode));
+    EXPECT_EQ(statOf(raw("settings")).st_mode & 07777, 0600u);
+    ASSERT_TRUE(fs::writeFileAtomic(path("fresh"), QByteArray()));
+    EXPECT_EQ(fs::readFile(path("fresh")), QByteArray());
+    EXPECT_EQ(rawNames(dir_.path().toUtf8()), (QList<QByteArray>{"fresh", "link", "settings"}));
+    EXPECT_EQ(fs::writeFileAtomic(path("missing/file"), "x").error, ENOENT);
+    EXPECT_FALSE(fs::readFile(path("missing/file")));
+}
+
+TEST_F(FileSystemTest, FileSizeIsSixtyFourBitAndOnlyForFiles)
+{
+    const int fd = open(raw("sparse").constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(ftruncate(fd, 5LL << 30), 0);
+    close(fd);
+    EXPECT_EQ(fs::fileSize(path("sparse")), 5LL << 30);
+    EXPECT_FALSE(fs::fileSize(path("")));
+    EXPECT_FALSE(fs::fileSize(path("missing")));
+    EXPECT_TRUE(fs::isRegularFile(path("sparse")));
+    EXPECT_FALSE(fs::isFolder(path("sparse")));
+}
+
+TEST_F(CrossFileSystemTest, FileArrivesWholeWithModeAndTimes)
+{
+    QByteArray content;
+    for (int i = 0; i < 300'000; ++i)
+        content.append(char(i * 7));
+    writeBytes(rawOther("big.bin"), content);
+    ASSERT_EQ(chmod(rawOther("big.bin").constData(), 0604), 0);
+    setWriteTime(rawOther("big.bin"), 1'200'000'000, 5);
+
+    ASSERT_TRUE(fs::moveFile(pathOther("big.bin"), path("arrived.bin")));
+    EXPECT_EQ(readBytes(raw("arrived.bin")), content);
+    const struct stat arrived = statOf(raw("arrived.bin"));
+    EXPECT_EQ(arrived.st_mode & 07777, 0604u);
+    EXPECT_EQ(arrived.st_mtim.tv_sec, 1'200'000'000);
+    EXPECT_EQ(arrived.st_mtim.tv_nsec, 5);
+    EXPECT_TRUE(rawNames(other_.path().toUtf8()).isEmpty());
+    EXPECT_EQ(rawNames(dir_.path().toUtf8()), QList<QByteArray>{"arrived.bin"});
+}
+
+TEST_F(CrossFileSystemTest, FolderTreeArrivesWhole)
+{
+    ASSERT_EQ(mkdir(rawOther("tree").constData(), 0750), 0);
+    ASSERT_EQ(mkdir(rawOther("tree/sub").constData(), 0755), 0);
+    writeBytes(rawOther("tree/top.txt"), "top");
+    writeBytes(rawOther("tree/sub/deep \xE9.txt"), "deep");
+    ASSERT_EQ(symlink("top.txt", rawOther("tree/link").constData()), 0);
+    setWriteTime(rawOther("tree/sub"), 1'100'000'000, 0);
+
+    ASSERT_TRUE(fs::moveFile(pathOther("tree"), path("tree")));
+    EXPECT_FALSE(present(rawOther("tree")));
+    EXPECT_EQ(readBytes(raw("tree/top.txt")), QByteArray("top"));
+    EXPECT_EQ(readBytes(raw("tree/sub/deep \xE9.txt")), QByteArray("deep"));
+    EXPECT_EQ(readBytes(raw("tree/link")), QByteArray("top"));
+    EXPECT_TRUE(S_ISLNK(statOf(raw("tree/link")).st_mode));
+    EXPECT_EQ(statOf(raw("tree")).st_mode & 07777, 0750u);
+    EXPECT_EQ(statOf(raw("tree/sub")).st_mtim.tv_sec, 1'100'000'000);
+}
+
+TEST_F(CrossFileSystemTest, FailureLeavesSourceIntactAndNothingBehind)
+{
+    writeBytes(rawOther("file"), "source");
+    writeBytes(raw("file"), "target");
+    EXPECT_EQ(fs::moveFile(pathOther("file"), path("file")).error, EEXIST);
+    EXPECT_EQ(readBytes(rawOther("file")), QByteArray("source"));
+    EXPECT_EQ(readBytes(raw("file")), QByteArray("target"));
+
+    // A fifo cannot be carried: the files copied before it are removed again.
+    ASSERT_EQ(mkdir(rawOther("tree").constData(), 0755), 0);
+    writeBytes(rawOther("tree/a.txt"), "a");
+    writeBytes(rawOther("tree/b.txt"), "b");
+    ASSERT_EQ(mkfifo(rawOther("tree/c.fifo").constData(), 0644), 0);
+    writeBytes(rawOther("tree/d.txt"), "d");
+    EXPECT_EQ(fs::moveFile(pathOther("tree"), path("tree")).error, EOPNOTSUPP);
+    EXPECT_EQ(rawNames(rawOther("tree")), (QList<QByteArray>{"a.txt", "b.txt", "c.fifo", "d.txt"}));
+    EXPECT_EQ(rawNames(dir_.path().toUtf8()), QList<QByteArray>{"file"});
+}
+
+TEST_F(CrossFileSystemTest, SourceThatCannotBeRemovedTakesItsCopyBack)
+{
+    writeBytes(raw("locked"), "keep me");
+    const int fd = open(raw("locked").constData(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    int flags = 0;
+    const bool immutable = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0
+        && (flags |= FS_IMMUTABLE_FL, ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+    if (!immutable) {
+        close(fd);
+        GTEST_SKIP() << "cannot make a file immutable here";
+    }
+    const fs::Result result = fs::moveFile(path("locked"), pathOther("locked"));
+    flags &= ~FS_IMMUTABLE_FL;
+    ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    close(fd);
+
+    EXPECT_EQ(result.error, EPERM);
+    EXPECT_EQ(readBytes(raw("locked")), QByteArray("keep me"));
+    EXPECT_TRUE(rawNames(other_.path().toUtf8()).isEmpty());
+}
+
+TEST_F(CrossFileSystemTest, StoredAttributesAndCreationTimeTravelWithTheFile)
+{
+    writeBytes(rawOther("tagged"), "x");
+    writeBytes(raw("probe"), "x");
+    if (setxattr(rawOther("tagged").constData(), "user.DOSATTRIB", "0x2", 3, 0) != 0
+        || setxattr(raw("probe").constData(), "user.probe", "1", 1, 0) != 0)
+        GTEST_SKIP() << "no user extended attributes on both file systems";
+    struct statx source{};
+    ASSERT_EQ(statx(AT_FDCWD, rawOther("tagged").constData(), 0, STATX_BTIME | STATX_MTIME, &source), 0);
+    const statx_timestamp created = (source.stx_mask & STATX_BTIME) ? source.stx_btime : source.stx_mtime;
+
+    ASSERT_TRUE(fs::moveFile(pathOther("tagged"), path("tagged")));
+    EXPECT_EQ(xattr(raw("tagged"), "user.DOSATTRIB"), QByteArray("0x2"));
+    EXPECT_EQ(xattr(raw("tagged"), "user.crtime"), QByteArray::number(created.tv_sec * 1'000'000'000LL + created.tv_nsec));
+
+    // A copy is a new file: it keeps the attribute word, not the creation time.
+    ASSERT_TRUE(fs::copyFile(path("tagged"), path("copy")));
+    EXPECT_EQ(xattr(raw("copy"), "user.DOSATTRIB"), QByteArray("0x2"));
+    EXPECT_TRUE(xattr(raw("copy"), "user.crtime").isEmpty());
+}
