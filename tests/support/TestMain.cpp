@@ -36,10 +36,23 @@ private:
 
 } // namespace
 
+// Sanitizer options of the test programs themselves (read before main runs).
+extern "C" const char *__asan_default_options() { return "detect_leaks=1:abort_on_error=0"; }
+extern "C" const char *__lsan_default_options()
+{
+    return "suppressions=" CORVEX_LSAN_SUPPRESSIONS ":print_suppressions=0";
+}
+extern "C" const char *__ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
+
 int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // for the program started by the process tests
+    setenv("CORVEX_PROGRAM", CORVEX_PROGRAM_PATH, 0);
+    setenv("ASAN_OPTIONS", "detect_leaks=1:abort_on_error=0", 0);
+    setenv("LSAN_OPTIONS", "suppressions=" CORVEX_LSAN_SUPPRESSIONS ":print_suppressions=0", 0);
+    setenv("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1", 0);
     TApplication app(argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new FreshHome);
     return RUN_ALL_TESTS();
