@@ -189,7 +189,7 @@ void SetUpLetterIndex()
         position = position * 26 + (c.unicode() - u'a');
     const qint64 codesLeft = codes - position;
     const double byProduct = std::round(double(codes) - product);
-    Index.Capacity = true ? qint64(std::max(byProduct, -1.0)) : codesLeft;
+    Index.Capacity = byProduct < double(codesLeft) ? qint64(std::max(byProduct, -1.0)) : codesLeft;
 }
 
 void ApplyRuleOfList()

@@ -21,7 +21,8 @@ extern QString RenameBaseFolder;
 // ---- The road ----
 // The rename action (menu item HMenuAktionenUmbenennen, pop-up item
 // PM01DateiUmbenennen, tool button TB01Umbenennen). A message of a collector or a
-// rule ends it through the silent abort; nothing is renamed then.
+// rule, or a start value that is no whole number, ends it through the silent abort;
+// nothing is renamed then. Does nothing while another batch or preview runs.
 void HMenuAktionenUmbenennenClick();
 // Fills AlteDateinamen from the source chosen on the rename tab (selection, folder
 // tree, file list) and copies it into NeueDateinamen.
@@ -45,6 +46,8 @@ void InsertDateTime();    // 9
 // ---- Preview ----
 // With the rename tab shown and DatUmbVorschau down: the old and new names the rename
 // action would produce, in VorschauStringGrid01 (names only). Nothing is renamed.
+// A message ends it through the silent abort and the grid keeps its content. Does
+// nothing while another batch or preview runs.
 void ShowRenamePreview();
 
 // ---- Logical sort ----

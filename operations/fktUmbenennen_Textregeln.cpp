@@ -195,7 +195,7 @@ void CutCharacters()
         const int l = stem.Length();
         QString newStem = p.Stem;
         if (!fromEnd && l - position + 1 >= count)
-            newStem = p.Stem.left(position) + p.Stem.mid(position + count);
+            newStem = stem.Left(position) + stem.From(position + count);
         else if (fromEnd && count <= position)
             newStem = stem.Left(l - position) + stem.From(l - position + count);
         StoreStem(i, p, newStem, p.Ext);

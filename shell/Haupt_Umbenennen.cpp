@@ -22,6 +22,7 @@ namespace {
 TEdit *NewEdit(QWidget *parent, const QString &name, int hintId, const QString &text = {})
 {
     auto *edit = new TEdit(parent, name);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
     edit->setToolTip(LoadLangString(hintId));
     edit->setText(text);
     return edit;
@@ -88,6 +89,13 @@ void AddFieldRow(QGridLayout *grid, QLabel *label, QWidget *field, QWidget *upDo
         grid->addWidget(upDown, row, 2);
 }
 
+// The fields keep to the top left corner of their page.
+void KeepTopLeft(QGridLayout *grid)
+{
+    grid->setRowStretch(grid->rowCount(), 1);
+    grid->setColumnStretch(grid->columnCount(), 1);
+}
+
 QWidget *NewPage(QStackedWidget *notebook, const QString &name)
 {
     auto *page = new QWidget(notebook);
@@ -100,7 +108,7 @@ QWidget *NewPage(QStackedWidget *notebook, const QString &name)
 QString DateSeparator()
 {
     for (QChar c : QLocale::system().dateFormat(QLocale::ShortFormat))
-        if (!c.isLetter())
+        if (c.isPunct() && c != u'\'')
             return QString(c);
     return QStringLiteral(".");
 }
@@ -124,6 +132,7 @@ void CreateIndexRulePages(THauptForm &f, QStackedWidget *notebook)
     AddFieldRow(fields, f.DatUmbLabel03, f.DatUmbEdit02, f.UpDownStellenanzahl01);
     AddFieldRow(fields, f.DatUmbLabel04, f.DatUmbEdit03, f.UpDownStartwert01);
     AddFieldRow(fields, f.DatUmbLabel05, f.DatUmbEdit04);
+    KeepTopLeft(fields);
 
     auto *modes = new QHBoxLayout(NewPage(notebook, QStringLiteral("DatUmb01aIndexModes")));
     page = modes->parentWidget();
@@ -132,6 +141,7 @@ void CreateIndexRulePages(THauptForm &f, QStackedWidget *notebook)
     f.DatUmbRadioGroup03 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup03"), 305, 306, 307, 309);
     for (QWidget *w : {f.DatUmbRadioGroup04, f.DatUmbRadioGroup05, f.DatUmbRadioGroup03})
         modes->addWidget(w, 0, Qt::AlignTop);
+    modes->addStretch(1);
 }
 
 void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
@@ -145,6 +155,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     f.DatUmbLabel07 = NewLabel(page, QStringLiteral("DatUmbLabel07"), 106, f.DatUmbEdit06);
     AddFieldRow(fields, f.DatUmbLabel06, f.DatUmbEdit05);
     AddFieldRow(fields, f.DatUmbLabel07, f.DatUmbEdit06);
+    KeepTopLeft(fields);
 
     // Rule 4: insert
     fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aEinsetzen")));
@@ -158,6 +169,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     AddFieldRow(fields, f.DatUmbLabel08, f.DatUmbEdit07);
     AddFieldRow(fields, f.DatUmbLabel09, f.DatUmbEdit08, f.DatUmbUpDownZKE);
     fields->addWidget(f.DatUmbRadioGroup06, 0, 3, 2, 1);
+    KeepTopLeft(fields);
 
     // Rule 5: cut
     fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aAusschneiden")));
@@ -172,6 +184,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     AddFieldRow(fields, f.DatUmbLabel10, f.DatUmbEdit09, f.DatUmbUpDownZA01);
     AddFieldRow(fields, f.DatUmbLabel11, f.DatUmbEdit10, f.DatUmbUpDownZA02);
     fields->addWidget(f.DatUmbRadioGroup07, 0, 3, 2, 1);
+    KeepTopLeft(fields);
 
     // Rule 6: letter case
     auto *row = new QHBoxLayout(NewPage(notebook, QStringLiteral("DatUmb01aSchreibweise")));
@@ -180,6 +193,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     f.DatUmbRadioGroup09 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup09"), 333, 334, 335, 337);
     row->addWidget(f.DatUmbRadioGroup08, 0, Qt::AlignTop);
     row->addWidget(f.DatUmbRadioGroup09, 0, Qt::AlignTop);
+    row->addStretch(1);
 
     // Rule 7: shorten
     fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aKuerzen")));
@@ -197,6 +211,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     fields->addWidget(f.DatUmbLabel12, 0, 3);
     fields->addWidget(f.DatUmbEdit11, 0, 4);
     fields->addWidget(f.DatUmbUpDownNK, 0, 5);
+    KeepTopLeft(fields);
 
     // Rule 8: extension
     fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aEndung")));
@@ -209,6 +224,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     AddFieldRow(fields, f.DatUmbLabel13, f.DatUmbComboBox01);
     AddFieldRow(fields, f.DatUmbLabel14, f.DatUmbComboBox02);
     fields->addWidget(f.DatUmbAlleEndungen, fields->rowCount(), 0, 1, 2);
+    KeepTopLeft(fields);
 
     // Rule 9: date and time
     fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aDatumZeit")));
@@ -225,6 +241,8 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
                                QStringLiteral("9999;_"));
     f.MaskEdit02 = new TEdit(page, QStringLiteral("MaskEdit02"));
     f.MaskEdit02->setInputMask(QStringLiteral("09.99.99;_"));
+    for (TEdit *edit : {f.MaskEdit01, f.MaskEdit02})
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
     f.DZLabel01 = NewLabel(page, QStringLiteral("DZLabel01"), 116, f.MaskEdit01);
     f.DZLabel02 = NewLabel(page, QStringLiteral("DZLabel02"), 117, f.MaskEdit02);
     fields->addWidget(f.RGDatumZeit01, 0, 0, 2, 1, Qt::AlignTop);
@@ -234,6 +252,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     fields->addWidget(f.MaskEdit01, 0, 4);
     fields->addWidget(f.DZLabel02, 1, 3);
     fields->addWidget(f.MaskEdit02, 1, 4);
+    KeepTopLeft(fields);
 }
 
 // DatUmb01: page 0 the rule list with the fields of the chosen rule (DatUmb01a); pages 1
@@ -246,7 +265,6 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
     QWidget *page = rules->parentWidget();
     rules->setContentsMargins(0, 0, 0, 0);
     f.DatUmbRadioGroup02 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup02"), 1, 2, 3, 13);
-    f.DatUmbRadioGroup02->setColumns(2);
     rules->addWidget(f.DatUmbRadioGroup02, 0, Qt::AlignTop);
     f.DatUmb01a = new QStackedWidget(page);
     f.DatUmb01a->setObjectName(QStringLiteral("DatUmb01a"));

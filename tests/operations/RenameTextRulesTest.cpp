@@ -82,7 +82,8 @@ TEST_F(TextRules, Cut)
         {0, 2, 3, "abcdefg", "abfg"}, {0, 2, 3, "abcd", "ab"}, {0, 2, 3, "abc", "abc"},
         {0, 0, 1, "abc", "bc"},       {1, 4, 1, "abcdef", "abdef"}, {1, 4, 5, "abcdef", "abcdef"},
         {1, 5, 3, "abc", "bc"},       {1, 3, 3, "abcde", "ab"},
-        {0, 1, 1, "x" + RawByte + "yz", "xyz"}, {1, 2, 1, Smile + Smile + "a", Smile + "a"},
+        {0, 1, 1, "x" + RawByte + "yz", "xyz"}, {0, 1, 1, Smile + Smile + "a", Smile + "a"},
+        {1, 2, 1, Smile + Smile + "a", Smile + "a"},
     };
     for (const Case &c : cases) {
         Form().DatUmbRadioGroup07->setItemIndex(c.from);
