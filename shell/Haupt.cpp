@@ -5,6 +5,7 @@
 #include "platform/Application.h"
 #include "platform/Environment.h"
 #include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/DoppelStart.h"
 #include "shell/Haupt_Einstellungen.h"
@@ -40,6 +41,7 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateExplorerPanes();
     CreateRenamePage();
     CreateMenus();
+    CreateExplorerCommands();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));
     FormCreate(); // last: its steps use the controls created above
@@ -189,7 +191,10 @@ void THauptForm::FormCreate()
         OpenStartFolder(ShellTreeView01, CommandLineFolder, CurrentFolderLeft);
         OpenStartFolder(ShellTreeView02, CommandLineFolder, CurrentFolderRight);
     }
-    // ShellListView01 in list style: switched to large icons and back (explorer panes).
+    if (ShellListView01->ViewStyle() == vsList) {
+        ShellListView01->setViewStyle(vsIcon);
+        ShellListView01->setViewStyle(vsList);
+    }
     if (BildschirmSpeichern) {
         SetTreePaneWidth(ExplorerSplitter01, Explorer01aLinks);
         SetTreePaneWidth(ExplorerSplitter02, Explorer02aLinks);
@@ -203,18 +208,18 @@ void THauptForm::FormCreate()
         SplitOwnExtensions(Dateiendungen);
     // DatUmbComboBox01/02: the built-in extensions, then OwnExtensions (rename page).
     SplitOwnFilters(FilterEinst);
-    // FilterComboBox01/02: the built-in filter list, then FilterString (explorer panes).
+    SetFilterLists(BuiltinFilterList.toString() + FilterString);
     // AttrTag/AttrMonat/AttrJahr 01 to 03 := today's date (attribute pages).
     // MP3Genre01/02 := the genre names; ID3Tag emptied, Mp3TagChanged := false (MP3 view).
     // ArrangeMainWindow, UpdateMenusForPage, UpdateActionButtons (view modes, menus).
     NotebookHaupt->setVisible(true);
     // IconBuffer := a new icon (icon page).
-    // ExplorerStatusBar01/02: text 8999 and the item counts (explorer panes).
-    // ExplorerMediaPlayer notifies MediaPlayerNotify (preview pane).
+    ExplorerStatusBar01->setPanel(0, LoadLangString(8999) + QString::number(ShellListView01->Count()));
+    ExplorerStatusBar02->setPanel(0, LoadLangString(8999) + QString::number(ShellListView02->Count()));
+    // ExplorerMediaPlayer notifies MediaPlayerNotify from its creation (preview pane).
     // DatUmbSB01/02 enabled (rename page).
     // ThreadSection and the running MouseWatchThread (thumbnails).
-    // ListTextureBitmap01/02 from SLVTextur01/02 and SLVTexturPfad01/02 (file-list textures).
-    // File-list draw and horizontal-scroll events, brush bitmaps (explorer panes).
+    LoadListTextures(); // the lists' draw and horizontal-scroll events are bound from their creation
     TApplication::setExceptionHandler(&THauptForm::MyErrorHandler);
     qApp->installEventFilter(new ApplicationHooks(this));
     if (!CommandFileName.isEmpty()) {

@@ -3,12 +3,14 @@
 // controls of each page are created in one place (Haupt_<Page>.cpp).
 
 #include <QMainWindow>
+#include <QPixmap>
 #include <QStringList>
 
 #include <exception>
 
 class QCloseEvent;
 class QComboBox;
+class QFrame;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -20,12 +22,15 @@ class QToolBar;
 class QToolButton;
 class TCheckBox;
 class TEdit;
+class TMediaPlayer;
 class TMenuItem;
 class TRadioGroup;
 class TShellListView;
 class TShellTreeView;
 class TSpeedButton;
+class TStatusBar;
 class TStringGrid;
+struct TShellFolder;
 class TUpDown;
 
 class THauptForm : public QMainWindow {
@@ -65,6 +70,84 @@ public:
     TStringGrid *DLStringGrid = nullptr;       // the file list: column 0 name, 1 full path
     TSpeedButton *AttrSpeedButton01 = nullptr; // attributes page: saves the time stamps
     void CreateExplorerPanes();
+
+    // Each explorer: the tree pane Explorer0Xa (the tree above its filter box) and the
+    // list pane Explorer0Xb (the list above its status bar) are the two parts of
+    // ExplorerSplitter0X; the tree pane's width is the splitter's first part.
+    QWidget *Explorer01a = nullptr, *Explorer01b = nullptr;
+    QWidget *Explorer02a = nullptr, *Explorer02b = nullptr;
+    QComboBox *FilterComboBox01 = nullptr; // items: caption, data: the mask ("*.htm;*.html")
+    QComboBox *FilterComboBox02 = nullptr;
+    TStatusBar *ExplorerStatusBar01 = nullptr; // panel 0 the item count, 1 the selected file's size
+    TStatusBar *ExplorerStatusBar02 = nullptr;
+    QPixmap ListTextureBitmap01, ListTextureBitmap02; // drawn behind the list items
+    // Tool buttons and pop-up items of the explorers (CreateExplorerCommands, after
+    // the tool bar and PopupMenu01 exist).
+    QToolButton *TB01LargeIcon = nullptr, *TB01SmallIcon = nullptr; // view styles of the
+    QToolButton *TB01List = nullptr, *TB01Report = nullptr;         // left list, one group
+    QToolButton *TB01Markieren = nullptr, *TB01Refresh = nullptr;
+    TMenuItem *PM01AllesMarkieren = nullptr, *PM01Eigenschaften = nullptr;
+    QMenu *PopupMenu02 = nullptr; // pop-up of both trees
+    TShellTreeView *PopupMenu02Tree = nullptr; // the tree it was last opened for
+    TMenuItem *PM02Eigenschaften = nullptr;
+    void CreateExplorerCommands();
+    // Both filter boxes get Filter ("caption|mask|caption|mask..."), the first filter
+    // is chosen and each list is re-read by it.
+    void SetFilterLists(const QString &Filter);
+    // The list textures from SLVTextur01/02 and SLVTexturPfad01/02 (start-up).
+    void LoadListTextures();
+    // Handlers of the explorers (Haupt_ExplorerHandler.cpp).
+    void ShellListView01Change();
+    void ShellListView02Change();
+    void ShellListView01Click();
+    void ShellListView02Click();
+    void ShellListView01ContextPopup();
+    void ShellListView02ContextPopup();
+    void ShellListView01DblClick();
+    void ShellListView02DblClick();
+    void ShellListView01AddFolder(const TShellFolder &Folder, bool &CanAdd);
+    void ShellListView02AddFolder(const TShellFolder &Folder, bool &CanAdd);
+    void ShellTreeView01Change();
+    void ShellTreeView02Change();
+    void ShellTreeView01Click();
+    // Label editing of a tree folder (both trees): allowed for folders below "/";
+    // Edited renames without replacing and leaves Text as the name the folder has.
+    bool ShellTreeViewEditing(const QString &Path);
+    void ShellTreeViewEdited(const QString &Path, QString &Text);
+    void FilterComboBox01Change();
+    void FilterComboBox02Change();
+    void ShellListView01HinterGrund();
+    void ShellListView02HinterGrund();
+    void ShellListView01Scrolled();
+    void ShellListView02Scrolled();
+    void TB01RefreshClick();
+    void TB01LargeIconClick();
+    void TB01SmallIconClick();
+    void TB01ListClick();
+    void TB01ReportClick();
+    void TB01MarkierenClick();
+    void PM01AllesMarkierenClick();
+    void PM01EigenschaftenClick();
+    void PM02EigenschaftenClick();
+    // Before the rename preview: the left explorer shows the right one's folder,
+    // filter and selected paths (only while the right explorer is active).
+    void SyncExplorersToLeft();
+
+    // ---- Preview pane (Haupt_Vorschau.cpp) ----
+    // Right edge of view mode 1: the file selected in the left list, a picture scaled
+    // into the 150 x 150 square or a media file in the player.
+    QStackedWidget *ExplorerVorschau = nullptr; // page "Vorgabe", 150 px wide
+    QWidget *ExplorerScrollBox01 = nullptr;     // 150 x 150, black; also the video display
+    QLabel *ExplorerImage01 = nullptr;
+    TMediaPlayer *ExplorerMediaPlayer = nullptr;
+    QWidget *ExplorerGradientFill01 = nullptr;
+    QFrame *ExplorerBevel01 = nullptr;
+    QWidget *CreatePreviewPane(QWidget *parent);
+    void ShowExplorerPreview(const QString &FileName);
+    // Empties the picture and closes a media file.
+    void ClearExplorerPreview();
+    void MediaPlayerNotify();
+    void ExplorerMediaPlayerClick();
 
     // ---- Rename page (Haupt_Umbenennen.cpp) ----
     QWidget *TabSheet01 = nullptr;             // PageControl page 0: renaming files

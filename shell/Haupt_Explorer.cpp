@@ -1,36 +1,81 @@
-// The explorer page of the main window: two folder-tree/file-list pairs, the file list
-// and the attributes page beside them. Their handlers are bound elsewhere.
+// The explorer page of the main window: two explorer pairs (tree pane with filter box,
+// list pane with status bar), the file list and the attributes page beside them, the
+// preview pane at the right edge; the explorers' tool buttons and pop-up items.
+// The handlers live in Haupt_ExplorerHandler.cpp.
 
 #include "shell/Haupt.h"
 
 #include "localisation/fktSprache.h"
+#include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
+#include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
 
+#include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
-// A tree | list splitter; the tree pane starts 150 px wide and keeps at least 100 px.
-QSplitter *CreateExplorerPair(QWidget *parent, const QString &suffix, TShellTreeView *&tree,
-                              TShellListView *&list)
+// The parts of one explorer pair, created by CreateExplorerPair.
+struct ExplorerPair {
+    QSplitter *Splitter;
+    QWidget *TreePane, *ListPane;
+    TShellTreeView *Tree;
+    QComboBox *Filter;
+    TShellListView *List;
+    TStatusBar *Status;
+};
+
+// Tree pane (tree above the filter box) | list pane (list above the status bar); the
+// tree pane starts 150 px wide and keeps at least 100 px.
+ExplorerPair CreateExplorerPair(QWidget *parent, const QString &suffix)
 {
-    auto *splitter = new QSplitter(Qt::Horizontal, parent);
-    splitter->setObjectName(QStringLiteral("ExplorerSplitter") + suffix);
-    splitter->setChildrenCollapsible(false);
-    tree = new TShellTreeView(splitter, QStringLiteral("ShellTreeView") + suffix);
-    tree->setMinimumWidth(100);
-    list = new TShellListView(splitter, QStringLiteral("ShellListView") + suffix);
+    ExplorerPair e{};
+    e.Splitter = new QSplitter(Qt::Horizontal, parent);
+    e.Splitter->setObjectName(QStringLiteral("ExplorerSplitter") + suffix);
+    e.Splitter->setChildrenCollapsible(false);
+
+    e.TreePane = new QWidget(e.Splitter);
+    e.TreePane->setObjectName(QStringLiteral("Explorer%1a").arg(suffix));
+    e.TreePane->setMinimumWidth(100);
+    auto *treeColumn = new QVBoxLayout(e.TreePane);
+    treeColumn->setContentsMargins(0, 0, 0, 0);
+    treeColumn->setSpacing(1);
+    e.Tree = new TShellTreeView(e.TreePane, QStringLiteral("ShellTreeView") + suffix);
+    e.Tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    treeColumn->addWidget(e.Tree, 1);
+    e.Filter = new QComboBox(e.TreePane);
+    e.Filter->setObjectName(QStringLiteral("FilterComboBox") + suffix);
+    treeColumn->addWidget(e.Filter);
+
+    e.ListPane = new QWidget(e.Splitter);
+    e.ListPane->setObjectName(QStringLiteral("Explorer%1b").arg(suffix));
+    auto *listColumn = new QVBoxLayout(e.ListPane);
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    listColumn->setSpacing(1);
+    e.List = new TShellListView(e.ListPane, QStringLiteral("ShellListView") + suffix);
+    e.List->setContextMenuPolicy(Qt::CustomContextMenu);
     for (int column = 0; column < 4; ++column)
-        list->setColumnCaption(column, LoadLangString(3210 + column));
-    tree->setShellListView(list);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({150, 450});
-    return splitter;
+        e.List->setColumnCaption(column, LoadLangString(3210 + column));
+    listColumn->addWidget(e.List, 1);
+    e.Status = new TStatusBar(e.ListPane, QStringLiteral("ExplorerStatusBar") + suffix, {80, 100});
+    listColumn->addWidget(e.Status);
+
+    e.Tree->setShellListView(e.List);
+    e.Splitter->setStretchFactor(1, 1);
+    e.Splitter->setSizes({150, 450});
+    return e;
 }
 
 QWidget *NamedPage(QStackedWidget *notebook, const QString &name)
@@ -39,6 +84,12 @@ QWidget *NamedPage(QStackedWidget *notebook, const QString &name)
     page->setObjectName(name);
     notebook->addWidget(page);
     return page;
+}
+
+// Runs a handler of the window so that no exception crosses Qt code.
+template <typename Handler> auto Guarded(THauptForm *form, Handler handler)
+{
+    return [form, handler] { RunGuarded([form, handler] { (form->*handler)(); }); };
 }
 
 } // namespace
@@ -55,7 +106,14 @@ void THauptForm::CreateExplorerPanes()
     auto *leftPage = NamedPage(Explorer01, QStringLiteral("Explorer01Page"));
     auto *leftLayout = new QVBoxLayout(leftPage);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    ExplorerSplitter01 = CreateExplorerPair(leftPage, QStringLiteral("01"), ShellTreeView01, ShellListView01);
+    const ExplorerPair left = CreateExplorerPair(leftPage, QStringLiteral("01"));
+    ExplorerSplitter01 = left.Splitter;
+    Explorer01a = left.TreePane;
+    Explorer01b = left.ListPane;
+    ShellTreeView01 = left.Tree;
+    FilterComboBox01 = left.Filter;
+    ShellListView01 = left.List;
+    ExplorerStatusBar01 = left.Status;
     leftLayout->addWidget(ExplorerSplitter01);
 
     auto *fileListPage = NamedPage(Explorer01, QStringLiteral("DateiListe"));
@@ -69,7 +127,14 @@ void THauptForm::CreateExplorerPanes()
     auto *rightPage = NamedPage(Explorer02, QStringLiteral("Explorer02Page"));
     auto *rightLayout = new QVBoxLayout(rightPage);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    ExplorerSplitter02 = CreateExplorerPair(rightPage, QStringLiteral("02"), ShellTreeView02, ShellListView02);
+    const ExplorerPair right = CreateExplorerPair(rightPage, QStringLiteral("02"));
+    ExplorerSplitter02 = right.Splitter;
+    Explorer02a = right.TreePane;
+    Explorer02b = right.ListPane;
+    ShellTreeView02 = right.Tree;
+    FilterComboBox02 = right.Filter;
+    ShellListView02 = right.List;
+    ExplorerStatusBar02 = right.Status;
     rightLayout->addWidget(ExplorerSplitter02);
 
     auto *attributePage = NamedPage(Explorer02, QStringLiteral("DateiAttribute"));
@@ -83,7 +148,120 @@ void THauptForm::CreateExplorerPanes()
 
     row->addWidget(Explorer01, 1);
     row->addWidget(Explorer02, 1);
+    row->addWidget(CreatePreviewPane(ExplorerPage));
     Explorer02->hide();
     NotebookHaupt->addWidget(ExplorerPage);
     NotebookHaupt->setCurrentWidget(ExplorerPage);
+
+    // ---- Handlers ----
+    connect(ShellListView01, &TShellListView::OnChange, this, Guarded(this, &THauptForm::ShellListView01Change));
+    connect(ShellListView02, &TShellListView::OnChange, this, Guarded(this, &THauptForm::ShellListView02Change));
+    connect(ShellListView01, &TShellListView::OnClick, this, Guarded(this, &THauptForm::ShellListView01Click));
+    connect(ShellListView02, &TShellListView::OnClick, this, Guarded(this, &THauptForm::ShellListView02Click));
+    connect(ShellListView01, &TShellListView::OnDblClick, this, Guarded(this, &THauptForm::ShellListView01DblClick));
+    connect(ShellListView02, &TShellListView::OnDblClick, this, Guarded(this, &THauptForm::ShellListView02DblClick));
+    ShellListView01->OnAddFolder = [this](const TShellFolder &f, bool &canAdd) { ShellListView01AddFolder(f, canAdd); };
+    ShellListView02->OnAddFolder = [this](const TShellFolder &f, bool &canAdd) { ShellListView02AddFolder(f, canAdd); };
+    ShellListView01->OnCustomDraw = Guarded(this, &THauptForm::ShellListView01HinterGrund);
+    ShellListView02->OnCustomDraw = Guarded(this, &THauptForm::ShellListView02HinterGrund);
+    // Only horizontal scrolling repaints a textured list.
+    connect(ShellListView01, &TShellListView::OnScrollHorz, this, Guarded(this, &THauptForm::ShellListView01Scrolled));
+    connect(ShellListView02, &TShellListView::OnScrollHorz, this, Guarded(this, &THauptForm::ShellListView02Scrolled));
+    connect(ShellTreeView01, &TShellTreeView::OnChange, this, Guarded(this, &THauptForm::ShellTreeView01Change));
+    connect(ShellTreeView02, &TShellTreeView::OnChange, this, Guarded(this, &THauptForm::ShellTreeView02Change));
+    connect(ShellTreeView01, &TShellTreeView::OnClick, this, Guarded(this, &THauptForm::ShellTreeView01Click));
+    connect(FilterComboBox01, &QComboBox::currentIndexChanged, this, Guarded(this, &THauptForm::FilterComboBox01Change));
+    connect(FilterComboBox02, &QComboBox::currentIndexChanged, this, Guarded(this, &THauptForm::FilterComboBox02Change));
+
+    for (TShellTreeView *tree : {ShellTreeView01, ShellTreeView02}) {
+        tree->OnEditing = [this](const QString &path) {
+            bool allowed = false;
+            RunGuarded([&] { allowed = ShellTreeViewEditing(path); });
+            return allowed;
+        };
+        tree->OnEdited = [this](const QString &path, QString &text) {
+            RunGuarded([&] { ShellTreeViewEdited(path, text); });
+        };
+        // A right click selects the folder under the mouse, then the pop-up opens.
+        connect(tree, &QWidget::customContextMenuRequested, this, [this, tree](const QPoint &pos) {
+            const QModelIndex index = tree->indexAt(pos);
+            if (index.isValid())
+                tree->setCurrentIndex(index);
+            PopupMenu02Tree = tree;
+            if (PopupMenu02)
+                PopupMenu02->popup(tree->viewport()->mapToGlobal(pos));
+        });
+    }
+    for (TShellListView *list : {ShellListView01, ShellListView02}) {
+        connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint &pos) {
+            RunGuarded([this, list] {
+                if (list == ShellListView01)
+                    ShellListView01ContextPopup();
+                else
+                    ShellListView02ContextPopup();
+            });
+            if (PopupMenu01)
+                PopupMenu01->popup(list->mapToGlobal(pos));
+        });
+    }
+}
+
+void THauptForm::CreateExplorerCommands()
+{
+    // View styles of the left list: one group of check buttons, the list style at start.
+    auto *styles = new QButtonGroup(ToolBar);
+    styles->setExclusive(true);
+    struct Style {
+        QToolButton *&Button;
+        const char *Name;
+        QStyle::StandardPixmap Icon;
+        int Hint;
+        void (THauptForm::*Click)();
+    } const buttons[] = {
+        {TB01LargeIcon, "TB01LargeIcon", QStyle::SP_FileDialogContentsView, 3214, &THauptForm::TB01LargeIconClick},
+        {TB01SmallIcon, "TB01SmallIcon", QStyle::SP_FileDialogInfoView, 3215, &THauptForm::TB01SmallIconClick},
+        {TB01List, "TB01List", QStyle::SP_FileDialogListView, 3216, &THauptForm::TB01ListClick},
+        {TB01Report, "TB01Report", QStyle::SP_FileDialogDetailedView, 3217, &THauptForm::TB01ReportClick},
+    };
+    ToolBar->addSeparator();
+    for (const Style &s : buttons) {
+        s.Button = new QToolButton(ToolBar);
+        s.Button->setObjectName(QLatin1String(s.Name));
+        s.Button->setCheckable(true);
+        s.Button->setIcon(style()->standardIcon(s.Icon));
+        s.Button->setToolTip(LoadLangString(s.Hint));
+        styles->addButton(s.Button);
+        ToolBar->addWidget(s.Button);
+        connect(s.Button, &QToolButton::clicked, this, Guarded(this, s.Click));
+    }
+    TB01List->setChecked(true);
+
+    TB01Markieren = new QToolButton(ToolBar);
+    TB01Markieren->setObjectName(QStringLiteral("TB01Markieren"));
+    TB01Markieren->setText(LoadLangString(3402));
+    TB01Markieren->setToolTip(LoadLangString(3402));
+    ToolBar->addWidget(TB01Markieren);
+    connect(TB01Markieren, &QToolButton::clicked, this, Guarded(this, &THauptForm::TB01MarkierenClick));
+    TB01Refresh = new QToolButton(ToolBar);
+    TB01Refresh->setObjectName(QStringLiteral("TB01Refresh"));
+    TB01Refresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    TB01Refresh->setToolTip(LoadLangString(2013));
+    ToolBar->addWidget(TB01Refresh);
+    connect(TB01Refresh, &QToolButton::clicked, this, Guarded(this, &THauptForm::TB01RefreshClick));
+
+    PM01AllesMarkieren = new TMenuItem(this, QStringLiteral("PM01AllesMarkieren"), LoadLangString(3402));
+    PM01AllesMarkieren->setStatusTip(LoadLangString(3403));
+    PopupMenu01->addAction(PM01AllesMarkieren);
+    connect(PM01AllesMarkieren, &QAction::triggered, this, Guarded(this, &THauptForm::PM01AllesMarkierenClick));
+    PM01Eigenschaften = new TMenuItem(this, QStringLiteral("PM01Eigenschaften"), LoadLangString(3404));
+    PM01Eigenschaften->setStatusTip(LoadLangString(3405));
+    PopupMenu01->addAction(PM01Eigenschaften);
+    connect(PM01Eigenschaften, &QAction::triggered, this, Guarded(this, &THauptForm::PM01EigenschaftenClick));
+
+    PopupMenu02 = new QMenu(this);
+    PopupMenu02->setObjectName(QStringLiteral("PopupMenu02"));
+    PM02Eigenschaften = new TMenuItem(this, QStringLiteral("PM02Eigenschaften"), LoadLangString(3404));
+    PM02Eigenschaften->setStatusTip(LoadLangString(3405));
+    PopupMenu02->addAction(PM02Eigenschaften);
+    connect(PM02Eigenschaften, &QAction::triggered, this, Guarded(this, &THauptForm::PM02EigenschaftenClick));
 }

@@ -46,5 +46,6 @@ QStringList FilterMasksLeft;
 QStringList FilterMasksRight;
 QString CurrentFolderLeft;
 QString CurrentFolderRight;
+QString EditedFolderOldPath;
 int BatchCount = 0;
 int LastIndexValue = 0;

@@ -44,6 +44,11 @@ extern int SLVFontColor02;
 extern std::array<QString, 10> OwnExtensions;
 extern std::array<QString, 5> OwnFilters;
 extern QString FilterString;
+// The filter list both explorer filter boxes start with: caption|mask pairs.
+inline constexpr QStringView BuiltinFilterList =
+    u"*.*|*.*|*.bak|*.bak|*.doc|*.doc|*.exe|*.exe|*.gif|*.gif|*.htm;*.html|*.htm;*.html|"
+    u"*.jpg;*.jpeg|*.jpg;*.jpeg|*.mp3;*.mp+|*.mp3;*.mp+|*.mpg;*.mpeg|*.mpg;*.mpeg|*.pas|*.pas|"
+    u"*.res|*.res|*.tmp|*.tmp|*.txt|*.txt|*.vqf|*.vqf|*.zip|*.zip";
 
 // Program state
 extern QString ProgramDir;        // folder of the executable, trailing "/"
@@ -57,5 +62,6 @@ extern QStringList FilterMasksLeft;
 extern QStringList FilterMasksRight;
 extern QString CurrentFolderLeft;
 extern QString CurrentFolderRight;
+extern QString EditedFolderOldPath; // the tree folder whose label is being edited
 extern int BatchCount;
 extern int LastIndexValue;

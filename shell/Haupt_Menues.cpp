@@ -23,7 +23,11 @@ void THauptForm::CreateMenus()
     HMenuDateiRueckgaengig->setToolTip(LoadLangString(3055));
     HMenuDateiRueckgaengig->setEnabled(false);
     HMenuDatei->addAction(HMenuDateiRueckgaengig);
-    connect(HMenuDateiRueckgaengig, &QAction::triggered, this, [] { RunGuarded(UndoLastAction); });
+    connect(HMenuDateiRueckgaengig, &QAction::triggered, this, [] {
+        const BatchGuard guard; // not while a batch lets the message loop run
+        if (guard.Entered())
+            RunGuarded(UndoLastAction);
+    });
 
     HMenuAktionen = menuBar()->addMenu(LoadLangString(3200));
     HMenuAktionen->setObjectName(QStringLiteral("HMenuAktionen"));

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <cstdint>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -369,6 +370,10 @@ std::u32string upperCodePoints(const QString &text)
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t code = text.at(i).unicode();
+        if (code < 0x80) {
+            result.push_back(code >= U'a' && code <= U'z' ? code - 32 : code);
+            continue;
+        }
         if (QChar::isHighSurrogate(code) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             code = QChar::surrogateToUcs4(char16_t(code), text.at(++i).unicode());
         result.push_back(QChar::toUpper(code));
@@ -611,13 +616,19 @@ std::vector<Entry> listFolder(const QString &folder)
         listed.push_back(std::move(entry));
     }
     closedir(listing);
-    std::sort(listed.begin(), listed.end(), [](const Listed &a, const Listed &b) {
-        return a.key != b.key ? a.key < b.key : a.bytes < b.bytes;
+    // sort positions rather than the entries: moving three strings per swap costs more
+    std::vector<std::uint32_t> order(listed.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&listed](std::uint32_t x, std::uint32_t y) {
+        const Listed &a = listed[x], &b = listed[y];
+        const int c = a.key.compare(b.key);
+        return c != 0 ? c < 0 : a.bytes < b.bytes;
     });
     std::vector<Entry> entries;
     entries.reserve(listed.size());
-    for (Listed &item : listed)
-        entries.push_back(std::move(item.entry));
+    for (std::uint32_t i : order)
+        entries.push_back(std::move(listed[i].entry));
     return entries;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/fs/PathCodec.h"
 
+#include <algorithm>
+
 namespace fs {
 
 namespace {
@@ -85,6 +87,9 @@ void appendUtf8(QByteArray &out, char32_t code)
 
 QString decodeName(const QByteArray &bytes)
 {
+    // most names are plain ASCII
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (unsigned char)c < 0x80; }))
+        return QString::fromLatin1(bytes);
     QString name;
     name.reserve(bytes.size());
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
@@ -111,6 +116,8 @@ QString decodeName(const QByteArray &bytes)
 
 QByteArray encodeName(const QString &name)
 {
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return name.toLatin1();
     QByteArray bytes;
     bytes.reserve(name.size());
     const qsizetype size = name.size();

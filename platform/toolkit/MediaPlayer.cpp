@@ -2,8 +2,10 @@
 
 #include "platform/fs/RegularFile.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QHBoxLayout>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QStyle>
 #include <QToolButton>
@@ -39,9 +41,17 @@ void TMediaPlayer::createPlayer()
 {
     if (player_)
         return;
+    // The FFmpeg back end plays all six formats by itself; the GStreamer one needs
+    // plug-ins that may be missing (and then fails inside Qt). Chosen before the first
+    // multimedia object exists, unless the user asked for a back end.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     player_ = new QMediaPlayer(this);
-    audio_ = new QAudioOutput(this);
-    player_->setAudioOutput(audio_);
+    // Without an audio device the sound is left out rather than played into nothing.
+    if (!QMediaDevices::audioOutputs().isEmpty()) {
+        audio_ = new QAudioOutput(this);
+        player_->setAudioOutput(audio_);
+    }
     connect(player_, &QMediaPlayer::playbackStateChanged, this, [this] { updateButtons(); });
     connect(player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::EndOfMedia)

@@ -443,8 +443,12 @@ TShellTreeView::TShellTreeView(QWidget *parent, const QString &name)
         if (OnEdited)
             OnEdited(path, t);
         // The edited node goes away with the re-read; do that after the editor closed.
+        // A selection in the edited folder moves to its name now.
         const QString parentFolder = normalFolder(path.left(path.lastIndexOf(u'/') + 1));
-        QTimer::singleShot(0, this, [this, parentFolder] { RefreshNode(parentFolder); });
+        QString select = Path();
+        if (isAtOrBelow(select, path) && !t.isEmpty() && !t.contains(u'/'))
+            select = childPath(parentFolder, t) + select.mid(path.size());
+        QTimer::singleShot(0, this, [this, parentFolder, select] { rereadNode(parentFolder, select); });
     };
 }
 
@@ -495,17 +499,29 @@ void TShellTreeView::setShowHidden(bool show)
 
 void TShellTreeView::RefreshNode(const QString &folder)
 {
+    rereadNode(folder, Path());
+}
+
+void TShellTreeView::rereadNode(const QString &folder, const QString &select)
+{
     auto *n = model_->findLoaded(normalFolder(folder));
     if (!n)
         return;
-    const QString current = Path();
     quiet_ = true;
     model_->reread(n);
     quiet_ = false;
     // Back to the folder shown before, or to the re-read node when it went away.
-    if (!current.isEmpty() && isAtOrBelow(current, n->path) && !setPath(current))
+    if (!select.isEmpty() && isAtOrBelow(select, n->path) && !setPath(select))
         setCurrentIndex(model_->indexOf(n));
     currentChanged();
+}
+
+QString TShellTreeView::TopNodePath() const
+{
+    const auto *n = model_->nodeOf(currentIndex());
+    while (n && n->parent)
+        n = n->parent;
+    return n ? n->path : QString();
 }
 
 void TShellTreeView::CollapseAll()
@@ -542,9 +558,12 @@ void TShellTreeView::currentChanged()
     if (p == lastPath_)
         return;
     lastPath_ = p;
-    if (list_ && !p.isEmpty() && list_->Root() != p)
-        list_->setRoot(p);
+    // The tree's handlers see the new folder first, then the list's handlers that its
+    // selection went away.
+    const bool lostSelection = list_ && !p.isEmpty() && list_->Root() != p && list_->reload(p, false);
     emit OnChange();
+    if (lostSelection)
+        emit list_->OnChange();
 }
 
 // ---------------------------------------------------------------------------
@@ -565,6 +584,7 @@ TShellListView::TShellListView(QWidget *parent, const QString &name)
         connect(v, &QAbstractItemView::clicked, this, [this] { emit OnClick(); });
         connect(v, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &i) { activated(i.row()); });
         hookScrollBars(v);
+        v->viewport()->installEventFilter(this);
         stack_->addWidget(v);
     }
     listView_->setUniformItemSizes(true);
@@ -606,7 +626,7 @@ void TShellListView::Refresh()
     reload(model_->folder);
 }
 
-void TShellListView::reload(const QString &folder)
+bool TShellListView::reload(const QString &folder, bool notify)
 {
     const bool hadSelection = selection_->hasSelection();
     std::vector<TShellListModel::Item> folders, files;
@@ -628,8 +648,9 @@ void TShellListView::reload(const QString &folder)
     model_->replace(folder, std::move(folders));
     selection_->clear();
     quiet_ = false;
-    if (hadSelection)
+    if (hadSelection && notify)
         emit OnChange();
+    return hadSelection;
 }
 
 void TShellListView::setObjectTypes(unsigned types)
@@ -701,6 +722,16 @@ void TShellListView::setSelected(int index, bool selected)
                                                    QItemSelectionModel::Rows);
 }
 
+void TShellListView::SelectRows(const std::vector<int> &rows)
+{
+    QItemSelection chosen;
+    const int last = model_->columnCount() - 1;
+    for (int row : rows)
+        if (row >= 0 && row < Count())
+            chosen.select(model_->index(row, 0), model_->index(row, last));
+    selection_->select(chosen, QItemSelectionModel::ClearAndSelect);
+}
+
 void TShellListView::SelectAll()
 {
     if (Count() == 0)
@@ -744,6 +775,51 @@ void TShellListView::setColumnCaption(int column, const QString &caption)
 QAbstractItemView *TShellListView::currentView() const
 {
     return qobject_cast<QAbstractItemView *>(stack_->currentWidget());
+}
+
+void TShellListView::setBrushBitmap(const QPixmap &bitmap)
+{
+    // Called from every paint (OnCustomDraw): only a new bitmap changes the palette.
+    if (bitmap.cacheKey() == brush_.cacheKey())
+        return;
+    brush_ = bitmap;
+    for (QAbstractItemView *v : {static_cast<QAbstractItemView *>(listView_), static_cast<QAbstractItemView *>(reportView_)}) {
+        QPalette palette = v->palette();
+        palette.setBrush(QPalette::Base, bitmap.isNull() ? QApplication::palette(v).base() : QBrush(bitmap));
+        v->setPalette(palette);
+    }
+}
+
+void TShellListView::setFontColor(const QColor &color)
+{
+    for (QAbstractItemView *v : {static_cast<QAbstractItemView *>(listView_), static_cast<QAbstractItemView *>(reportView_)}) {
+        QPalette palette = v->palette();
+        palette.setColor(QPalette::Text, color);
+        v->setPalette(palette);
+    }
+}
+
+QColor TShellListView::FontColor() const
+{
+    return listView_->palette().color(QPalette::Text);
+}
+
+void TShellListView::Repaint()
+{
+    // A scroll bar may move while the items are laid out in a paint; no paint in a paint.
+    QWidget *viewport = currentView()->viewport();
+    if (viewport->testAttribute(Qt::WA_WState_InPaintEvent))
+        viewport->update();
+    else
+        viewport->repaint();
+}
+
+bool TShellListView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && OnCustomDraw &&
+        (watched == listView_->viewport() || watched == reportView_->viewport()))
+        OnCustomDraw();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TShellListView::activated(int row)

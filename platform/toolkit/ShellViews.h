@@ -6,6 +6,8 @@
 // Paths: "/" is the root; Path() of a folder has no trailing "/" (the root is "/").
 // Setters accept a path with or without the trailing "/".
 
+#include <QColor>
+#include <QPixmap>
 #include <QString>
 #include <QTreeView>
 #include <QWidget>
@@ -56,18 +58,24 @@ public:
     void setShellListView(TShellListView *list);
     TShellListView *ShellListView() const { return list_; }
 
-    // Hidden folders (name beginning with ".") are shown when on; default off.
+    // Hidden folders (name beginning with ".") are shown when on; default off. Applies
+    // to the nodes read from then on (RefreshNode reads a node again).
     void setShowHidden(bool show);
     bool ShowHidden() const { return showHidden_; }
 
     // Re-reads the sub-folders of the node of `folder` (already read nodes only).
     void RefreshNode(const QString &folder);
+    // The top-level node (home folder or "/") above the selected folder; empty when
+    // nothing is selected.
+    QString TopNodePath() const;
     // Collapses every node; the selection stays.
     void CollapseAll();
 
     // Label editing of a node. OnEditing(path) returns whether the label may be edited
-    // (no handler: never). OnEdited(path, text) gets the new text and may change it;
-    // afterwards the sub-folders of the node's parent are re-read from disk.
+    // (no handler: never). OnEdited(path, text) gets the new text and does the
+    // renaming, leaving in text the name the folder has afterwards; then the
+    // sub-folders of the node's parent are re-read from disk, so the tree shows the
+    // name the folder now has, and a selected edited folder stays selected.
     std::function<bool(const QString &path)> OnEditing;
     std::function<void(const QString &path, QString &text)> OnEdited;
     // Starts editing the selected node's label (when OnEditing allows it).
@@ -86,6 +94,9 @@ private:
     friend class TShellListView;
     void listOpenedFolder(const QString &path);
     void currentChanged();
+    // Re-reads a node's sub-folders and selects `select` afterwards when it lies below
+    // the node (else the node itself, when the selection was below it).
+    void rereadNode(const QString &folder, const QString &select);
 
     TShellTreeModel *model_;
     TShellListView *list_ = nullptr;
@@ -122,6 +133,8 @@ public:
     bool isSelected(int index) const;
     void setSelected(int index, bool selected);
     std::vector<int> SelectedRows() const; // the selected items, in list order
+    // Selects exactly these rows (others are deselected), with one OnChange.
+    void SelectRows(const std::vector<int> &rows);
     void SelectAll();
     void ClearSelection();
 
@@ -136,17 +149,33 @@ public:
     // The item view of the current style (for drawing, drag and drop, focus).
     QAbstractItemView *currentView() const;
 
+    // Drawing: the brush bitmap is tiled behind the items (a null bitmap: the plain
+    // background); item texts have no background of their own. OnCustomDraw runs
+    // before every paint of the items.
+    void setBrushBitmap(const QPixmap &bitmap);
+    QPixmap BrushBitmap() const { return brush_; }
+    void setFontColor(const QColor &color);
+    QColor FontColor() const;
+    std::function<void()> OnCustomDraw;
+    // Paints the items at once (from inside a paint of the items: right after it).
+    void Repaint();
+
 signals:
-    void OnChange();   // the selection changed
+    void OnChange();   // the selection changed (also when a new folder empties it)
     void OnClick();
     void OnDblClick(); // after a double-clicked folder was opened
     void OnScrollHorz();
     void OnScrollVert();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    friend class TShellTreeView;
     void activated(int row);
     void hookScrollBars(QAbstractItemView *view);
-    void reload(const QString &folder);
+    // Reads folder; true when a selection was lost. With notify OnChange follows then.
+    bool reload(const QString &folder, bool notify = true);
 
     TShellListModel *model_;
     QItemSelectionModel *selection_;
@@ -157,4 +186,5 @@ private:
     bool quiet_ = false;
     unsigned objectTypes_ = otFolders | otNonFolders;
     TViewStyle style_ = vsList;
+    QPixmap brush_;
 };

@@ -1,26 +1,45 @@
 #include "platform/toolkit/StatusBar.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QResizeEvent>
 
 TStatusBar::TStatusBar(QWidget *parent, const QString &name, std::initializer_list<int> panelWidths)
-    : QWidget(parent)
+    : QWidget(parent), widths_(panelWidths)
 {
     setObjectName(name);
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(1, 1, 1, 1);
-    row->setSpacing(2);
-    size_t i = 0;
-    for (int width : panelWidths) {
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    for (size_t i = 0; i < widths_.size(); ++i) {
         auto *panel = new QLabel(this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
-        if (++i < panelWidths.size())
-            panel->setFixedWidth(width);
-        else
-            panel->setMinimumWidth(width);
-        row->addWidget(panel, i < panelWidths.size() ? 0 : 1);
         panels_.push_back(panel);
+    }
+    setFixedHeight(panels_.empty() ? 0 : panels_.front()->sizeHint().height() + 2);
+}
+
+QSize TStatusBar::sizeHint() const
+{
+    int width = 0;
+    for (int w : widths_)
+        width += w;
+    return QSize(width, height());
+}
+
+QSize TStatusBar::minimumSizeHint() const
+{
+    return QSize(0, height());
+}
+
+// Panels at fixed places from the left, the last one to the right edge; a narrow bar
+// cuts them off.
+void TStatusBar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    int x = 0;
+    for (size_t i = 0; i < panels_.size(); ++i) {
+        const int width = i + 1 < panels_.size() ? widths_[i] : std::max(widths_[i], this->width() - x);
+        panels_[i]->setGeometry(x, 1, width - 2, height() - 2);
+        x += width;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A status bar of text panels addressed by index; every panel but the last has a
-// fixed width, the last one takes the rest.
+// fixed width, the last one takes the rest. It asks for no minimum width: a narrow
+// bar cuts its panels off.
 
 #include <QWidget>
 #include <initializer_list>
@@ -17,6 +18,13 @@ public:
     QString Panel(int index) const;
     void setPanel(int index, const QString &text);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    std::vector<int> widths_;
     std::vector<QLabel *> panels_;
 };

@@ -142,6 +142,7 @@ TEST_F(Collectors, SelectedFilesOfTheActiveList)
     right->setSelected(2, true);
     form_->NeueDateinamen = QStringList{"stale"};
 
+    ActiveExplorer = 1; // selecting on the right made the right pair active
     CollectSelectedFiles();
     EXPECT_EQ(form_->AlteDateinamen, Full({"a.txt", "c.txt"}));
     EXPECT_TRUE(form_->NeueDateinamen.isEmpty());

@@ -145,6 +145,40 @@ TEST_F(ShellViews, TreeShowsFoldersAndDrivesItsList)
     EXPECT_EQ(list.Root(), Root + "/.dot");
 }
 
+TEST_F(ShellViews, TreeChangeComesBeforeTheListLosingItsSelection)
+{
+    TShellTreeView tree;
+    TShellListView list;
+    tree.setShellListView(&list);
+    ASSERT_TRUE(tree.setPath(Root));
+    list.setSelected(1, true);
+    QStringList order;
+    QObject::connect(&tree, &TShellTreeView::OnChange, [&] { order << "tree " + list.Root(); });
+    QObject::connect(&list, &TShellListView::OnChange, [&] { order << "list " + QString::number(list.SelCount()); });
+    ASSERT_TRUE(tree.setPath(Root + "/sub"));
+    EXPECT_EQ(order, (QStringList{"tree " + Root + "/sub", "list 0"}));
+    order.clear();
+    ASSERT_TRUE(tree.setPath(Root)); // nothing was selected: the tree alone
+    EXPECT_EQ(order, QStringList{"tree " + Root});
+    EXPECT_EQ(tree.TopNodePath(), QStringLiteral("/"));
+    ASSERT_TRUE(tree.setPath(qEnvironmentVariable("HOME")));
+    EXPECT_EQ(tree.TopNodePath(), qEnvironmentVariable("HOME"));
+}
+
+TEST_F(ShellViews, SelectRowsSelectsExactlyTheseOnce)
+{
+    TShellListView list;
+    list.setRoot(Root);
+    list.setSelected(0, true);
+    int changed = 0;
+    QObject::connect(&list, &TShellListView::OnChange, [&] { ++changed; });
+    list.SelectRows({2, 1, 7, -1});
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(changed, 1);
+    list.SelectRows({});
+    EXPECT_EQ(list.SelCount(), 0);
+}
+
 TEST_F(ShellViews, TreeNodeIsReadAgainOnRequest)
 {
     TShellTreeView tree;
@@ -178,7 +212,7 @@ TEST_F(ShellViews, LabelEditingAsksAndRenames)
     EXPECT_EQ(editedText, QStringLiteral("renamed"));
     QCoreApplication::processEvents(); // the node's parent is read again afterwards
     EXPECT_TRUE(fs::isFolder(Root + "/sub/renamed"));
-    EXPECT_TRUE(tree.setPath(Root + "/sub/renamed"));
+    EXPECT_EQ(tree.Path(), Root + "/sub/renamed"); // the edited folder stays selected
 }
 
 TEST_F(ShellViews, DoubleClickedFolderOpensInListAndTree)

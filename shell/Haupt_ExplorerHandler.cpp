@@ -1,0 +1,494 @@
+// Handlers of the two explorer pairs: selection, clicks and folder changes with their
+// follow-ups, the filter boxes and the per-item filter of the lists, the status
+// panels, tree label editing, view styles, select all, properties, refresh, the
+// textured list backgrounds and the left explorer taking over the right one.
+
+#include "shell/Haupt.h"
+
+#include "localisation/fktSprache.h"
+#include "operations/fktAllgemein.h"
+#include "operations/fktUmbenennen.h"
+#include "platform/fs/FileSystem.h"
+#include "platform/jpeg/JpegDecoder.h"
+#include "platform/picture/Picture.h"
+#include "platform/toolkit/Buttons.h"
+#include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/StatusBar.h"
+#include "platform/toolkit/StringGrid.h"
+#include "shell/Haupt_Globals.h"
+#include "shell/Texturen.h"
+
+#include <QComboBox>
+#include <QSet>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+// The extension of a name or mask: from its last "." on, empty without one.
+QStringView ExtensionOf(QStringView Name)
+{
+    const qsizetype dot = Name.lastIndexOf(u'.');
+    return dot < 0 ? QStringView() : Name.mid(dot);
+}
+
+// A path on which folder-dependent actions act: an absolute local path.
+bool IsOnDrive(const QString &Path)
+{
+    return Path.startsWith(u'/');
+}
+
+// A folder change is one to another folder: "/a/b" and "/a/b/" are the same one.
+bool SameFolder(const QString &A, const QString &B)
+{
+    auto bare = [](const QString &p) { return p.size() > 1 && p.endsWith(u'/') ? QStringView(p).chopped(1) : QStringView(p); };
+    return bare(A) == bare(B);
+}
+
+QString CountText(const TShellListView *List)
+{
+    return LoadLangString(8999) + QString::number(List->Count());
+}
+
+QString SelectedPath(const TShellListView *List)
+{
+    const int index = List->ItemIndex();
+    return index < 0 ? QString() : List->Folders(index).PathName;
+}
+
+// Panel 0 the item count, panel 1 the size of the selected regular file.
+void ShowExplorerStatus(TStatusBar *Status, const TShellListView *List)
+{
+    Status->setPanel(0, CountText(List));
+    const QString selected = SelectedPath(List);
+    Status->setPanel(1, selected.isEmpty() ? QString() : FileSizeText(selected));
+}
+
+QString ChosenMask(const QComboBox *Filter)
+{
+    return Filter->currentData().toString();
+}
+
+// The masks of a filter: "*.*" alone, otherwise its parts between ";".
+QStringList MasksOf(const QString &Mask)
+{
+    if (Mask == u"*.*")
+        return {Mask};
+    return Mask.split(u';', Qt::SkipEmptyParts);
+}
+
+// A list item passes when the filter is "*.*", when it is a folder, or when its
+// extension equals that of one of the masks (ignoring case).
+bool PassesFilter(const TShellFolder &Folder, const QComboBox *Filter, const QStringList &Masks)
+{
+    if (ChosenMask(Filter) == u"*.*" || Folder.IsFolder)
+        return true;
+    const QStringView extension = ExtensionOf(Folder.Name);
+    return std::any_of(Masks.begin(), Masks.end(), [&](const QString &mask) {
+        return extension.compare(ExtensionOf(mask), Qt::CaseInsensitive) == 0;
+    });
+}
+
+// A new folder name typed into a tree label: one path component.
+bool IsValidFolderName(const QString &Name)
+{
+    return !Name.isEmpty() && Name != u"." && Name != u".." && !Name.contains(u'/') && !Name.contains(QChar(0));
+}
+
+QString FolderPartOf(const QString &Path)
+{
+    return Path.left(Path.lastIndexOf(u'/') + 1);
+}
+
+// The colour settings hold the Windows colour word 0x00BBGGRR.
+QColor ColorFromSetting(int Value)
+{
+    return QColor(Value & 0xFF, (Value >> 8) & 0xFF, (Value >> 16) & 0xFF);
+}
+
+// Texture of one list from its settings; switches the texture off (in memory) when
+// its own picture no longer exists.
+QPixmap LoadListTexture(TShellListView *List, std::uint8_t &Texture, std::uint8_t &Background,
+                        const QString &Path, int FontColor)
+{
+    if (Texture >= 1 && Texture <= 5) {
+        // The built-in textures are light, but for the dark blue one.
+        List->setFontColor(Texture == 5 ? Qt::white : Qt::black);
+        return LoadTextureResource(Texture + FirstTextureResource - 1);
+    }
+    if (Texture != 6 || Path.isEmpty())
+        return {};
+    if (!fs::exists(Path)) {
+        Texture = 0;
+        Background = 0;
+        return {};
+    }
+    List->setFontColor(ColorFromSetting(FontColor));
+    const QString extension = ExtensionOf(QStringView(Path).mid(Path.lastIndexOf(u'/') + 1)).toString().toLower();
+    if (extension == u".jpg" || extension == u".jpeg")
+        return QPixmap::fromImage(DecodeJpeg(Path, {}, false));
+    if (extension == u".bmp")
+        return QPixmap::fromImage(LoadPicture(Path));
+    return {};
+}
+
+} // namespace
+
+// ---- View styles ----
+
+namespace {
+
+// Set to large icons and back to the style of the down button, so that the items
+// are arranged anew (left list).
+void ReapplyLeftViewStyle(THauptForm &f)
+{
+    if (f.ShellListView01->ViewStyle() == vsIcon)
+        return;
+    f.ShellListView01->setViewStyle(vsIcon);
+    if (f.TB01SmallIcon->isChecked())
+        f.ShellListView01->setViewStyle(vsSmallIcon);
+    else if (f.TB01List->isChecked())
+        f.ShellListView01->setViewStyle(vsList);
+    else if (f.TB01Report->isChecked())
+        f.ShellListView01->setViewStyle(vsReport);
+}
+
+// The right list is only ever in the list style.
+void ReapplyRightViewStyle(THauptForm &f)
+{
+    if (f.ShellListView02->ViewStyle() != vsList)
+        return;
+    f.ShellListView02->setViewStyle(vsIcon);
+    f.ShellListView02->setViewStyle(vsList);
+}
+
+} // namespace
+
+void THauptForm::TB01LargeIconClick()
+{
+    ShellListView01->setViewStyle(vsIcon);
+}
+
+void THauptForm::TB01SmallIconClick()
+{
+    ShellListView01->setViewStyle(vsIcon);
+    ShellListView01->setViewStyle(vsSmallIcon);
+}
+
+void THauptForm::TB01ListClick()
+{
+    ShellListView01->setViewStyle(vsIcon);
+    ShellListView01->setViewStyle(vsList);
+}
+
+void THauptForm::TB01ReportClick()
+{
+    ShellListView01->setViewStyle(vsIcon);
+    ShellListView01->setViewStyle(vsReport);
+    for (int column = 0; column < 4; ++column)
+        ShellListView01->setColumnCaption(column, LoadLangString(3210 + column));
+}
+
+// ---- Lists ----
+
+void THauptForm::ShellListView01Change()
+{
+    ActiveExplorer = 1;
+    // UpdateActionButtons (menu state).
+    const QString selected = SelectedPath(ShellListView01);
+    const bool renamePage = PageControl->currentWidget() == TabSheet01;
+    // The folder page (index 3) with OrdnerVorschauSB down shows the preview as well
+    // (folder page).
+    const bool previewShown = renamePage && DatUmbVorschau->Down();
+    if (!selected.isEmpty()) {
+        ShowExplorerPreview(selected);
+        // Explorer02 on page 1: ShowFileAttributes(selected) (attributes).
+        // Rename page with DatUmb01 on page 2: ShowFontInfo(selected); on page 3:
+        // ShowMp3Tag(selected) (TrueType names, MP3 tags).
+        if (previewShown)
+            ShowRenamePreview();
+    } else {
+        // Explorer02 on page 1 and visible: ShowFileAttributes("") (attributes).
+        // Rename page with DatUmb01 on page 2: ShowFontInfo(""); on page 3:
+        // ShowMp3Tag("") (TrueType names, MP3 tags).
+        if (previewShown) {
+            VorschauStringGrid01->setRowCount(2);
+            VorschauStringGrid01->setCells(0, 1, QString());
+            VorschauStringGrid01->setCells(1, 1, QString());
+        }
+        ClearExplorerPreview();
+    }
+    if (!SameFolder(ShellTreeView01->Path(), CurrentFolderLeft)) {
+        CurrentFolderLeft = ShellTreeView01->Path();
+        ReapplyLeftViewStyle(*this);
+    }
+    ShowExplorerStatus(ExplorerStatusBar01, ShellListView01);
+}
+
+void THauptForm::ShellListView02Change()
+{
+    ActiveExplorer = 2;
+    // UpdateActionButtons (menu state).
+    // Rename page with DatUmb01 on page 2: ShowFontInfo of the right list's selected
+    // path, "" when none (TrueType names).
+    if (!SameFolder(ShellTreeView02->Path(), CurrentFolderRight)) {
+        CurrentFolderRight = ShellTreeView02->Path();
+        ReapplyRightViewStyle(*this);
+    }
+    ShowExplorerStatus(ExplorerStatusBar02, ShellListView02);
+}
+
+void THauptForm::ShellListView01Click()
+{
+    // When ActiveExplorer was 2 and the rename page shows DatUmb01 page 2: ShowFontInfo
+    // of the left list's selected path, "" when none (TrueType names).
+    ActiveExplorer = 1;
+    // UpdateActionButtons (menu state).
+}
+
+void THauptForm::ShellListView02Click()
+{
+    // When ActiveExplorer was 1 and the rename page shows DatUmb01 page 2: ShowFontInfo
+    // of the right list's selected path, "" when none (TrueType names).
+    ActiveExplorer = 2;
+    // UpdateActionButtons (menu state).
+}
+
+void THauptForm::ShellListView01ContextPopup()
+{
+    ActiveExplorer = 1;
+}
+
+void THauptForm::ShellListView02ContextPopup()
+{
+    ActiveExplorer = 2;
+}
+
+void THauptForm::ShellListView01DblClick()
+{
+    ReapplyLeftViewStyle(*this);
+    // UpdateActionButtons (menu state).
+    // The left tree's path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
+    // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
+    // ThumbScrollBox and BuildThumbnails (thumbnails).
+    ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
+}
+
+void THauptForm::ShellListView02DblClick()
+{
+    ReapplyRightViewStyle(*this);
+    // UpdateActionButtons (menu state).
+    ExplorerStatusBar02->setPanel(0, CountText(ShellListView02));
+}
+
+void THauptForm::ShellListView01AddFolder(const TShellFolder &Folder, bool &CanAdd)
+{
+    CanAdd = PassesFilter(Folder, FilterComboBox01, FilterMasksLeft);
+}
+
+void THauptForm::ShellListView02AddFolder(const TShellFolder &Folder, bool &CanAdd)
+{
+    CanAdd = PassesFilter(Folder, FilterComboBox02, FilterMasksRight);
+}
+
+// ---- Trees ----
+
+void THauptForm::ShellTreeView01Change()
+{
+    const QString path = ShellTreeView01->Path();
+    if (!SameFolder(path, CurrentFolderLeft)) {
+        ReapplyLeftViewStyle(*this);
+        CurrentFolderLeft = path;
+        // Explorer02 on page 1: ShowFileAttributes("") (attributes).
+        // Rename page with DatUmb01 on page 2: ShowFontInfo("") (TrueType names).
+        // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
+        // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
+        // ThumbScrollBox and BuildThumbnails (thumbnails).
+    }
+    ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
+    const QString selected = SelectedPath(ShellListView01);
+    if (selected.isEmpty())
+        ClearExplorerPreview();
+    ExplorerStatusBar01->setPanel(1, selected.isEmpty() ? QString() : FileSizeText(selected));
+}
+
+void THauptForm::ShellTreeView02Change()
+{
+    const QString path = ShellTreeView02->Path();
+    if (!SameFolder(path, CurrentFolderRight)) {
+        ReapplyRightViewStyle(*this);
+        CurrentFolderRight = path;
+        // Rename page with DatUmb01 on page 2: ShowFontInfo("") (TrueType names).
+    }
+    ShowExplorerStatus(ExplorerStatusBar02, ShellListView02);
+}
+
+void THauptForm::ShellTreeView01Click()
+{
+    const QString path = ShellTreeView01->Path();
+    if (SameFolder(path, CurrentFolderLeft))
+        return;
+    ReapplyLeftViewStyle(*this);
+    CurrentFolderLeft = path;
+    // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
+    // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
+    // ThumbScrollBox and BuildThumbnails (thumbnails).
+}
+
+bool THauptForm::ShellTreeViewEditing(const QString &Path)
+{
+    if (!IsOnDrive(Path) || Path == u"/")
+        return false;
+    EditedFolderOldPath = Path;
+    return true;
+}
+
+void THauptForm::ShellTreeViewEdited(const QString &Path, QString &Text)
+{
+    const QString oldName = Path.mid(Path.lastIndexOf(u'/') + 1);
+    if (Path != EditedFolderOldPath || Text == oldName || !IsValidFolderName(Text)) {
+        Text = oldName;
+        return;
+    }
+    // Never replaces an existing entry; on failure the folder keeps its name.
+    if (!fs::moveFile(EditedFolderOldPath, FolderPartOf(EditedFolderOldPath) + Text))
+        Text = oldName;
+}
+
+// ---- Filters ----
+
+void THauptForm::SetFilterLists(const QString &Filter)
+{
+    const QStringList parts = Filter.split(u'|');
+    for (QComboBox *box : {FilterComboBox01, FilterComboBox02}) {
+        const QSignalBlocker quiet(box);
+        box->clear();
+        for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+            if (!parts[i].isEmpty() || !parts[i + 1].isEmpty())
+                box->addItem(parts[i], parts[i + 1]);
+        box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+    }
+    // The masks and lists follow the filter shown.
+    FilterComboBox01Change();
+    FilterComboBox02Change();
+}
+
+void THauptForm::FilterComboBox01Change()
+{
+    FilterMasksLeft = MasksOf(ChosenMask(FilterComboBox01));
+    ShellListView01->Refresh();
+}
+
+void THauptForm::FilterComboBox02Change()
+{
+    FilterMasksRight = MasksOf(ChosenMask(FilterComboBox02));
+    ShellListView02->Refresh();
+}
+
+// ---- Commands ----
+
+void THauptForm::TB01MarkierenClick()
+{
+    PM01AllesMarkierenClick();
+}
+
+void THauptForm::PM01AllesMarkierenClick()
+{
+    if (ActiveExplorer == 1)
+        ShellListView01->SelectAll();
+    else if (ActiveExplorer == 2)
+        ShellListView02->SelectAll();
+}
+
+void THauptForm::PM01EigenschaftenClick()
+{
+    const TShellListView *list = ActiveExplorer == 1 ? ShellListView01 : ActiveExplorer == 2 ? ShellListView02 : nullptr;
+    if (list && list->ItemIndex() >= 0)
+        ShowPropertiesDialog(SelectedPath(list));
+}
+
+void THauptForm::PM02EigenschaftenClick()
+{
+    if (PopupMenu02Tree && !PopupMenu02Tree->Path().isEmpty())
+        ShowPropertiesDialog(PopupMenu02Tree->Path());
+}
+
+void THauptForm::TB01RefreshClick()
+{
+    for (TShellTreeView *tree : {ShellTreeView01, ShellTreeView02}) {
+        tree->CollapseAll();
+        tree->RefreshNode(tree->TopNodePath());
+    }
+    // A start folder that no longer exists leaves the tree where it is.
+    const QString left = CommandLineFolder.isEmpty() ? StartverzeichnisLinks : CommandLineFolder;
+    const QString right = CommandLineFolder.isEmpty() ? StartverzeichnisRechts : CommandLineFolder;
+    const QString shownLeft = ShellListView01->Root(), shownRight = ShellListView02->Root();
+    CurrentFolderLeft = left;
+    CurrentFolderRight = right;
+    ShellTreeView01->setPath(left);
+    ShellTreeView02->setPath(right);
+    // A list whose folder stayed is read again as well.
+    if (ShellListView01->Root() == shownLeft)
+        ShellListView01->Refresh();
+    if (ShellListView02->Root() == shownRight)
+        ShellListView02->Refresh();
+}
+
+void THauptForm::SyncExplorersToLeft()
+{
+    if (ActiveExplorer != 2)
+        return;
+    const QString folder = ShellTreeView02->Path();
+    const bool sameFolder = ShellListView01->Root() == ShellListView02->Root();
+    ShellTreeView01->setPath(folder);
+    // The left filter becomes the right one, so that the left list shows every item
+    // the right one shows.
+    const int filter = FilterComboBox01->findData(ChosenMask(FilterComboBox02));
+    if (filter >= 0 && filter != FilterComboBox01->currentIndex())
+        FilterComboBox01->setCurrentIndex(filter);
+    else if (sameFolder)
+        ShellListView01->Refresh();
+    QSet<QString> chosen;
+    for (int row : ShellListView02->SelectedRows())
+        chosen.insert(ShellListView02->Folders(row).PathName);
+    std::vector<int> rows;
+    for (int row = 0; row < ShellListView01->Count(); ++row)
+        if (chosen.contains(ShellListView01->Folders(row).PathName))
+            rows.push_back(row);
+    ShellListView01->SelectRows(rows);
+}
+
+// ---- Textured backgrounds ----
+
+void THauptForm::LoadListTextures()
+{
+    ListTextureBitmap01 = LoadListTexture(ShellListView01, SLVTextur01, SLVBackground01, SLVTexturPfad01, SLVFontColor01);
+    ListTextureBitmap02 = LoadListTexture(ShellListView02, SLVTextur02, SLVBackground02, SLVTexturPfad02, SLVFontColor02);
+    ShellListView01->setBrushBitmap(ListTextureBitmap01);
+    ShellListView02->setBrushBitmap(ListTextureBitmap02);
+}
+
+void THauptForm::ShellListView01HinterGrund()
+{
+    ShellListView01->setBrushBitmap(ListTextureBitmap01);
+}
+
+void THauptForm::ShellListView02HinterGrund()
+{
+    ShellListView02->setBrushBitmap(ListTextureBitmap02);
+}
+
+void THauptForm::ShellListView01Scrolled()
+{
+    if (SLVBackground01)
+        ShellListView01->Repaint();
+}
+
+void THauptForm::ShellListView02Scrolled()
+{
+    if (SLVBackground02)
+        ShellListView02->Repaint();
+}

@@ -1,0 +1,151 @@
+// The preview pane at the right edge of view mode 1: the file selected in the left
+// explorer list, a picture scaled into a 150 x 150 square or a media file in the player.
+
+#include "shell/Haupt.h"
+
+#include "platform/Application.h"
+#include "platform/picture/Picture.h"
+#include "platform/toolkit/MediaPlayer.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr int PreviewSize = 150;
+const QRect PlayerDisplayRect(0, 0, PreviewSize, PreviewSize);
+
+// Files with these extensions (compared lower-cased) go to the media player.
+const std::array<QString, 6> MediaExtensions = {
+    QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mpeg"),
+    QStringLiteral(".wmv"), QStringLiteral(".wav"), QStringLiteral(".mp3"),
+};
+
+// The extension of the file name, from the last "." of the name on; empty without one.
+QString ExtensionOf(const QString &FileName)
+{
+    const QStringView name = QStringView(FileName).mid(FileName.lastIndexOf(u'/') + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QString() : name.mid(dot).toString();
+}
+
+// Rounds half to even, as the layout's rule asks (37.5 gives 38, 36.5 gives 36).
+int RoundEven(double Value)
+{
+    return int(std::nearbyint(Value));
+}
+
+// Where a picture of the given size is shown in the square: the longer side fills it,
+// the other keeps the aspect ratio, centred.
+QRect PreviewPictureRect(QSize Picture)
+{
+    const double w = Picture.width(), h = Picture.height();
+    int width = PreviewSize, height = PreviewSize;
+    if (h / w >= 1)
+        width = RoundEven(w / h * PreviewSize);
+    else
+        height = RoundEven(h / w * PreviewSize);
+    return QRect(RoundEven((PreviewSize - width) / 2.0), RoundEven((PreviewSize - height) / 2.0), width, height);
+}
+
+} // namespace
+
+QWidget *THauptForm::CreatePreviewPane(QWidget *parent)
+{
+    ExplorerVorschau = new QStackedWidget(parent);
+    ExplorerVorschau->setObjectName(QStringLiteral("ExplorerVorschau"));
+    ExplorerVorschau->setFixedWidth(PreviewSize);
+    auto *page = new QWidget(ExplorerVorschau);
+    page->setObjectName(QStringLiteral("Vorgabe"));
+    ExplorerVorschau->addWidget(page);
+    auto *column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    ExplorerScrollBox01 = new QWidget(page);
+    ExplorerScrollBox01->setObjectName(QStringLiteral("ExplorerScrollBox01"));
+    ExplorerScrollBox01->setFixedSize(PreviewSize, PreviewSize);
+    ExplorerScrollBox01->setAutoFillBackground(true);
+    QPalette black = ExplorerScrollBox01->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    ExplorerScrollBox01->setPalette(black);
+    ExplorerImage01 = new QLabel(ExplorerScrollBox01);
+    ExplorerImage01->setObjectName(QStringLiteral("ExplorerImage01"));
+    ExplorerImage01->setScaledContents(true);
+    ExplorerImage01->setGeometry(PlayerDisplayRect);
+    column->addWidget(ExplorerScrollBox01);
+
+    // The gradient fill control of the components takes this filler's place.
+    ExplorerGradientFill01 = new QWidget(page);
+    ExplorerGradientFill01->setObjectName(QStringLiteral("ExplorerGradientFill01"));
+    column->addWidget(ExplorerGradientFill01, 1);
+    ExplorerBevel01 = new QFrame(page);
+    ExplorerBevel01->setObjectName(QStringLiteral("ExplorerBevel01"));
+    ExplorerBevel01->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    column->addWidget(ExplorerBevel01);
+
+    ExplorerMediaPlayer = new TMediaPlayer(page, QStringLiteral("ExplorerMediaPlayer"));
+    ExplorerMediaPlayer->setFixedSize(85, 20);
+    ExplorerMediaPlayer->setDisplay(ExplorerScrollBox01);
+    column->addWidget(ExplorerMediaPlayer, 0, Qt::AlignHCenter);
+    connect(ExplorerMediaPlayer, &TMediaPlayer::OnNotify, this, [this] { RunGuarded([this] { MediaPlayerNotify(); }); });
+    connect(ExplorerMediaPlayer, &TMediaPlayer::OnClick, this,
+            [this] { RunGuarded([this] { ExplorerMediaPlayerClick(); }); });
+    return ExplorerVorschau;
+}
+
+void THauptForm::ShowExplorerPreview(const QString &FileName)
+{
+    if (!ExplorerVorschau->isVisibleTo(this))
+        return;
+    const QString extension = ExtensionOf(FileName).toLower();
+    if (std::find(MediaExtensions.begin(), MediaExtensions.end(), extension) != MediaExtensions.end()) {
+        ExplorerMediaPlayer->setFileName(FileName);
+        if (!ExplorerMediaPlayer->Open()) {
+            ExplorerMediaPlayer->setFileName(QString());
+            return;
+        }
+        ExplorerMediaPlayer->setDisplayRect(PlayerDisplayRect);
+        return;
+    }
+    ExplorerImage01->hide();
+    QSize natural;
+    const QImage picture = LoadPicture(FileName, QSize(PreviewSize, PreviewSize), &natural);
+    if (picture.isNull() || natural.isEmpty()) {
+        ExplorerImage01->clear();
+    } else {
+        ExplorerImage01->setPixmap(QPixmap::fromImage(picture));
+        ExplorerImage01->setGeometry(PreviewPictureRect(natural));
+    }
+    // Above the video display, which an open media file keeps until the player's
+    // buttons show it again.
+    ExplorerImage01->raise();
+    ExplorerImage01->show();
+}
+
+void THauptForm::ClearExplorerPreview()
+{
+    ExplorerImage01->clear();
+    if (!ExplorerMediaPlayer->FileName().isEmpty()) {
+        ExplorerMediaPlayer->Close(); // stops it first
+        ExplorerMediaPlayer->setFileName(QString());
+    }
+}
+
+void THauptForm::MediaPlayerNotify()
+{
+    // The media has played to its end: back to its start, ready to play again.
+    ExplorerMediaPlayer->Stop();
+    ExplorerMediaPlayer->Rewind();
+}
+
+void THauptForm::ExplorerMediaPlayerClick()
+{
+    ExplorerMediaPlayer->setDisplayRect(PlayerDisplayRect);
+}
