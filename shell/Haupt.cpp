@@ -1,6 +1,7 @@
 #include "shell/Haupt.h"
 
 #include "localisation/fktSprache.h"
+#include "operations/fktAllgemein.h"
 #include "operations/RemoteControl.h"
 #include "platform/Application.h"
 #include "platform/Environment.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QScrollArea>
@@ -204,9 +206,7 @@ void THauptForm::FormCreate()
     ActiveExplorer = 1;
     // The drag-and-drop state of the explorer panes is cleared (drag and drop).
     // ThumbsUpDown01 := ThumbsBreite; TTFLabel6 to TTFLabel9 emptied (thumbnails, TrueType view).
-    if (!Dateiendungen.isEmpty())
-        SplitOwnExtensions(Dateiendungen);
-    // DatUmbComboBox01/02: the built-in extensions, then OwnExtensions (rename page).
+    FillExtensionBoxes();
     SplitOwnFilters(FilterEinst);
     SetFilterLists(BuiltinFilterList.toString() + FilterString);
     // AttrTag/AttrMonat/AttrJahr 01 to 03 := today's date (attribute pages).
@@ -228,6 +228,22 @@ void THauptForm::FormCreate()
     }
 }
 
+void THauptForm::FillExtensionBoxes()
+{
+    QStringList extensions(BuiltinExtensions.begin(), BuiltinExtensions.end());
+    if (!Dateiendungen.isEmpty()) {
+        SplitOwnExtensions(Dateiendungen);
+        for (const QString &own : OwnExtensions)
+            if (!own.isEmpty())
+                extensions << own;
+    }
+    for (QComboBox *box : {DatUmbComboBox01, DatUmbComboBox02}) {
+        box->clear();
+        box->addItems(extensions);
+        box->setCurrentIndex(-1);
+    }
+}
+
 void THauptForm::FormClose()
 {
     RunGuarded([this] { WriteTreePaneWidths(TreePaneWidth(ExplorerSplitter01), TreePaneWidth(ExplorerSplitter02)); });
@@ -236,6 +252,10 @@ void THauptForm::FormClose()
 
 void THauptForm::closeEvent(QCloseEvent *event)
 {
+    if (BatchGuard::Running()) { // a collection is letting the message loop run
+        event->ignore();
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(event);
 }

@@ -228,6 +228,7 @@ public:
     // Brings the window into its start state: command line, settings, texts, explorer
     // start folders, application hooks. The constructor runs it once the controls exist.
     void FormCreate();
+    void FillExtensionBoxes(); // the extension boxes of the rename page
     // Stores the widths of the two tree panes (the window is closed, not destroyed).
     void FormClose();
     // Tab, arrows, Enter and Esc that no control took: Up and Down scroll the folder

@@ -31,6 +31,13 @@ QString SLVTexturPfad02;
 int SLVFontColor01 = 0;
 int SLVFontColor02 = 0;
 
+const std::array<QString, 17> BuiltinExtensions = {
+    QStringLiteral("*.bak"), QStringLiteral("*.doc"), QStringLiteral("*.exe"), QStringLiteral("*.gif"),
+    QStringLiteral("*.htm"), QStringLiteral("*.html"), QStringLiteral("*.jpeg"), QStringLiteral("*.jpg"),
+    QStringLiteral("*.mp3"), QStringLiteral("*.mpeg"), QStringLiteral("*.mpg"), QStringLiteral("*.pas"),
+    QStringLiteral("*.res"), QStringLiteral("*.tmp"), QStringLiteral("*.txt"), QStringLiteral("*.vqf"),
+    QStringLiteral("*.zip")};
+
 std::array<QString, 10> OwnExtensions;
 std::array<QString, 5> OwnFilters;
 QString FilterString;

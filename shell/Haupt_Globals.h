@@ -40,6 +40,9 @@ extern QString SLVTexturPfad02;
 extern int SLVFontColor01;
 extern int SLVFontColor02;
 
+// The built-in extension masks of the rename page's extension boxes
+extern const std::array<QString, 17> BuiltinExtensions;
+
 // Derived from the settings
 extern std::array<QString, 10> OwnExtensions;
 extern std::array<QString, 5> OwnFilters;

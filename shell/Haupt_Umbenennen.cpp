@@ -66,16 +66,13 @@ TCheckBox *NewCheckBox(QWidget *parent, const QString &name, int captionId, int 
     return box;
 }
 
-// An editable box of the built-in extensions, empty at start.
+// An editable extension box; the start-up fills in the extensions.
 QComboBox *NewExtensionBox(QWidget *parent, const QString &name)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems({"*.bak", "*.doc", "*.exe", "*.gif", "*.htm", "*.html", "*.jpeg", "*.jpg", "*.pas", "*.res",
-                   "*.tmp", "*.txt"});
-    box->setCurrentIndex(-1);
     return box;
 }
 

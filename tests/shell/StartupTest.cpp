@@ -11,6 +11,7 @@
 #include "shell/Haupt_Globals.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -278,4 +279,18 @@ TEST_F(MainWindowStart, Screenshot)
     form.show();
     QApplication::processEvents();
     EXPECT_TRUE(form.grab().save(file));
+}
+
+TEST_F(MainWindowStart, ExtensionBoxesHoldTheBuiltInThenTheOwnExtensions)
+{
+    StoreSettings([](TRegistry &reg) { reg.WriteString("Dateiendungen", "*.abc*.de"); });
+    THauptForm &form = Create();
+    for (QComboBox *box : {form.DatUmbComboBox01, form.DatUmbComboBox02}) {
+        ASSERT_EQ(box->count(), 19);
+        EXPECT_EQ(Str(box->itemText(0)), "*.bak");
+        EXPECT_EQ(Str(box->itemText(16)), "*.zip");
+        EXPECT_EQ(Str(box->itemText(17)), "*.abc");
+        EXPECT_EQ(Str(box->itemText(18)), "*.de");
+        EXPECT_EQ(box->currentIndex(), -1);
+    }
 }
