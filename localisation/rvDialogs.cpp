@@ -523,8 +523,11 @@ void TSelectDirDlg::SetDialogDirectory(const QString &Folder)
     p.truncate(p.lastIndexOf(QLatin1Char('/')) + 1);
     if (p != QLatin1String("/"))
         p.chop(1);
-    // A folder the tree cannot show leaves it as it is; the dialog still opens.
-    ShellTreeView->setPath(p);
+    // A folder that does not exist opens at its nearest existing parent, at worst "/".
+    while (!ShellTreeView->setPath(p) && p != QLatin1String("/")) {
+        const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
+        p.truncate(slash > 0 ? slash : 1);
+    }
 }
 
 QString TSelectDirDlg::GetDialogDirectory() const

@@ -599,12 +599,28 @@ TEST_F(SelectDirectoryTest, StartFolderForms)
     }
     ASSERT_EQ(chdir(cwd), 0);
 
-    // A folder that is not there leaves the tree as it is, and the dialog still opens.
-    EXPECT_EQ(Select(root + "/fehlt", [&](TSelectDirDlg &d) {
-                  EXPECT_EQ(d.GetDialogDirectory(), "");
+    // A folder that is not there opens at its nearest existing parent.
+    EXPECT_EQ(Select(root + "/eins/fehlt/tiefer", [&](TSelectDirDlg &d) {
+                  EXPECT_EQ(d.GetDialogDirectory(), root + "/eins");
                   return mrAbort;
               }),
-              root + "/fehlt");
+              root + "/eins/fehlt/tiefer");
+}
+
+TEST_F(SelectDirectoryTest, ButtonTextsOfEveryLanguage)
+{
+    const struct {
+        const char *language;
+        const char *abort;
+    } cases[] = {{"deutsch", "&Abbrechen"}, {"english", "&Abort"}, {"dutch", "&Beëindigen"},
+                 {"spanish", "&Cancelar"}, {"french", "&Interrompre"}};
+    for (const auto &c : cases) {
+        QString folder = root;
+        modals.answer(mrNo);
+        SelectDirectory(folder, "Zielordner", "Bitte einen Ordner", c.language);
+        EXPECT_EQ(folder, "") << c.language;
+        EXPECT_EQ(modals.shown().back().buttons, (QStringList{"OK", "", QString::fromUtf8(c.abort)})) << c.language;
+    }
 }
 
 TEST_F(SelectDirectoryTest, LayoutAndScaling)
