@@ -4,79 +4,25 @@
 //
 // Usage: bench_batch_core [folder in which to build the tree]
 
+#include "bench/BenchSupport.h"
+
 #include "localisation/rvDialogs.h"
 #include "operations/fktAllgemein.h"
-#include "platform/Application.h"
 #include "platform/dialogs/ModalSeam.h"
-#include "platform/fs/PathCodec.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
 
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-
-#include <fcntl.h>
 #include <linux/fs.h>
-#include <sys/stat.h>
 #include <stdio.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <functional>
 #include <vector>
+
+using namespace bench;
 
 namespace {
 
-constexpr int Folders = 100;
-constexpr int FilesPerFolder = 1000;
 constexpr int Rounds = 3;
-
-double Seconds(const std::function<void()> &fn)
-{
-    QElapsedTimer t;
-    t.start();
-    fn();
-    return double(t.nsecsElapsed()) / 1e9;
-}
-
-double Best(const std::function<double()> &round)
-{
-    double best = 1e30;
-    for (int i = 0; i < Rounds; ++i)
-        best = std::min(best, round());
-    return best;
-}
-
-// 10 folders below the root, each with 9 sub-folders: 100 folders, 1000 files each.
-QStringList BuildTree(const QString &root)
-{
-    QStringList folders;
-    for (int top = 0; top < 10; ++top) {
-        const QString t = root + QStringLiteral("/d%1").arg(top);
-        folders << t;
-        for (int sub = 0; sub < 9; ++sub)
-            folders << t + QStringLiteral("/s%1").arg(sub);
-    }
-    for (const QString &folder : folders) {
-        if (mkdir(fs::encodeName(folder).constData(), 0755) != 0) {
-            perror("mkdir");
-            std::exit(1);
-        }
-        for (int i = 0; i < FilesPerFolder; ++i) {
-            const QByteArray path = fs::encodeName(folder + QStringLiteral("/file%1.txt").arg(i));
-            const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-            if (fd < 0) {
-                perror("open");
-                std::exit(1);
-            }
-            close(fd);
-        }
-    }
-    return folders;
-}
 
 double FindSeconds(const QString &root)
 {
@@ -89,7 +35,7 @@ double FindSeconds(const QString &root)
             total += got;
         pclose(out);
         if (total == 0)
-            std::exit(1);
+            Fail("find listed no files");
     });
 }
 
@@ -102,10 +48,8 @@ double PlainRenameSeconds(const QStringList &from, const QStringList &to)
     }
     return Seconds([&] {
         for (size_t i = 0; i < a.size(); ++i)
-            if (renameat2(AT_FDCWD, a[i].constData(), AT_FDCWD, b[i].constData(), RENAME_NOREPLACE) != 0) {
-                perror("renameat2");
-                std::exit(1);
-            }
+            if (renameat2(AT_FDCWD, a[i].constData(), AT_FDCWD, b[i].constData(), RENAME_NOREPLACE) != 0)
+                FailWithReason("renameat2");
     });
 }
 
@@ -113,28 +57,22 @@ double PlainRenameSeconds(const QStringList &from, const QStringList &to)
 
 int main(int argc, char **argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TApplication app(argc, argv);
-    QTemporaryDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) + "/corvex-bench-XXXXXX" : QString());
-    if (!dir.isValid())
-        return 1;
-    const QString root = dir.path() + "/tree";
-    mkdir(fs::encodeName(root).constData(), 0755);
+    const WindowBench run(argc, argv);
+    const QString root = run.Folder() + "/tree";
     BuildTree(root);
-    std::printf("tree: %d folders, %d files under %s\n", Folders, Folders * FilesPerFolder, qPrintable(root));
 
     THauptForm form;
     HauptForm = &form;
-    Arbeitsverzeichnis = dir.path() + "/work/";
+    Arbeitsverzeichnis = run.Folder() + "/work/";
     Protokolldatei = QStringLiteral("Protokoll.txt");
     ModalSeam::setHandler([](QDialog &, const ModalRecord &) { return int(mrYes); });
 
-    const double find = Best([&] { return FindSeconds(root); });
-    const double collect = Best([&] {
+    const double find = Best(Rounds, [&] { return FindSeconds(root); });
+    const double collect = Best(Rounds, [&] {
         form.AlteDateinamen.clear();
         return Seconds([&] { CollectFilesRecursive(root + "/*.*"); });
     });
-    if (form.AlteDateinamen.size() != Folders * FilesPerFolder) {
+    if (form.AlteDateinamen.size() != TreeFolders * TreeFilesPerFolder) {
         std::printf("collected %lld files\n", (long long)form.AlteDateinamen.size());
         return 1;
     }

@@ -4,34 +4,25 @@
 //
 //   bench_command_file [program]   (default: $CORVEX_PROGRAM, else ../corvexpro)
 
+#include "bench/BenchSupport.h"
+
 #include "platform/fs/FileSystem.h"
-#include "platform/fs/PathCodec.h"
 #include "platform/registry/TRegistry.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
+#include <stdio.h>
+
 #include <vector>
 
-#include <fcntl.h>
-#include <stdio.h>
-#include <unistd.h>
+using namespace bench;
 
 namespace {
 
 constexpr int FileCount = 100000;
 constexpr int Rounds = 3;
-
-double Seconds(std::chrono::steady_clock::time_point since)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
 
 QByteArray NameOf(const QByteArray &prefix, int i)
 {
@@ -71,12 +62,7 @@ int main(int argc, char **argv)
     current.reserve(FileCount);
     for (int i = 0; i < FileCount; ++i) {
         current.push_back(files + NameOf("f", i));
-        const int fd = ::open(current.back().constData(), O_CREAT | O_EXCL | O_WRONLY, 0644);
-        if (fd < 0) {
-            std::perror("create");
-            return 1;
-        }
-        ::close(fd);
+        CreateEmptyFile(current.back());
     }
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -87,16 +73,14 @@ int main(int argc, char **argv)
     for (int round = 0; round < Rounds; ++round) {
         // Plain loop: every file renamed once, never replacing.
         const QByteArray loopPrefix = "L" + QByteArray::number(round) + "_";
-        auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < FileCount; ++i) {
-            QByteArray to = files + NameOf(loopPrefix, i);
-            if (::renameat2(AT_FDCWD, current[i].constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) != 0) {
-                std::perror("renameat2");
-                return 1;
+        const double loop = Seconds([&] {
+            for (int i = 0; i < FileCount; ++i) {
+                QByteArray to = files + NameOf(loopPrefix, i);
+                if (::renameat2(AT_FDCWD, current[i].constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) != 0)
+                    FailWithReason("renameat2");
+                current[i] = std::move(to);
             }
-            current[i] = std::move(to);
-        }
-        const double loop = Seconds(start);
+        });
 
         // The program on a command file naming the same files.
         const QByteArray stem = "P" + QByteArray::number(round) + "_";
@@ -112,13 +96,13 @@ int main(int argc, char **argv)
         run.setProcessEnvironment(env);
         run.setProgram(program);
         run.setArguments({"/R:" + commandFile});
-        start = std::chrono::steady_clock::now();
-        run.start();
-        if (!run.waitForFinished(600000) || run.exitCode() != 0) {
-            std::fprintf(stderr, "program failed: %s\n", run.readAllStandardError().constData());
-            return 1;
-        }
-        const double whole = Seconds(start);
+        const double whole = Seconds([&] {
+            run.start();
+            if (!run.waitForFinished(600000) || run.exitCode() != 0) {
+                std::fprintf(stderr, "program failed: %s\n", run.readAllStandardError().constData());
+                std::exit(1);
+            }
+        });
         for (int i = 0; i < FileCount; ++i)
             current[i] = files + NameOf(stem, i);
         if (!fs::exists(QString::fromUtf8(current.front())) || !fs::exists(QString::fromUtf8(current.back()))) {

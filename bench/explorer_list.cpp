@@ -5,47 +5,29 @@
 //
 // Usage: bench_explorer_list [folder in which to build the test folders]
 
-#include "platform/Application.h"
-#include "platform/fs/PathCodec.h"
+#include "bench/BenchSupport.h"
+
 #include "platform/toolkit/ShellViews.h"
 #include "shell/Haupt.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+using namespace bench;
 
 namespace {
 
 constexpr int Files = 20000;
 constexpr int Rounds = 5;
 
-[[noreturn]] void Fail(const char *what)
-{
-    std::fprintf(stderr, "%s\n", what);
-    std::exit(1);
-}
-
 // Picture and document names of a camera folder, all of one length.
 void BuildFolder(const QString &folder)
 {
-    if (mkdir(fs::encodeName(folder).constData(), 0755) != 0)
-        Fail("mkdir failed");
+    MakeFolder(folder);
     const char *extensions[] = {".jpg", ".JPG", ".txt", ".html"};
     for (int i = 0; i < Files; ++i) {
         const QString name = QStringLiteral("/IMG_%1%2").arg(i, 5, 10, QLatin1Char('0')).arg(QLatin1String(extensions[i % 4]));
-        const int fd = open(fs::encodeName(folder + name).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        if (fd < 0)
-            Fail("cannot create a file");
-        close(fd);
+        CreateEmptyFile(fs::encodeName(folder + name));
     }
 }
 
@@ -53,15 +35,11 @@ void BuildFolder(const QString &folder)
 
 int main(int argc, char **argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TApplication app(argc, argv);
-    QTemporaryDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) + "/corvex-bench-XXXXXX" : QString());
-    if (!dir.isValid())
-        return 1;
-    const QString first = dir.path() + "/eins", second = dir.path() + "/zwei";
+    const WindowBench run(argc, argv);
+    const QString first = run.Folder() + "/eins", second = run.Folder() + "/zwei";
     BuildFolder(first);
     BuildFolder(second);
-    std::printf("two folders of %d files under %s\n", Files, qPrintable(dir.path()));
+    std::printf("two folders of %d files under %s\n", Files, qPrintable(run.Folder()));
 
     THauptForm form;
     form.resize(1280, 800);
@@ -78,12 +56,11 @@ int main(int argc, char **argv)
         double best = 1e30;
         for (int round = 0; round < Rounds; ++round) {
             const QString folder = list->Root() == first ? second : first;
-            QElapsedTimer timer;
-            timer.start();
-            if (!form.ShellTreeView01->setPath(folder))
-                Fail("the tree cannot show the folder");
-            list->currentView()->viewport()->repaint();
-            const double seconds = double(timer.nsecsElapsed()) / 1e9;
+            const double seconds = Seconds([&] {
+                if (!form.ShellTreeView01->setPath(folder))
+                    Fail("the tree cannot show the folder");
+                list->currentView()->viewport()->repaint();
+            });
             if (list->Count() != expected)
                 Fail("the list does not hold the files of the filter");
             best = std::min(best, seconds);

@@ -1,6 +1,7 @@
 #include "localisation/rvDialogs.h"
 
 #include "localisation/fktSprache.h"
+#include "platform/MulDiv.h"
 #include "platform/dialogs/ModalSeam.h"
 #include "platform/fs/PathCodec.h"
 #include "platform/toolkit/ShellViews.h"
@@ -23,13 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-// a·b/c rounded to the nearest integer, halves away from zero (c > 0)
-int MulDiv(int a, int b, int c)
-{
-    const long long p = static_cast<long long>(a) * b;
-    return static_cast<int>(p >= 0 ? (p + c / 2) / c : (p - c / 2) / c);
-}
 
 // Dialog units of a font: the average width of the 52 letters, and the height.
 struct DialogUnits {

@@ -2,8 +2,8 @@
 // of the actions, the undo log of a run and the undo from the log.
 
 #include "operations/RemoteControl.h"
-#include "operations/RemoteControl_Text.h"
 
+#include "operations/TextCharacters.h"
 #include "operations/TextLines.h"
 #include "operations/fktAllgemein.h"
 #include "platform/fs/FileSystem.h"

@@ -2,8 +2,8 @@
 // entry and carries the change out at once (CarryOutBatch).
 
 #include "operations/RemoteControl.h"
-#include "operations/RemoteControl_Text.h"
 
+#include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
 #include "platform/fs/FileSystem.h"
 #include "shell/Haupt.h"
@@ -223,11 +223,7 @@ void CutFromFileNames()
         const qsizetype L = qsizetype(stem.size()), P = s.POSITION, N = s.ANZZEICHEN;
         // The stem is kept up to Keep characters and again from the From-th character
         // (0-based, from the first when below 0).
-        auto cut = [&](qsizetype keep, qsizetype from) {
-            from = std::clamp<qsizetype>(from, 0, L);
-            return Text(stem.substr(0, std::size_t(std::max<qsizetype>(keep, 0))))
-                + Text(stem.substr(std::size_t(from)));
-        };
+        auto cut = [&](qsizetype keep, qsizetype from) { return LeftText(stem, keep) + TextFrom(stem, from); };
         QString newStem = e.Stem;
         if (s.ANFANG && L - P + 1 >= N)
             newStem = cut(P - 1, P + N - 1);

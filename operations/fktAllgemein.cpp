@@ -50,12 +50,6 @@ QString Text(int id)
     return LoadLangString(id);
 }
 
-[[noreturn]] void ReportAndAbort(int id)
-{
-    MessageDlg(Text(id), mtInformation, mbOKOnly, 0, LanguageName());
-    Abort();
-}
-
 // Lets the message loop run, at most every few milliseconds, so that the window stays
 // responsive during a long scan without paying for it once per folder.
 void KeepResponsive()
@@ -110,8 +104,7 @@ TShellListView *ActiveList()
 
 void ReportFailedFile(const QString &oldPath)
 {
-    MessageDlg(Text(9019) + u'\r' + Text(9024) + oldPath + u'\r' + Text(9025), mtInformation, mbOKOnly, 0,
-               LanguageName());
+    ShowInformation(Text(9019) + u'\r' + Text(9024) + oldPath + u'\r' + Text(9025));
 }
 
 bool ParseAttributeWord(const QString &line, std::uint32_t &value)
@@ -393,6 +386,19 @@ void DropUnchangedNames()
             QApplication::restoreOverrideCursor();
         Abort();
     }
+}
+
+// ---- Messages ----
+
+void ShowInformation(const QString &Text)
+{
+    MessageDlg(Text, mtInformation, mbOKOnly, 0, LanguageName());
+}
+
+void ReportAndAbort(int Id)
+{
+    ShowInformation(LoadLangString(Id));
+    Abort();
 }
 
 // ---- Path, name and size helpers ----

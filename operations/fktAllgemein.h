@@ -13,6 +13,12 @@ inline constexpr QStringView InvalidFolderChars = u"\"*/<=>?|";
 inline constexpr QStringView SpecialCharacters = u"!\"$%&()*+,/:;<=>?[\\]^`|\u00A7\u00B0\u00B4";
 inline constexpr QStringView UmlautCharacters = u"\u00C4\u00D6\u00DC\u00DF\u00E4\u00F6\u00FC";
 
+// ---- Messages ----
+// Information box with OK, in the dialogs' language.
+void ShowInformation(const QString &Text);
+// Text Id as an information box, then the silent Abort.
+[[noreturn]] void ReportAndAbort(int Id);
+
 // ---- Re-entrancy guard ----
 // A batch or preview holds a guard while it runs. While one is held (a collector lets
 // the message loop run), a second batch, preview or window close must not start:

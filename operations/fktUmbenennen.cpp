@@ -3,6 +3,7 @@
 
 #include "operations/fktUmbenennen.h"
 
+#include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen_Eintrag.h"
 #include "platform/Abort.h"
@@ -279,7 +280,7 @@ void CheckTargetFolder()
         return;
     const QString folder = HauptForm->DatUmbZielverzeichnis->Text();
     if (folder.isEmpty())
-        ShowAndAbort(9003);
+        ReportAndAbort(9003);
     RenameTargetFolder = AddTrailingBackslash(folder);
 }
 
@@ -313,9 +314,9 @@ void SetUpIndexRule()
 
     Index.Stem = NameText(f->DatUmbEdit01->Text());
     if (Index.Stem.isEmpty() && rule == NameAddition)
-        ShowAndAbort(9004);
+        ReportAndAbort(9004);
     if (counted && f->AlteDateinamen.size() > Index.Capacity)
-        ShowAndAbort(9005);
+        ReportAndAbort(9005);
 
     switch (rule) {
     case NumberIndex:

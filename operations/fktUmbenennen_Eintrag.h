@@ -1,11 +1,9 @@
 #pragma once
 // Shared by the rules of the rename module: taking an entry of NeueDateinamen apart,
-// putting it together again, counting characters, and the rules' messages.
+// putting it together again.
 
 #include <QString>
 #include <QStringList>
-
-#include <vector>
 
 namespace RenameEntry {
 
@@ -28,34 +26,5 @@ QString TextRuleFolder(const QString &Folder);
 void Store(QStringList &Names, qsizetype Index, const QString &Folder, const QString &Name);
 // Typed text that goes into a name: "/" and "\" removed, so no rule adds a folder.
 QString NameText(const QString &Text);
-
-// Letter case of "A"-"Z" and "a"-"z" only; every other character stays as it is.
-QChar AsciiUpper(QChar C);
-QChar AsciiLower(QChar C);
-QString AsciiUpper(const QString &S);
-QString AsciiLower(const QString &S);
-
-// A text seen as characters: a surrogate pair is one character; every other code unit
-// (a lone surrogate standing for an undecodable byte included) is one character.
-class Characters {
-public:
-    explicit Characters(const QString &Text);
-    int Length() const { return length_; }
-    // The first Count characters (Count clamped to 0..Length).
-    QString Left(int Count) const;
-    // The characters from index From (0-based, clamped) to the end.
-    QString From(int From) const;
-
-private:
-    qsizetype Offset(int Index) const; // code unit offset of character Index (clamped)
-    const QString &text_;
-    std::vector<qsizetype> starts_; // empty when every character is one code unit
-    int length_;
-};
-
-// Information box with OK, in the dialogs' language.
-void ShowInformation(const QString &Text);
-// Text Id as an information box, then the silent abort.
-[[noreturn]] void ShowAndAbort(int Id);
 
 } // namespace RenameEntry

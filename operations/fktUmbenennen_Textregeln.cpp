@@ -5,6 +5,7 @@
 #include "operations/fktUmbenennen.h"
 
 #include "localisation/fktSprache.h"
+#include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktAttribute.h"
 #include "operations/fktUmbenennen_Eintrag.h"
@@ -173,12 +174,12 @@ void InsertCharacters()
     QStringList &entries = Entries();
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const Parts p = Split(entries[i]);
-        const Characters stem(p.Stem);
-        const int l = stem.Length();
+        const std::u32string stem = Chars(p.Stem);
+        const int l = int(stem.size());
         if (l < n)
             continue;
         const int at = fromEnd ? l - n : n;
-        StoreStem(i, p, stem.Left(at) + text + stem.From(at), p.Ext);
+        StoreStem(i, p, LeftText(stem, at) + text + TextFrom(stem, at), p.Ext);
     }
 }
 
@@ -191,13 +192,13 @@ void CutCharacters()
     QStringList &entries = Entries();
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const Parts p = Split(entries[i]);
-        const Characters stem(p.Stem);
-        const int l = stem.Length();
+        const std::u32string stem = Chars(p.Stem);
+        const int l = int(stem.size());
         QString newStem = p.Stem;
         if (!fromEnd && l - position + 1 >= count)
-            newStem = stem.Left(position) + stem.From(position + count);
+            newStem = LeftText(stem, position) + TextFrom(stem, position + count);
         else if (fromEnd && count <= position)
-            newStem = stem.Left(l - position) + stem.From(l - position + count);
+            newStem = LeftText(stem, l - position) + TextFrom(stem, l - position + count);
         StoreStem(i, p, newStem, p.Ext);
     }
 }
@@ -249,8 +250,8 @@ void ShortenNames()
     QStringList &entries = Entries();
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const Parts p = Split(entries[i]);
-        const Characters stem(p.Stem);
-        const int l = stem.Length();
+        const std::u32string stem = Chars(p.Stem);
+        const int l = int(stem.size());
         int cut = 0;
         switch (kind) {
         case 0:
@@ -258,7 +259,7 @@ void ShortenNames()
             break;
         case 1:
             if (withExt) {
-                cut = l + Characters(p.Ext).Length() - n;
+                cut = l + int(Chars(p.Ext).size()) - n;
                 if (l <= cut)
                     cut = 0;
             } else {
@@ -271,10 +272,10 @@ void ShortenNames()
         }
         QString newStem = p.Stem;
         if (cut >= 1)
-            newStem = atStart ? stem.From(cut) : stem.Left(l - cut);
+            newStem = atStart ? TextFrom(stem, cut) : LeftText(stem, l - cut);
         QString ext = p.Ext;
         if (kind == 2)
-            ext = Characters(p.Ext).Left(4);
+            ext = LeftText(Chars(p.Ext), 4);
         StoreStem(i, p, newStem, ext);
     }
 }
@@ -284,7 +285,7 @@ void ChangeExtension()
     CheckTargetFolder();
     THauptForm *f = HauptForm;
     if (!f->DatUmbAlleEndungen->Checked() && f->DatUmbComboBox01->currentText().isEmpty())
-        ShowAndAbort(9063);
+        ReportAndAbort(9063);
     // "*.txt", ".txt" and "txt" all give ".txt".
     QString ext = NameText(f->DatUmbComboBox02->currentText());
     if (ext.startsWith(u'*'))
@@ -292,7 +293,7 @@ void ChangeExtension()
     if (!ext.startsWith(u'.'))
         ext.prepend(u'.');
     if (ext == u".")
-        ShowAndAbort(9064);
+        ReportAndAbort(9064);
     QStringList &entries = Entries();
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const Parts p = Split(entries[i]);

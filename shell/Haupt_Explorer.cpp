@@ -86,6 +86,30 @@ QWidget *NamedPage(QStackedWidget *notebook, const QString &name)
     return page;
 }
 
+// Explorer0<Side> (1 left, 2 right) on the explorer page, its first page
+// "Explorer0<Side>Page" holding the explorer pair of that side, kept in the window's
+// members of that side.
+void CreateExplorerSide(THauptForm &f, int Side)
+{
+    const bool left = Side == 1;
+    const QString suffix = left ? QStringLiteral("01") : QStringLiteral("02");
+    QStackedWidget *&stack = left ? f.Explorer01 : f.Explorer02;
+    stack = new QStackedWidget(f.ExplorerPage);
+    stack->setObjectName(QStringLiteral("Explorer") + suffix);
+    auto *page = NamedPage(stack, QStringLiteral("Explorer%1Page").arg(suffix));
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const ExplorerPair pair = CreateExplorerPair(page, suffix);
+    (left ? f.ExplorerSplitter01 : f.ExplorerSplitter02) = pair.Splitter;
+    (left ? f.Explorer01a : f.Explorer02a) = pair.TreePane;
+    (left ? f.Explorer01b : f.Explorer02b) = pair.ListPane;
+    (left ? f.ShellTreeView01 : f.ShellTreeView02) = pair.Tree;
+    (left ? f.FilterComboBox01 : f.FilterComboBox02) = pair.Filter;
+    (left ? f.ShellListView01 : f.ShellListView02) = pair.List;
+    (left ? f.ExplorerStatusBar01 : f.ExplorerStatusBar02) = pair.Status;
+    layout->addWidget(pair.Splitter);
+}
+
 // Runs a handler of the window so that no exception crosses Qt code.
 template <typename Handler> auto Guarded(THauptForm *form, Handler handler)
 {
@@ -101,20 +125,7 @@ void THauptForm::CreateExplorerPanes()
     auto *row = new QHBoxLayout(ExplorerPage);
     row->setContentsMargins(0, 0, 0, 0);
 
-    Explorer01 = new QStackedWidget(ExplorerPage);
-    Explorer01->setObjectName(QStringLiteral("Explorer01"));
-    auto *leftPage = NamedPage(Explorer01, QStringLiteral("Explorer01Page"));
-    auto *leftLayout = new QVBoxLayout(leftPage);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    const ExplorerPair left = CreateExplorerPair(leftPage, QStringLiteral("01"));
-    ExplorerSplitter01 = left.Splitter;
-    Explorer01a = left.TreePane;
-    Explorer01b = left.ListPane;
-    ShellTreeView01 = left.Tree;
-    FilterComboBox01 = left.Filter;
-    ShellListView01 = left.List;
-    ExplorerStatusBar01 = left.Status;
-    leftLayout->addWidget(ExplorerSplitter01);
+    CreateExplorerSide(*this, 1);
 
     auto *fileListPage = NamedPage(Explorer01, QStringLiteral("DateiListe"));
     auto *fileListLayout = new QVBoxLayout(fileListPage);
@@ -122,20 +133,7 @@ void THauptForm::CreateExplorerPanes()
     DLStringGrid = new TStringGrid(fileListPage, QStringLiteral("DLStringGrid"), 2, 1, 0);
     fileListLayout->addWidget(DLStringGrid);
 
-    Explorer02 = new QStackedWidget(ExplorerPage);
-    Explorer02->setObjectName(QStringLiteral("Explorer02"));
-    auto *rightPage = NamedPage(Explorer02, QStringLiteral("Explorer02Page"));
-    auto *rightLayout = new QVBoxLayout(rightPage);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    const ExplorerPair right = CreateExplorerPair(rightPage, QStringLiteral("02"));
-    ExplorerSplitter02 = right.Splitter;
-    Explorer02a = right.TreePane;
-    Explorer02b = right.ListPane;
-    ShellTreeView02 = right.Tree;
-    FilterComboBox02 = right.Filter;
-    ShellListView02 = right.List;
-    ExplorerStatusBar02 = right.Status;
-    rightLayout->addWidget(ExplorerSplitter02);
+    CreateExplorerSide(*this, 2);
 
     auto *attributePage = NamedPage(Explorer02, QStringLiteral("DateiAttribute"));
     auto *attributeLayout = new QHBoxLayout(attributePage);

@@ -188,8 +188,9 @@ TEST_F(TextTableTest, EveryIdTheCodeAsksForExistsInGermanAndEnglish)
         if (EmptyInAllLanguages.count(id) || FilledInOneLanguageOnly.count(id))
             continue;
         EXPECT_FALSE(Text(0, id).isEmpty()) << "German text " << id << " missing (" << where.toStdString() << ")";
-        if (id != 9111)
+        if (id != 9111) {
             EXPECT_FALSE(Text(1, id).isEmpty()) << "English text " << id << " missing (" << where.toStdString() << ")";
+        }
     }
 }
 

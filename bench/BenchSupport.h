@@ -1,0 +1,124 @@
+#pragma once
+// What the benchmarks share: the start with the window's application in a temporary
+// folder, building test trees, failing loudly and timing. Header only, since every
+// bench/*.cpp is a program of its own.
+
+#include "platform/Application.h"
+#include "platform/fs/PathCodec.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace bench {
+
+[[noreturn]] inline void Fail(const char *What)
+{
+    std::fprintf(stderr, "%s\n", What);
+    std::exit(1);
+}
+
+// Fails with the system's reason (errno) for What.
+[[noreturn]] inline void FailWithReason(const char *What)
+{
+    std::perror(What);
+    std::exit(1);
+}
+
+inline void MakeFolder(const QString &Folder)
+{
+    if (mkdir(fs::encodeName(Folder).constData(), 0755) != 0)
+        FailWithReason("mkdir");
+}
+
+// A new empty file at the encoded path Path.
+inline void CreateEmptyFile(const QByteArray &Path)
+{
+    const int fd = open(Path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0)
+        FailWithReason("open");
+    close(fd);
+}
+
+constexpr int TreeFolders = 100;
+constexpr int TreeFilesPerFolder = 1000;
+
+// The folder Root with 10 folders below it, each with 9 sub-folders: TreeFolders
+// folders of TreeFilesPerFolder files "file<i>.txt" each. Prints what it built.
+inline void BuildTree(const QString &Root)
+{
+    MakeFolder(Root);
+    for (int top = 0; top < 10; ++top) {
+        const QString t = Root + QStringLiteral("/d%1").arg(top);
+        QStringList folders{t};
+        for (int sub = 0; sub < 9; ++sub)
+            folders << t + QStringLiteral("/s%1").arg(sub);
+        for (const QString &folder : folders) {
+            MakeFolder(folder);
+            for (int i = 0; i < TreeFilesPerFolder; ++i)
+                CreateEmptyFile(fs::encodeName(folder + QStringLiteral("/file%1.txt").arg(i)));
+        }
+    }
+    std::printf("tree: %d folders, %d files under %s\n", TreeFolders, TreeFolders * TreeFilesPerFolder,
+                qPrintable(Root));
+}
+
+inline double Seconds(const std::function<void()> &Fn)
+{
+    QElapsedTimer t;
+    t.start();
+    Fn();
+    return double(t.nsecsElapsed()) / 1e9;
+}
+
+// The smallest of Rounds results of Round (each returns the seconds it measured).
+inline double Best(int Rounds, const std::function<double()> &Round)
+{
+    double best = 1e30;
+    for (int i = 0; i < Rounds; ++i)
+        best = std::min(best, Round());
+    return best;
+}
+
+// The best time of Rounds runs of Fn.
+inline double BestSeconds(int Rounds, const std::function<void()> &Fn)
+{
+    return Best(Rounds, [&] { return Seconds(Fn); });
+}
+
+// The start of a benchmark of the window: the offscreen platform unless another one is
+// set, the application, and a temporary folder inside the folder given as the first
+// argument (else in the system's temporary folder).
+class WindowBench {
+public:
+    WindowBench(int &argc, char **argv)
+        : app_(UseOffscreenPlatform(argc), argv),
+          dir_(argc > 1 ? QString::fromLocal8Bit(argv[1]) + "/corvex-bench-XXXXXX" : QString())
+    {
+        if (!dir_.isValid())
+            Fail("cannot create the temporary folder");
+    }
+    QString Folder() const { return dir_.path(); }
+
+private:
+    // Runs before the application is created.
+    static int &UseOffscreenPlatform(int &argc)
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        return argc;
+    }
+
+    TApplication app_;
+    QTemporaryDir dir_;
+};
+
+} // namespace bench
