@@ -14,11 +14,13 @@
 namespace {
 
 // A command-file run on a machine without a desktop uses Qt's offscreen platform
-// (unless a platform is chosen explicitly). A normal start without a display is left
-// to fail as Qt fails, rather than run invisibly.
+// (unless a platform is chosen explicitly). A normal start without a display, "/R:"
+// without a file name among them, is left to fail as Qt fails, rather than run
+// invisibly and never end.
 void ChoosePlatform(int argc, char **argv)
 {
-    const bool commandFileRun = argc > 1 && IsCommandFileSwitch(QString::fromLocal8Bit(argv[1]));
+    const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const bool commandFileRun = IsCommandFileSwitch(first) && first.size() > 3;
     if (commandFileRun && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

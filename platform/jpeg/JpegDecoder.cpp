@@ -34,10 +34,21 @@ void emitMessage(j_common_ptr cinfo, int level)
 
 void outputMessage(j_common_ptr) {}
 
+// A progressive file may hold any number of scans; a hostile one with thousands of
+// tiny scans keeps the decoder busy for minutes. Real pictures have a dozen or so.
+constexpr int MaxScans = 300;
+
+void limitScans(j_common_ptr cinfo)
+{
+    if (cinfo->is_decompressor && reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > MaxScans)
+        errorExit(cinfo);
+}
+
 // Decompressor with its error manager; destroyed whatever step failed.
 struct Decoder {
     jpeg_decompress_struct cinfo{};
     ErrorManager error{};
+    jpeg_progress_mgr progress{};
 
     Decoder()
     {
@@ -79,6 +90,8 @@ bool startDecode(Decoder &dec, const QByteArray &data, QSize box, bool fastest, 
     if (setjmp(dec.error.jump))
         return false;
     jpeg_create_decompress(&cinfo);
+    dec.progress.progress_monitor = limitScans;
+    cinfo.progress = &dec.progress;
     cinfo.mem->max_memory_to_use = MaxDecoderMemory;
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char *>(data.constData()), (unsigned long)data.size());
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK)

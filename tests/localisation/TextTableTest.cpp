@@ -163,14 +163,15 @@ TEST_F(TextTableTest, AnyOffsetIsAddedUnchangedAndNeverReadsOutsideTheTable)
     EXPECT_EQ(LoadLangString(18990).toStdString(), "Release: ");
 }
 
-// Every LoadLangString(<number>) in the code names a text that exists in German and
-// English, unless the id is one of the entries meant to be empty.
+// Every LoadLangString(<number>) in the code, and every number handed to the message
+// helpers Text and ReportAndAbort, names a text that exists in German and English,
+// unless the id is one of the entries meant to be empty.
 TEST_F(TextTableTest, EveryIdTheCodeAsksForExistsInGermanAndEnglish)
 {
     const QDir source(QStringLiteral(CORVEX_SOURCE_DIR));
     ASSERT_TRUE(source.exists(QStringLiteral("localisation/fktSprache.cpp"))) << CORVEX_SOURCE_DIR;
 
-    const QRegularExpression call(QStringLiteral("\\bLoadLangString\\s*\\(\\s*(\\d+)\\s*\\)"));
+    const QRegularExpression call(QStringLiteral("\\b(?:LoadLangString|Text|ReportAndAbort)\\s*\\(\\s*(\\d+)\\s*\\)"));
     std::map<int, QString> usedIn;
     for (const char *folder : {"localisation", "operations", "shell", "components"}) {
         QDirIterator files(source.filePath(QLatin1String(folder)), {QStringLiteral("*.cpp")}, QDir::Files,

@@ -188,6 +188,11 @@ TEST_F(RemoteControlTest, EveryKeyAndValueRule)
          true, [](S s, B) { EXPECT_EQ(s.STOPZEICHEN, ""); }},
         {"mask line refused by the index actions", head1 + "STAMMNAME: x\nSTANZ: 1\nSTWERT: 1\nDEND: 0\nENDE: TRUE\n/z/*.jpg\n",
          false, nullptr},
+        {"mask line refused by the letter index",
+         "AKTION: 2\nZIELVERZEICHNIS: \nDATEILVK: 0\nSTAMMNAME: x\nSTANZ: 1\nSTWERT: a\nDEND: 0\nENDE: TRUE\n/z/*.jpg\n",
+         false, nullptr},
+        {"mask line refused by the additions",
+         "AKTION: 3\nZIELVERZEICHNIS: \nDATEILVK: 0\nSTAMMNAME: x\nDEND: 0\nERGAENZUNG: 0\n/z/*.jpg\n", false, nullptr},
         {"empty command file", "", false, nullptr},
     };
     for (const ParseCase &c : cases) {

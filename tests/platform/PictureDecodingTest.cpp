@@ -68,6 +68,54 @@ QByteArray CmykJpeg(int width, int height, const unsigned char (&stored)[4])
     return bytes;
 }
 
+// A progressive JPEG of one colour, written with libjpeg's compressor.
+QByteArray ProgressiveJpeg(int width, int height, QColor colour)
+{
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr error{};
+    cinfo.err = jpeg_std_error(&error);
+    jpeg_create_compress(&cinfo);
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<unsigned char> row(size_t(width) * 3);
+    for (int x = 0; x < width; ++x) {
+        row[size_t(3 * x)] = (unsigned char)colour.red();
+        row[size_t(3 * x + 1)] = (unsigned char)colour.green();
+        row[size_t(3 * x + 2)] = (unsigned char)colour.blue();
+    }
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&cinfo, &r, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
+    jpeg_destroy_compress(&cinfo);
+    free(out);
+    return bytes;
+}
+
+// The file with its first scan (marker, header and entropy data) repeated.
+QByteArray WithFirstScanRepeated(const QByteArray &jpeg, int times)
+{
+    const qsizetype sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
+    qsizetype end = sos + 2;
+    while (end + 1 < jpeg.size()) {
+        const unsigned char next = (unsigned char)jpeg[end + 1];
+        if ((unsigned char)jpeg[end] == 0xFF && next != 0 && (next < 0xD0 || next > 0xD7))
+            break; // a marker that is not a restart
+        ++end;
+    }
+    return jpeg.left(sos) + jpeg.mid(sos, end - sos).repeated(times) + jpeg.mid(end);
+}
+
 ::testing::AssertionResult Near(QRgb actual, QColor expected)
 {
     const int d = std::max({std::abs(qRed(actual) - expected.red()), std::abs(qGreen(actual) - expected.green()),
@@ -157,6 +205,16 @@ TEST_F(PictureDecoding, BrokenDataGivesNoPicture)
     for (qsizetype i = good.size() / 3; i < good.size() - 2; ++i)
         noise[i] = char((i * 7919) & 0xFF);
     DecodeJpegData(noise); // any result, but it returns
+}
+
+TEST_F(PictureDecoding, ProgressiveJpegWithEndlessScansIsRefused)
+{
+    const QByteArray progressive = ProgressiveJpeg(16, 16, Qt::red);
+    const QImage image = DecodeJpegData(progressive);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_TRUE(Near(image.pixel(8, 8), Qt::red));
+    EXPECT_FALSE(DecodeJpegData(WithFirstScanRepeated(progressive, 10)).isNull());
+    EXPECT_TRUE(DecodeJpegData(WithFirstScanRepeated(progressive, 2000)).isNull());
 }
 
 TEST_F(PictureDecoding, HugeDimensionsAreRefusedBeforeAllocating)

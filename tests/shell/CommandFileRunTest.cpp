@@ -201,4 +201,24 @@ TEST_F(CommandFileRunTest, EveryAction)
     }
 }
 
+// "/R:" alone is a normal start; on a machine without a display it must end (Qt
+// refuses to start) instead of running an invisible window forever.
+TEST_F(CommandFileRunTest, SwitchWithoutFileDoesNotRunInvisibly)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setProgram(qEnvironmentVariable("CORVEX_PROGRAM"));
+    program.setArguments({QStringLiteral("/R:")});
+    program.start();
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const bool ended = program.waitForFinished(30000);
+    if (!ended)
+        program.kill();
+    EXPECT_TRUE(ended) << "a start without a display kept running";
+    EXPECT_TRUE(program.exitStatus() == QProcess::CrashExit || program.exitCode() != 0);
+}
+
 } // namespace
