@@ -36,9 +36,10 @@ QByteArray QuartersJpeg(int width, int height, QImage::Format format = QImage::F
     return bytes;
 }
 
-// A CMYK JPEG of one colour (values as stored, Adobe convention: 255 = no ink),
-// written with libjpeg's compressor.
-QByteArray CmykJpeg(int width, int height, const unsigned char (&stored)[4])
+// A JPEG of one colour, written with libjpeg's compressor: `pixel` holds the stored
+// components of the colour space (CMYK in the Adobe convention: 255 = no ink).
+QByteArray OneColourJpeg(int width, int height, J_COLOR_SPACE space, std::vector<unsigned char> pixel,
+                         bool progressive = false)
 {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr error{};
@@ -49,14 +50,16 @@ QByteArray CmykJpeg(int width, int height, const unsigned char (&stored)[4])
     jpeg_mem_dest(&cinfo, &out, &size);
     cinfo.image_width = JDIMENSION(width);
     cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
+    cinfo.input_components = int(pixel.size());
+    cinfo.in_color_space = space;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, 95, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(size_t(width) * 4);
+    std::vector<unsigned char> row;
     for (int x = 0; x < width; ++x)
-        std::copy(std::begin(stored), std::end(stored), row.begin() + 4 * x);
+        row.insert(row.end(), pixel.begin(), pixel.end());
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW r = row.data();
         jpeg_write_scanlines(&cinfo, &r, 1);
@@ -68,38 +71,15 @@ QByteArray CmykJpeg(int width, int height, const unsigned char (&stored)[4])
     return bytes;
 }
 
-// A progressive JPEG of one colour, written with libjpeg's compressor.
+QByteArray CmykJpeg(int width, int height, const unsigned char (&stored)[4])
+{
+    return OneColourJpeg(width, height, JCS_CMYK, {stored[0], stored[1], stored[2], stored[3]});
+}
+
 QByteArray ProgressiveJpeg(int width, int height, QColor colour)
 {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr error{};
-    cinfo.err = jpeg_std_error(&error);
-    jpeg_create_compress(&cinfo);
-    unsigned char *out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(size_t(width) * 3);
-    for (int x = 0; x < width; ++x) {
-        row[size_t(3 * x)] = (unsigned char)colour.red();
-        row[size_t(3 * x + 1)] = (unsigned char)colour.green();
-        row[size_t(3 * x + 2)] = (unsigned char)colour.blue();
-    }
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
-    jpeg_destroy_compress(&cinfo);
-    free(out);
-    return bytes;
+    return OneColourJpeg(width, height, JCS_RGB,
+                         {(unsigned char)colour.red(), (unsigned char)colour.green(), (unsigned char)colour.blue()}, true);
 }
 
 // The file with its first scan (marker, header and entropy data) repeated.

@@ -29,21 +29,27 @@ protected:
         LogPath = Work + "Protokoll.txt";
     }
 
+    // Starts the program with one argument, as a desktop-less machine would.
+    static void StartWithoutDisplay(QProcess &program, const QString &argument)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        program.setProcessEnvironment(env);
+        program.setProgram(qEnvironmentVariable("CORVEX_PROGRAM"));
+        program.setArguments({argument});
+        program.start();
+        ASSERT_TRUE(program.waitForStarted(10000)) << "CORVEX_PROGRAM cannot be started";
+    }
+
     // Starts the program on the command file, as a desktop-less machine would.
     void Run(const QByteArray &command, const QString &switchText = QStringLiteral("/R:"))
     {
         const QString file = dir_.path() + "/command.txt";
         fs::removeFile(file);
         ASSERT_TRUE(fs::writeFileAtomic(file, command));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
         QProcess program;
-        program.setProcessEnvironment(env);
-        program.setProgram(qEnvironmentVariable("CORVEX_PROGRAM"));
-        program.setArguments({switchText + file});
-        program.start();
-        ASSERT_TRUE(program.waitForStarted(10000)) << "CORVEX_PROGRAM cannot be started";
+        StartWithoutDisplay(program, switchText + file);
         ASSERT_TRUE(program.waitForFinished(60000)) << "the command-file run did not end";
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
@@ -205,15 +211,8 @@ TEST_F(CommandFileRunTest, EveryAction)
 // refuses to start) instead of running an invisible window forever.
 TEST_F(CommandFileRunTest, SwitchWithoutFileDoesNotRunInvisibly)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
     QProcess program;
-    program.setProcessEnvironment(env);
-    program.setProgram(qEnvironmentVariable("CORVEX_PROGRAM"));
-    program.setArguments({QStringLiteral("/R:")});
-    program.start();
-    ASSERT_TRUE(program.waitForStarted(10000));
+    StartWithoutDisplay(program, QStringLiteral("/R:"));
     const bool ended = program.waitForFinished(30000);
     if (!ended)
         program.kill();
