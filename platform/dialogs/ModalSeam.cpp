@@ -50,8 +50,3 @@ void ModalSeam::setHandler(Handler handler)
 {
     current() = std::move(handler);
 }
-
-bool ModalSeam::hasHandler()
-{
-    return static_cast<bool>(current());
-}

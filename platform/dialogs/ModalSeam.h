@@ -27,5 +27,4 @@ public:
 
     // Installs a handler in place of dlg.exec(); an empty handler restores the default.
     static void setHandler(Handler handler);
-    static bool hasHandler();
 };

@@ -29,7 +29,6 @@ public:
     int Max() const { return max_; }
     void setRange(int min, int max);
     void setAssociate(TEdit *edit); // the edit shows Position; typing there moves it
-    TEdit *Associate() const { return associate_; }
 
 signals:
     void OnClick();

@@ -18,15 +18,6 @@ void TRadioGroup::setItems(const QStringList &items)
     rebuild();
 }
 
-void TRadioGroup::addItem(const QString &item)
-{
-    items_ << item;
-    const int keep = index_;
-    rebuild();
-    if (keep >= 0)
-        buttons_[size_t(keep)]->setChecked(true);
-}
-
 void TRadioGroup::setColumns(int columns)
 {
     columns_ = qMax(1, columns);

@@ -16,8 +16,6 @@ public:
 
     QStringList Items() const { return items_; }
     void setItems(const QStringList &items); // selection becomes -1
-    void clearItems() { setItems({}); }
-    void addItem(const QString &item);
     int ItemIndex() const { return index_; }
     void setItemIndex(int index);
     int Columns() const { return columns_; }

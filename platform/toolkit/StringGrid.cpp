@@ -113,9 +113,3 @@ int TStringGrid::Row() const
     const QModelIndex i = currentIndex();
     return i.isValid() ? i.row() + model_->fixedRows : -1;
 }
-
-void TStringGrid::setRow(int row)
-{
-    if (row >= model_->fixedRows && row < RowCount())
-        setCurrentIndex(model_->index(row - model_->fixedRows, 0));
-}

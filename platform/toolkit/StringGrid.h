@@ -43,7 +43,6 @@ public:
     void setColumn(int col, int firstRow, const QStringList &texts);
     // The selected row in grid rows (fixed rows counted), -1 when none.
     int Row() const;
-    void setRow(int row);
     void setColWidth(int col, int width) { setColumnWidth(col, width); }
 
 private:
