@@ -7,6 +7,7 @@
 #include "platform/fs/PathCodec.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "support/FolderNames.h"
 #include "support/ScriptedModals.h"
 
 #include <QTemporaryDir>
@@ -79,14 +80,7 @@ protected:
         for (const QString &name : names)
             MakeFile(Files + name, name.toUtf8());
     }
-    static QStringList Names(const QString &folder)
-    {
-        QStringList names;
-        for (const fs::Entry &e : fs::listFolder(folder))
-            names << e.name;
-        names.sort();
-        return names;
-    }
+    static QStringList Names(const QString &folder) { return SortedNames(folder); }
     QByteArray Log() const { return fs::readFile(LogPath).value_or("<no log>"); }
     QByteArray Pairs(const QStringList &oldAndNew) const
     {

@@ -3,6 +3,7 @@
 
 #include "platform/fs/FileSystem.h"
 #include "platform/registry/TRegistry.h"
+#include "support/FolderNames.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -67,14 +68,7 @@ protected:
         for (const QString &name : names)
             ASSERT_TRUE(fs::writeFileAtomic(folder + name, name.toUtf8()));
     }
-    static QStringList Names(const QString &folder)
-    {
-        QStringList names;
-        for (const fs::Entry &e : fs::listFolder(folder))
-            names << e.name;
-        names.sort();
-        return names;
-    }
+    static QStringList Names(const QString &folder) { return SortedNames(folder); }
     QByteArray Log() const { return fs::readFile(LogPath).value_or("<no log>"); }
     static QByteArray Lines(const QStringList &lines)
     {
