@@ -1,0 +1,19 @@
+#pragma once
+// The controls of the preview pane at the right edge of view mode 1: the file selected
+// in the left list, a picture scaled into the 150 x 150 square or a media file in the
+// player. Builder and handlers: THauptForm (Haupt.h), Haupt_Vorschau.cpp.
+
+class QFrame;
+class QLabel;
+class QStackedWidget;
+class QWidget;
+class TMediaPlayer;
+
+struct THauptVorschau {
+    QStackedWidget *ExplorerVorschau = nullptr; // page "Vorgabe", 150 px wide
+    QWidget *ExplorerScrollBox01 = nullptr;     // 150 x 150, black; also the video display
+    QLabel *ExplorerImage01 = nullptr;
+    TMediaPlayer *ExplorerMediaPlayer = nullptr;
+    QWidget *ExplorerGradientFill01 = nullptr;
+    QFrame *ExplorerBevel01 = nullptr;
+};
