@@ -11,6 +11,7 @@
 #include "platform/toolkit/RadioGroup.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,7 @@ class RenameFixture : public testing::Test {
 protected:
     void SetUp() override
     {
-        form_ = std::make_unique<THauptForm>();
-        HauptForm = form_.get();
+        form_.Create();
         RenameTargetFolder.clear();
         RenameBaseFolder.clear();
         LastIndexValue = 0;
@@ -33,7 +33,6 @@ protected:
     {
         EXPECT_EQ(modals_.pending(), 0u) << "a scripted answer was not asked for";
         form_.reset();
-        HauptForm = nullptr;
     }
 
     THauptForm &Form() { return *form_; }
@@ -71,5 +70,5 @@ protected:
     ScriptedModals modals_;
 
 private:
-    std::unique_ptr<THauptForm> form_;
+    MainWindowFixture form_;
 };

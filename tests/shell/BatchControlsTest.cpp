@@ -7,6 +7,7 @@
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/Haupt.h"
+#include "support/MainWindowFixture.h"
 
 #include <QMenu>
 #include <QStackedWidget>
@@ -18,7 +19,8 @@ namespace {
 
 TEST(BatchControls, ExplorerPairsAndFileList)
 {
-    THauptForm form;
+    MainWindowFixture window;
+    THauptForm &form = window.Create();
     EXPECT_EQ(form.ShellTreeView01->ShellListView(), form.ShellListView01);
     EXPECT_EQ(form.ShellTreeView02->ShellListView(), form.ShellListView02);
     EXPECT_EQ(form.ShellListView01->LinkedTree(), form.ShellTreeView01);
@@ -34,7 +36,8 @@ TEST(BatchControls, ExplorerPairsAndFileList)
 
 TEST(BatchControls, RenamePageAndTargetMode)
 {
-    THauptForm form;
+    MainWindowFixture window;
+    THauptForm &form = window.Create();
     EXPECT_EQ(form.PageControl->widget(0), form.TabSheet01);
     EXPECT_EQ(form.DatUmbRadioGroup01->Items().size(), 3);
     EXPECT_EQ(form.DatUmbRadioGroup01->ItemIndex(), 0);
@@ -45,8 +48,8 @@ TEST(BatchControls, RenamePageAndTargetMode)
 
 TEST(BatchControls, UndoButtonFollowsTheMenuItem)
 {
-    THauptForm form;
-    HauptForm = &form;
+    MainWindowFixture window;
+    THauptForm &form = window.Create();
     TMenuItem *undo = form.HMenuDateiRueckgaengig;
     EXPECT_TRUE(form.HMenuDatei->actions().contains(undo));
     EXPECT_FALSE(undo->isEnabled());
@@ -58,7 +61,6 @@ TEST(BatchControls, UndoButtonFollowsTheMenuItem)
     form.TB01Rueckgaengig->click();
     EXPECT_EQ(triggered, 1);
     EXPECT_FALSE(undo->isEnabled()); // the undo ran (an empty log) and disabled itself
-    HauptForm = nullptr;
 }
 
 } // namespace

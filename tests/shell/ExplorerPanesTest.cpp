@@ -12,6 +12,7 @@
 #include "shell/Haupt_Einstellungen.h"
 #include "shell/Haupt_Globals.h"
 #include "shell/Texturen.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 
 #include <QAbstractItemView>
@@ -26,7 +27,7 @@
 #include <QTreeView>
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <functional>
 
 namespace {
 
@@ -41,7 +42,7 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         Root = dir_.path();
-        for (QString *s : {&CommandFileName, &CommandLineFolder, &CurrentFolderLeft, &CurrentFolderRight,
+        for (QString *s : {&CurrentFolderLeft, &CurrentFolderRight,
                            &StartverzeichnisLinks, &StartverzeichnisRechts, &EditedFolderOldPath})
             s->clear();
         Sprache = 0;
@@ -55,7 +56,7 @@ protected:
     THauptForm &Form()
     {
         if (!form_)
-            form_ = std::make_unique<THauptForm>();
+            form_.Create();
         return *form_;
     }
     QString Make(const QString &relative, const QByteArray &content = "x")
@@ -99,7 +100,7 @@ protected:
     }
     QTemporaryDir dir_;
     QString Root;
-    std::unique_ptr<THauptForm> form_;
+    MainWindowFixture form_;
 };
 
 TEST_F(ExplorerPanes, FilterBoxesStartWithTheBuiltInListAndTheOwnFilters)

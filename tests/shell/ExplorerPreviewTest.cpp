@@ -6,6 +6,7 @@
 #include "platform/toolkit/ShellViews.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "support/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -15,8 +16,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 class ExplorerPreview : public testing::Test {
@@ -25,9 +24,7 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         Root = dir_.path();
-        CommandLineFolder.clear();
-        CommandFileName.clear();
-        form_ = std::make_unique<THauptForm>();
+        form_.Create();
     }
     QString Write(const QString &name, const QByteArray &bytes)
     {
@@ -66,7 +63,7 @@ protected:
     }
     QTemporaryDir dir_;
     QString Root;
-    std::unique_ptr<THauptForm> form_;
+    MainWindowFixture form_;
 };
 
 TEST_F(ExplorerPreview, PicturesAreFittedIntoTheSquare)

@@ -9,6 +9,7 @@
 #include "shell/Haupt.h"
 #include "shell/Haupt_Einstellungen.h"
 #include "shell/Haupt_Globals.h"
+#include "support/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,7 +25,7 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <functional>
 
 namespace {
 
@@ -44,7 +45,7 @@ class MainWindowStart : public testing::Test {
 protected:
     void SetUp() override
     {
-        for (QString *s : {&CommandFileName, &CommandLineFolder, &WindowsDir, &CurrentFolderLeft,
+        for (QString *s : {&WindowsDir, &CurrentFolderLeft,
                            &CurrentFolderRight, &Arbeitsverzeichnis, &StartverzeichnisLinks,
                            &StartverzeichnisRechts, &Protokolldatei})
             s->clear();
@@ -64,8 +65,7 @@ protected:
 
     THauptForm &Create()
     {
-        form_ = std::make_unique<THauptForm>();
-        return *form_;
+        return form_.Create();
     }
 
     THauptForm &CreateWith(const QStringList &arguments)
@@ -88,7 +88,7 @@ protected:
     }
 
     QTemporaryDir folder_;
-    std::unique_ptr<THauptForm> form_;
+    MainWindowFixture form_;
 };
 
 } // namespace
@@ -145,8 +145,6 @@ TEST_F(MainWindowStart, FirstArgumentIsAFolderOrACommandFile)
         {"/R", "", ""},                              // too short: a folder
     };
     for (const auto &[argument, commandFile, windowsDir] : cases) {
-        CommandFileName.clear();
-        CommandLineFolder.clear();
         WindowsDir.clear();
         CreateWith({argument});
         EXPECT_EQ(Str(CommandFileName), commandFile) << Str(argument);
