@@ -12,6 +12,7 @@
 #include "platform/toolkit/StringGrid.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 
 #include <QTemporaryDir>
@@ -30,8 +31,7 @@ protected:
     {
         ASSERT_TRUE(dir_.isValid());
         Root = dir_.path() + "/";
-        form_ = std::make_unique<THauptForm>();
-        HauptForm = form_.get();
+        form_.Create();
         ActiveExplorer = 1;
         FilterMasksLeft.clear();
         FilterMasksRight.clear();
@@ -39,7 +39,6 @@ protected:
     void TearDown() override
     {
         form_.reset();
-        HauptForm = nullptr;
     }
     void MakeFiles(const QStringList &paths)
     {
@@ -72,7 +71,7 @@ protected:
 
     QTemporaryDir dir_;
     QString Root;
-    std::unique_ptr<THauptForm> form_;
+    MainWindowFixture form_;
 };
 
 TEST_F(Collectors, RecursiveSearchOrderHiddenFilesAndDotFolders)

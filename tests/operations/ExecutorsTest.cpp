@@ -13,6 +13,7 @@
 #include "platform/toolkit/RadioGroup.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 
 #include <QTabWidget>
@@ -37,8 +38,7 @@ protected:
         Files = Root + "a/";
         ASSERT_TRUE(fs::createFolders(Files));
         ASSERT_TRUE(fs::createFolders(Root + "work"));
-        form_ = std::make_unique<THauptForm>();
-        HauptForm = form_.get();
+        form_.Create();
         Arbeitsverzeichnis = Root + "work/";
         Protokolldatei = QStringLiteral("Protokoll.txt");
         LogPath = Arbeitsverzeichnis + Protokolldatei;
@@ -48,7 +48,6 @@ protected:
     {
         EXPECT_EQ(modals_.pending(), 0u) << "a scripted answer was not asked for";
         form_.reset();
-        HauptForm = nullptr;
     }
 
     void MakeFile(const QString &path, const QByteArray &content)
@@ -93,7 +92,7 @@ protected:
 
     QTemporaryDir dir_;
     QString Root, Files, LogPath;
-    std::unique_ptr<THauptForm> form_;
+    MainWindowFixture form_;
     ScriptedModals modals_;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathCodec.h"
 #include "shell/Haupt.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 
 #include <QTemporaryDir>
@@ -157,8 +158,8 @@ TEST_F(FileHelpers, IsDriveReady)
 TEST_F(FileHelpers, PropertiesDialogOfOurOwnWithoutFileManager)
 {
     unsetenv("DBUS_SESSION_BUS_ADDRESS");
-    THauptForm form;
-    HauptForm = &form;
+    MainWindowFixture window;
+    window.Create();
     MakeFile("p.txt", 10);
     ScriptedModals modals;
     modals.answer(QDialog::Accepted);
@@ -166,7 +167,6 @@ TEST_F(FileHelpers, PropertiesDialogOfOurOwnWithoutFileManager)
     ASSERT_EQ(modals.shown().size(), 1u);
     EXPECT_EQ(modals.shown()[0].kind, QStringLiteral("Properties"));
     EXPECT_EQ(modals.shown()[0].text, Root + "p.txt");
-    HauptForm = nullptr;
 }
 
 TEST_F(FileHelpers, LineFilesRoundTripBytes)

@@ -8,6 +8,7 @@
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
 #include "support/FolderNames.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 
 #include <QTemporaryDir>
@@ -33,8 +34,7 @@ protected:
         const QString work = dir_.path() + "/work/";
         for (const QString &folder : {Files, Target, work})
             ASSERT_TRUE(fs::createFolders(folder));
-        form_ = std::make_unique<THauptForm>();
-        HauptForm = form_.get();
+        form_.Create();
         Arbeitsverzeichnis = work;
         Protokolldatei = QStringLiteral("Protokoll.txt");
         WindowsDir = QStringLiteral("/usr");
@@ -45,7 +45,6 @@ protected:
     {
         EXPECT_TRUE(modals_.shown().empty()) << "a command-file run showed a dialog";
         form_.reset();
-        HauptForm = nullptr;
         CommandFileName.clear();
     }
 
@@ -95,7 +94,7 @@ protected:
 private:
     QTemporaryDir dir_;
     ScriptedModals modals_;
-    std::unique_ptr<THauptForm> form_;
+    MainWindowFixture form_;
 };
 
 // ---- Reading the command file ----
