@@ -118,14 +118,14 @@ template <typename Handler> auto Guarded(THauptForm *form, Handler handler)
 
 } // namespace
 
-void THauptForm::CreateExplorerPanes()
+void THauptExplorer::CreateExplorerPanes()
 {
-    ExplorerPage = new QWidget(NotebookHaupt);
+    ExplorerPage = new QWidget(Form().NotebookHaupt);
     ExplorerPage->setObjectName(QStringLiteral("Explorer"));
     auto *row = new QHBoxLayout(ExplorerPage);
     row->setContentsMargins(0, 0, 0, 0);
 
-    CreateExplorerSide(*this, 1);
+    CreateExplorerSide(Form(), 1);
 
     auto *fileListPage = NamedPage(Explorer01, QStringLiteral("DateiListe"));
     auto *fileListLayout = new QVBoxLayout(fileListPage);
@@ -133,7 +133,7 @@ void THauptForm::CreateExplorerPanes()
     DLStringGrid = new TStringGrid(fileListPage, QStringLiteral("DLStringGrid"), 2, 1, 0);
     fileListLayout->addWidget(DLStringGrid);
 
-    CreateExplorerSide(*this, 2);
+    CreateExplorerSide(Form(), 2);
 
     auto *attributePage = NamedPage(Explorer02, QStringLiteral("DateiAttribute"));
     auto *attributeLayout = new QHBoxLayout(attributePage);
@@ -146,30 +146,30 @@ void THauptForm::CreateExplorerPanes()
 
     row->addWidget(Explorer01, 1);
     row->addWidget(Explorer02, 1);
-    row->addWidget(CreatePreviewPane(ExplorerPage));
+    row->addWidget(Form().CreatePreviewPane(ExplorerPage));
     Explorer02->hide();
-    NotebookHaupt->addWidget(ExplorerPage);
-    NotebookHaupt->setCurrentWidget(ExplorerPage);
+    Form().NotebookHaupt->addWidget(ExplorerPage);
+    Form().NotebookHaupt->setCurrentWidget(ExplorerPage);
 
     // ---- Handlers ----
-    connect(ShellListView01, &TShellListView::OnChange, this, Guarded(this, &THauptForm::ShellListView01Change));
-    connect(ShellListView02, &TShellListView::OnChange, this, Guarded(this, &THauptForm::ShellListView02Change));
-    connect(ShellListView01, &TShellListView::OnClick, this, Guarded(this, &THauptForm::ShellListView01Click));
-    connect(ShellListView02, &TShellListView::OnClick, this, Guarded(this, &THauptForm::ShellListView02Click));
-    connect(ShellListView01, &TShellListView::OnDblClick, this, Guarded(this, &THauptForm::ShellListView01DblClick));
-    connect(ShellListView02, &TShellListView::OnDblClick, this, Guarded(this, &THauptForm::ShellListView02DblClick));
+    QObject::connect(ShellListView01, &TShellListView::OnChange, &Form(), Guarded(&Form(), &THauptExplorer::ShellListView01Change));
+    QObject::connect(ShellListView02, &TShellListView::OnChange, &Form(), Guarded(&Form(), &THauptExplorer::ShellListView02Change));
+    QObject::connect(ShellListView01, &TShellListView::OnClick, &Form(), Guarded(&Form(), &THauptExplorer::ShellListView01Click));
+    QObject::connect(ShellListView02, &TShellListView::OnClick, &Form(), Guarded(&Form(), &THauptExplorer::ShellListView02Click));
+    QObject::connect(ShellListView01, &TShellListView::OnDblClick, &Form(), Guarded(&Form(), &THauptExplorer::ShellListView01DblClick));
+    QObject::connect(ShellListView02, &TShellListView::OnDblClick, &Form(), Guarded(&Form(), &THauptExplorer::ShellListView02DblClick));
     ShellListView01->OnAddFolder = [this](const TShellFolder &f, bool &canAdd) { ShellListView01AddFolder(f, canAdd); };
     ShellListView02->OnAddFolder = [this](const TShellFolder &f, bool &canAdd) { ShellListView02AddFolder(f, canAdd); };
-    ShellListView01->OnCustomDraw = Guarded(this, &THauptForm::ShellListView01HinterGrund);
-    ShellListView02->OnCustomDraw = Guarded(this, &THauptForm::ShellListView02HinterGrund);
+    ShellListView01->OnCustomDraw = Guarded(&Form(), &THauptExplorer::ShellListView01HinterGrund);
+    ShellListView02->OnCustomDraw = Guarded(&Form(), &THauptExplorer::ShellListView02HinterGrund);
     // Only horizontal scrolling repaints a textured list.
-    connect(ShellListView01, &TShellListView::OnScrollHorz, this, Guarded(this, &THauptForm::ShellListView01Scrolled));
-    connect(ShellListView02, &TShellListView::OnScrollHorz, this, Guarded(this, &THauptForm::ShellListView02Scrolled));
-    connect(ShellTreeView01, &TShellTreeView::OnChange, this, Guarded(this, &THauptForm::ShellTreeView01Change));
-    connect(ShellTreeView02, &TShellTreeView::OnChange, this, Guarded(this, &THauptForm::ShellTreeView02Change));
-    connect(ShellTreeView01, &TShellTreeView::OnClick, this, Guarded(this, &THauptForm::ShellTreeView01Click));
-    connect(FilterComboBox01, &QComboBox::currentIndexChanged, this, Guarded(this, &THauptForm::FilterComboBox01Change));
-    connect(FilterComboBox02, &QComboBox::currentIndexChanged, this, Guarded(this, &THauptForm::FilterComboBox02Change));
+    QObject::connect(ShellListView01, &TShellListView::OnScrollHorz, &Form(), Guarded(&Form(), &THauptExplorer::ShellListView01Scrolled));
+    QObject::connect(ShellListView02, &TShellListView::OnScrollHorz, &Form(), Guarded(&Form(), &THauptExplorer::ShellListView02Scrolled));
+    QObject::connect(ShellTreeView01, &TShellTreeView::OnChange, &Form(), Guarded(&Form(), &THauptExplorer::ShellTreeView01Change));
+    QObject::connect(ShellTreeView02, &TShellTreeView::OnChange, &Form(), Guarded(&Form(), &THauptExplorer::ShellTreeView02Change));
+    QObject::connect(ShellTreeView01, &TShellTreeView::OnClick, &Form(), Guarded(&Form(), &THauptExplorer::ShellTreeView01Click));
+    QObject::connect(FilterComboBox01, &QComboBox::currentIndexChanged, &Form(), Guarded(&Form(), &THauptExplorer::FilterComboBox01Change));
+    QObject::connect(FilterComboBox02, &QComboBox::currentIndexChanged, &Form(), Guarded(&Form(), &THauptExplorer::FilterComboBox02Change));
 
     for (TShellTreeView *tree : {ShellTreeView01, ShellTreeView02}) {
         tree->OnEditing = [this](const QString &path) {
@@ -181,7 +181,7 @@ void THauptForm::CreateExplorerPanes()
             RunGuarded([&] { ShellTreeViewEdited(path, text); });
         };
         // A right click selects the folder under the mouse, then the pop-up opens.
-        connect(tree, &QWidget::customContextMenuRequested, this, [this, tree](const QPoint &pos) {
+        QObject::connect(tree, &QWidget::customContextMenuRequested, &Form(), [this, tree](const QPoint &pos) {
             const QModelIndex index = tree->indexAt(pos);
             if (index.isValid())
                 tree->setCurrentIndex(index);
@@ -191,75 +191,80 @@ void THauptForm::CreateExplorerPanes()
         });
     }
     for (TShellListView *list : {ShellListView01, ShellListView02}) {
-        connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint &pos) {
+        QObject::connect(list, &QWidget::customContextMenuRequested, &Form(), [this, list](const QPoint &pos) {
             RunGuarded([this, list] {
                 if (list == ShellListView01)
                     ShellListView01ContextPopup();
                 else
                     ShellListView02ContextPopup();
             });
-            if (PopupMenu01)
-                PopupMenu01->popup(list->mapToGlobal(pos));
+            if (Form().PopupMenu01)
+                Form().PopupMenu01->popup(list->mapToGlobal(pos));
         });
     }
 }
 
-void THauptForm::CreateExplorerCommands()
+void THauptExplorer::CreateExplorerCommands()
 {
     // View styles of the left list: one group of check buttons, the list style at start.
-    auto *styles = new QButtonGroup(ToolBar);
+    auto *styles = new QButtonGroup(Form().ToolBar);
     styles->setExclusive(true);
     struct Style {
         QToolButton *&Button;
         const char *Name;
         QStyle::StandardPixmap Icon;
         int Hint;
-        void (THauptForm::*Click)();
+        void (THauptExplorer::*Click)();
     } const buttons[] = {
-        {TB01LargeIcon, "TB01LargeIcon", QStyle::SP_FileDialogContentsView, 3214, &THauptForm::TB01LargeIconClick},
-        {TB01SmallIcon, "TB01SmallIcon", QStyle::SP_FileDialogInfoView, 3215, &THauptForm::TB01SmallIconClick},
-        {TB01List, "TB01List", QStyle::SP_FileDialogListView, 3216, &THauptForm::TB01ListClick},
-        {TB01Report, "TB01Report", QStyle::SP_FileDialogDetailedView, 3217, &THauptForm::TB01ReportClick},
+        {TB01LargeIcon, "TB01LargeIcon", QStyle::SP_FileDialogContentsView, 3214, &THauptExplorer::TB01LargeIconClick},
+        {TB01SmallIcon, "TB01SmallIcon", QStyle::SP_FileDialogInfoView, 3215, &THauptExplorer::TB01SmallIconClick},
+        {TB01List, "TB01List", QStyle::SP_FileDialogListView, 3216, &THauptExplorer::TB01ListClick},
+        {TB01Report, "TB01Report", QStyle::SP_FileDialogDetailedView, 3217, &THauptExplorer::TB01ReportClick},
     };
-    ToolBar->addSeparator();
+    Form().ToolBar->addSeparator();
     for (const Style &s : buttons) {
-        s.Button = new QToolButton(ToolBar);
+        s.Button = new QToolButton(Form().ToolBar);
         s.Button->setObjectName(QLatin1String(s.Name));
         s.Button->setCheckable(true);
-        s.Button->setIcon(style()->standardIcon(s.Icon));
+        s.Button->setIcon(Form().style()->standardIcon(s.Icon));
         s.Button->setToolTip(LoadLangString(s.Hint));
         styles->addButton(s.Button);
-        ToolBar->addWidget(s.Button);
-        connect(s.Button, &QToolButton::clicked, this, Guarded(this, s.Click));
+        Form().ToolBar->addWidget(s.Button);
+        QObject::connect(s.Button, &QToolButton::clicked, &Form(), Guarded(&Form(), s.Click));
     }
     TB01List->setChecked(true);
 
-    TB01Markieren = new QToolButton(ToolBar);
+    TB01Markieren = new QToolButton(Form().ToolBar);
     TB01Markieren->setObjectName(QStringLiteral("TB01Markieren"));
     TB01Markieren->setText(LoadLangString(3402));
     TB01Markieren->setToolTip(LoadLangString(3402));
-    ToolBar->addWidget(TB01Markieren);
-    connect(TB01Markieren, &QToolButton::clicked, this, Guarded(this, &THauptForm::TB01MarkierenClick));
-    TB01Refresh = new QToolButton(ToolBar);
+    Form().ToolBar->addWidget(TB01Markieren);
+    QObject::connect(TB01Markieren, &QToolButton::clicked, &Form(), Guarded(&Form(), &THauptExplorer::TB01MarkierenClick));
+    TB01Refresh = new QToolButton(Form().ToolBar);
     TB01Refresh->setObjectName(QStringLiteral("TB01Refresh"));
-    TB01Refresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    TB01Refresh->setIcon(Form().style()->standardIcon(QStyle::SP_BrowserReload));
     TB01Refresh->setToolTip(LoadLangString(2013));
-    ToolBar->addWidget(TB01Refresh);
-    connect(TB01Refresh, &QToolButton::clicked, this, Guarded(this, &THauptForm::TB01RefreshClick));
+    Form().ToolBar->addWidget(TB01Refresh);
+    QObject::connect(TB01Refresh, &QToolButton::clicked, &Form(), Guarded(&Form(), &THauptExplorer::TB01RefreshClick));
 
-    PM01AllesMarkieren = new TMenuItem(this, QStringLiteral("PM01AllesMarkieren"), LoadLangString(3402));
+    PM01AllesMarkieren = new TMenuItem(&Form(), QStringLiteral("PM01AllesMarkieren"), LoadLangString(3402));
     PM01AllesMarkieren->setStatusTip(LoadLangString(3403));
-    PopupMenu01->addAction(PM01AllesMarkieren);
-    connect(PM01AllesMarkieren, &QAction::triggered, this, Guarded(this, &THauptForm::PM01AllesMarkierenClick));
-    PM01Eigenschaften = new TMenuItem(this, QStringLiteral("PM01Eigenschaften"), LoadLangString(3404));
+    Form().PopupMenu01->addAction(PM01AllesMarkieren);
+    QObject::connect(PM01AllesMarkieren, &QAction::triggered, &Form(), Guarded(&Form(), &THauptExplorer::PM01AllesMarkierenClick));
+    PM01Eigenschaften = new TMenuItem(&Form(), QStringLiteral("PM01Eigenschaften"), LoadLangString(3404));
     PM01Eigenschaften->setStatusTip(LoadLangString(3405));
-    PopupMenu01->addAction(PM01Eigenschaften);
-    connect(PM01Eigenschaften, &QAction::triggered, this, Guarded(this, &THauptForm::PM01EigenschaftenClick));
+    Form().PopupMenu01->addAction(PM01Eigenschaften);
+    QObject::connect(PM01Eigenschaften, &QAction::triggered, &Form(), Guarded(&Form(), &THauptExplorer::PM01EigenschaftenClick));
 
-    PopupMenu02 = new QMenu(this);
+    PopupMenu02 = new QMenu(&Form());
     PopupMenu02->setObjectName(QStringLiteral("PopupMenu02"));
-    PM02Eigenschaften = new TMenuItem(this, QStringLiteral("PM02Eigenschaften"), LoadLangString(3404));
+    PM02Eigenschaften = new TMenuItem(&Form(), QStringLiteral("PM02Eigenschaften"), LoadLangString(3404));
     PM02Eigenschaften->setStatusTip(LoadLangString(3405));
     PopupMenu02->addAction(PM02Eigenschaften);
-    connect(PM02Eigenschaften, &QAction::triggered, this, Guarded(this, &THauptForm::PM02EigenschaftenClick));
+    QObject::connect(PM02Eigenschaften, &QAction::triggered, &Form(), Guarded(&Form(), &THauptExplorer::PM02EigenschaftenClick));
+}
+
+THauptForm &THauptExplorer::Form()
+{
+    return static_cast<THauptForm &>(*this);
 }

@@ -1,11 +1,12 @@
 #pragma once
 // The controls of the explorer page: two explorer pairs, the file list and the
 // attributes page beside them, the explorers' tool buttons and pop-up items.
-// Builders and handlers: THauptForm (Haupt.h), Haupt_Explorer.cpp and
+// Builders and handlers: Haupt_Explorer.cpp and
 // Haupt_ExplorerHandler.cpp.
 
 #include <QPixmap>
 
+class THauptForm;
 class QComboBox;
 class QMenu;
 class QSplitter;
@@ -14,6 +15,7 @@ class QToolButton;
 class QWidget;
 class TMenuItem;
 class TShellListView;
+struct TShellFolder;
 class TShellTreeView;
 class TSpeedButton;
 class TStatusBar;
@@ -55,4 +57,53 @@ struct THauptExplorer {
     QMenu *PopupMenu02 = nullptr; // pop-up of both trees
     TShellTreeView *PopupMenu02Tree = nullptr; // the tree it was last opened for
     TMenuItem *PM02Eigenschaften = nullptr;
+
+    void CreateExplorerPanes();
+    // The explorers' tool buttons and pop-up items (after the tool bar and PopupMenu01 exist).
+    void CreateExplorerCommands();
+    // Both filter boxes get Filter ("caption|mask|caption|mask..."), the first filter
+    // is chosen and each list is re-read by it.
+    void SetFilterLists(const QString &Filter);
+    // The list textures from SLVTextur01/02 and SLVTexturPfad01/02 (start-up).
+    void LoadListTextures();
+    // Handlers of the explorers (Haupt_ExplorerHandler.cpp).
+    void ShellListView01Change();
+    void ShellListView02Change();
+    void ShellListView01Click();
+    void ShellListView02Click();
+    void ShellListView01ContextPopup();
+    void ShellListView02ContextPopup();
+    void ShellListView01DblClick();
+    void ShellListView02DblClick();
+    void ShellListView01AddFolder(const TShellFolder &Folder, bool &CanAdd);
+    void ShellListView02AddFolder(const TShellFolder &Folder, bool &CanAdd);
+    void ShellTreeView01Change();
+    void ShellTreeView02Change();
+    void ShellTreeView01Click();
+    // Label editing of a tree folder (both trees): allowed for folders below "/";
+    // Edited renames without replacing and leaves Text as the name the folder has.
+    bool ShellTreeViewEditing(const QString &Path);
+    void ShellTreeViewEdited(const QString &Path, QString &Text);
+    void FilterComboBox01Change();
+    void FilterComboBox02Change();
+    void ShellListView01HinterGrund();
+    void ShellListView02HinterGrund();
+    void ShellListView01Scrolled();
+    void ShellListView02Scrolled();
+    void TB01RefreshClick();
+    void TB01LargeIconClick();
+    void TB01SmallIconClick();
+    void TB01ListClick();
+    void TB01ReportClick();
+    void TB01MarkierenClick();
+    void PM01AllesMarkierenClick();
+    void PM01EigenschaftenClick();
+    void PM02EigenschaftenClick();
+    // Before the rename preview: the left explorer shows the right one's folder,
+    // filter and selected paths (only while the right explorer is active).
+    void SyncExplorersToLeft();
+
+protected:
+    // The main window this page belongs to.
+    THauptForm &Form();
 };

@@ -167,24 +167,24 @@ void ReapplyRightViewStyle(THauptForm &f)
 
 } // namespace
 
-void THauptForm::TB01LargeIconClick()
+void THauptExplorer::TB01LargeIconClick()
 {
     ShellListView01->setViewStyle(vsIcon);
 }
 
-void THauptForm::TB01SmallIconClick()
+void THauptExplorer::TB01SmallIconClick()
 {
     ShellListView01->setViewStyle(vsIcon);
     ShellListView01->setViewStyle(vsSmallIcon);
 }
 
-void THauptForm::TB01ListClick()
+void THauptExplorer::TB01ListClick()
 {
     ShellListView01->setViewStyle(vsIcon);
     ShellListView01->setViewStyle(vsList);
 }
 
-void THauptForm::TB01ReportClick()
+void THauptExplorer::TB01ReportClick()
 {
     ShellListView01->setViewStyle(vsIcon);
     ShellListView01->setViewStyle(vsReport);
@@ -194,17 +194,17 @@ void THauptForm::TB01ReportClick()
 
 // ---- Lists ----
 
-void THauptForm::ShellListView01Change()
+void THauptExplorer::ShellListView01Change()
 {
     ActiveExplorer = 1;
     // UpdateActionButtons (menu state).
     const QString selected = SelectedPath(ShellListView01);
-    const bool renamePage = PageControl->currentWidget() == TabSheet01;
+    const bool renamePage = Form().PageControl->currentWidget() == Form().TabSheet01;
     // The folder page (index 3) with OrdnerVorschauSB down shows the preview as well
     // (folder page).
-    const bool previewShown = renamePage && DatUmbVorschau->Down();
+    const bool previewShown = renamePage && Form().DatUmbVorschau->Down();
     if (!selected.isEmpty()) {
-        ShowExplorerPreview(selected);
+        Form().ShowExplorerPreview(selected);
         // Explorer02 on page 1: ShowFileAttributes(selected) (attributes).
         // Rename page with DatUmb01 on page 2: ShowFontInfo(selected); on page 3:
         // ShowMp3Tag(selected) (TrueType names, MP3 tags).
@@ -215,20 +215,20 @@ void THauptForm::ShellListView01Change()
         // Rename page with DatUmb01 on page 2: ShowFontInfo(""); on page 3:
         // ShowMp3Tag("") (TrueType names, MP3 tags).
         if (previewShown) {
-            VorschauStringGrid01->setRowCount(2);
-            VorschauStringGrid01->setCells(0, 1, QString());
-            VorschauStringGrid01->setCells(1, 1, QString());
+            Form().VorschauStringGrid01->setRowCount(2);
+            Form().VorschauStringGrid01->setCells(0, 1, QString());
+            Form().VorschauStringGrid01->setCells(1, 1, QString());
         }
-        ClearExplorerPreview();
+        Form().ClearExplorerPreview();
     }
     if (!SameFolder(ShellTreeView01->Path(), CurrentFolderLeft)) {
         CurrentFolderLeft = ShellTreeView01->Path();
-        ReapplyLeftViewStyle(*this);
+        ReapplyLeftViewStyle(Form());
     }
     ShowExplorerStatus(ExplorerStatusBar01, ShellListView01);
 }
 
-void THauptForm::ShellListView02Change()
+void THauptExplorer::ShellListView02Change()
 {
     ActiveExplorer = 2;
     // UpdateActionButtons (menu state).
@@ -236,12 +236,12 @@ void THauptForm::ShellListView02Change()
     // path, "" when none (TrueType names).
     if (!SameFolder(ShellTreeView02->Path(), CurrentFolderRight)) {
         CurrentFolderRight = ShellTreeView02->Path();
-        ReapplyRightViewStyle(*this);
+        ReapplyRightViewStyle(Form());
     }
     ShowExplorerStatus(ExplorerStatusBar02, ShellListView02);
 }
 
-void THauptForm::ShellListView01Click()
+void THauptExplorer::ShellListView01Click()
 {
     // When ActiveExplorer was 2 and the rename page shows DatUmb01 page 2: ShowFontInfo
     // of the left list's selected path, "" when none (TrueType names).
@@ -249,7 +249,7 @@ void THauptForm::ShellListView01Click()
     // UpdateActionButtons (menu state).
 }
 
-void THauptForm::ShellListView02Click()
+void THauptExplorer::ShellListView02Click()
 {
     // When ActiveExplorer was 1 and the rename page shows DatUmb01 page 2: ShowFontInfo
     // of the right list's selected path, "" when none (TrueType names).
@@ -257,19 +257,19 @@ void THauptForm::ShellListView02Click()
     // UpdateActionButtons (menu state).
 }
 
-void THauptForm::ShellListView01ContextPopup()
+void THauptExplorer::ShellListView01ContextPopup()
 {
     ActiveExplorer = 1;
 }
 
-void THauptForm::ShellListView02ContextPopup()
+void THauptExplorer::ShellListView02ContextPopup()
 {
     ActiveExplorer = 2;
 }
 
-void THauptForm::ShellListView01DblClick()
+void THauptExplorer::ShellListView01DblClick()
 {
-    ReapplyLeftViewStyle(*this);
+    ReapplyLeftViewStyle(Form());
     // UpdateActionButtons (menu state).
     // The left tree's path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
     // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
@@ -277,30 +277,30 @@ void THauptForm::ShellListView01DblClick()
     ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
 }
 
-void THauptForm::ShellListView02DblClick()
+void THauptExplorer::ShellListView02DblClick()
 {
-    ReapplyRightViewStyle(*this);
+    ReapplyRightViewStyle(Form());
     // UpdateActionButtons (menu state).
     ExplorerStatusBar02->setPanel(0, CountText(ShellListView02));
 }
 
-void THauptForm::ShellListView01AddFolder(const TShellFolder &Folder, bool &CanAdd)
+void THauptExplorer::ShellListView01AddFolder(const TShellFolder &Folder, bool &CanAdd)
 {
     CanAdd = PassesFilter(Folder, FilterComboBox01, FilterMasksLeft);
 }
 
-void THauptForm::ShellListView02AddFolder(const TShellFolder &Folder, bool &CanAdd)
+void THauptExplorer::ShellListView02AddFolder(const TShellFolder &Folder, bool &CanAdd)
 {
     CanAdd = PassesFilter(Folder, FilterComboBox02, FilterMasksRight);
 }
 
 // ---- Trees ----
 
-void THauptForm::ShellTreeView01Change()
+void THauptExplorer::ShellTreeView01Change()
 {
     const QString path = ShellTreeView01->Path();
     if (!SameFolder(path, CurrentFolderLeft)) {
-        ReapplyLeftViewStyle(*this);
+        ReapplyLeftViewStyle(Form());
         CurrentFolderLeft = path;
         // Explorer02 on page 1: ShowFileAttributes("") (attributes).
         // Rename page with DatUmb01 on page 2: ShowFontInfo("") (TrueType names).
@@ -311,34 +311,34 @@ void THauptForm::ShellTreeView01Change()
     ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
     const QString selected = SelectedPath(ShellListView01);
     if (selected.isEmpty())
-        ClearExplorerPreview();
+        Form().ClearExplorerPreview();
     ExplorerStatusBar01->setPanel(1, selected.isEmpty() ? QString() : FileSizeText(selected));
 }
 
-void THauptForm::ShellTreeView02Change()
+void THauptExplorer::ShellTreeView02Change()
 {
     const QString path = ShellTreeView02->Path();
     if (!SameFolder(path, CurrentFolderRight)) {
-        ReapplyRightViewStyle(*this);
+        ReapplyRightViewStyle(Form());
         CurrentFolderRight = path;
         // Rename page with DatUmb01 on page 2: ShowFontInfo("") (TrueType names).
     }
     ShowExplorerStatus(ExplorerStatusBar02, ShellListView02);
 }
 
-void THauptForm::ShellTreeView01Click()
+void THauptExplorer::ShellTreeView01Click()
 {
     const QString path = ShellTreeView01->Path();
     if (SameFolder(path, CurrentFolderLeft))
         return;
-    ReapplyLeftViewStyle(*this);
+    ReapplyLeftViewStyle(Form());
     CurrentFolderLeft = path;
     // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
     // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
     // ThumbScrollBox and BuildThumbnails (thumbnails).
 }
 
-bool THauptForm::ShellTreeViewEditing(const QString &Path)
+bool THauptExplorer::ShellTreeViewEditing(const QString &Path)
 {
     if (!IsOnDrive(Path) || Path == u"/")
         return false;
@@ -346,7 +346,7 @@ bool THauptForm::ShellTreeViewEditing(const QString &Path)
     return true;
 }
 
-void THauptForm::ShellTreeViewEdited(const QString &Path, QString &Text)
+void THauptExplorer::ShellTreeViewEdited(const QString &Path, QString &Text)
 {
     const QString oldName = Path.mid(Path.lastIndexOf(u'/') + 1);
     if (Path != EditedFolderOldPath || Text == oldName || !IsValidFolderName(Text)) {
@@ -360,7 +360,7 @@ void THauptForm::ShellTreeViewEdited(const QString &Path, QString &Text)
 
 // ---- Filters ----
 
-void THauptForm::SetFilterLists(const QString &Filter)
+void THauptExplorer::SetFilterLists(const QString &Filter)
 {
     const QStringList parts = Filter.split(u'|');
     for (QComboBox *box : {FilterComboBox01, FilterComboBox02}) {
@@ -376,13 +376,13 @@ void THauptForm::SetFilterLists(const QString &Filter)
     FilterComboBox02Change();
 }
 
-void THauptForm::FilterComboBox01Change()
+void THauptExplorer::FilterComboBox01Change()
 {
     FilterMasksLeft = MasksOf(ChosenMask(FilterComboBox01));
     ShellListView01->Refresh();
 }
 
-void THauptForm::FilterComboBox02Change()
+void THauptExplorer::FilterComboBox02Change()
 {
     FilterMasksRight = MasksOf(ChosenMask(FilterComboBox02));
     ShellListView02->Refresh();
@@ -390,12 +390,12 @@ void THauptForm::FilterComboBox02Change()
 
 // ---- Commands ----
 
-void THauptForm::TB01MarkierenClick()
+void THauptExplorer::TB01MarkierenClick()
 {
     PM01AllesMarkierenClick();
 }
 
-void THauptForm::PM01AllesMarkierenClick()
+void THauptExplorer::PM01AllesMarkierenClick()
 {
     if (ActiveExplorer == 1)
         ShellListView01->SelectAll();
@@ -403,20 +403,20 @@ void THauptForm::PM01AllesMarkierenClick()
         ShellListView02->SelectAll();
 }
 
-void THauptForm::PM01EigenschaftenClick()
+void THauptExplorer::PM01EigenschaftenClick()
 {
     const TShellListView *list = ActiveExplorer == 1 ? ShellListView01 : ActiveExplorer == 2 ? ShellListView02 : nullptr;
     if (list && list->ItemIndex() >= 0)
         ShowPropertiesDialog(SelectedPath(list));
 }
 
-void THauptForm::PM02EigenschaftenClick()
+void THauptExplorer::PM02EigenschaftenClick()
 {
     if (PopupMenu02Tree && !PopupMenu02Tree->Path().isEmpty())
         ShowPropertiesDialog(PopupMenu02Tree->Path());
 }
 
-void THauptForm::TB01RefreshClick()
+void THauptExplorer::TB01RefreshClick()
 {
     for (TShellTreeView *tree : {ShellTreeView01, ShellTreeView02}) {
         tree->CollapseAll();
@@ -437,7 +437,7 @@ void THauptForm::TB01RefreshClick()
         ShellListView02->Refresh();
 }
 
-void THauptForm::SyncExplorersToLeft()
+void THauptExplorer::SyncExplorersToLeft()
 {
     if (ActiveExplorer != 2)
         return;
@@ -463,7 +463,7 @@ void THauptForm::SyncExplorersToLeft()
 
 // ---- Textured backgrounds ----
 
-void THauptForm::LoadListTextures()
+void THauptExplorer::LoadListTextures()
 {
     ListTextureBitmap01 = LoadListTexture(ShellListView01, SLVTextur01, SLVBackground01, SLVTexturPfad01, SLVFontColor01);
     ListTextureBitmap02 = LoadListTexture(ShellListView02, SLVTextur02, SLVBackground02, SLVTexturPfad02, SLVFontColor02);
@@ -471,23 +471,23 @@ void THauptForm::LoadListTextures()
     ShellListView02->setBrushBitmap(ListTextureBitmap02);
 }
 
-void THauptForm::ShellListView01HinterGrund()
+void THauptExplorer::ShellListView01HinterGrund()
 {
     ShellListView01->setBrushBitmap(ListTextureBitmap01);
 }
 
-void THauptForm::ShellListView02HinterGrund()
+void THauptExplorer::ShellListView02HinterGrund()
 {
     ShellListView02->setBrushBitmap(ListTextureBitmap02);
 }
 
-void THauptForm::ShellListView01Scrolled()
+void THauptExplorer::ShellListView01Scrolled()
 {
     if (SLVBackground01)
         ShellListView01->Repaint();
 }
 
-void THauptForm::ShellListView02Scrolled()
+void THauptExplorer::ShellListView02Scrolled()
 {
     if (SLVBackground02)
         ShellListView02->Repaint();

@@ -1,7 +1,8 @@
 #pragma once
 // The controls of the main menu, the tool bar and the explorer lists' pop-up.
-// Builder: THauptForm (Haupt.h), Haupt_Menues.cpp.
+// Builder: Haupt_Menues.cpp.
 
+class THauptForm;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -17,4 +18,10 @@ struct THauptMenues {
     QToolButton *TB01Umbenennen = nullptr;        // runs HMenuAktionenUmbenennen
     QMenu *PopupMenu01 = nullptr;                 // pop-up of both explorer lists
     TMenuItem *PM01DateiUmbenennen = nullptr;     // the rename action
+
+    void CreateMenus();
+
+protected:
+    // The main window this page belongs to.
+    THauptForm &Form();
 };

@@ -1,4 +1,4 @@
-// The rename page (page 0 of PageControl).
+// The rename page (page 0 of Form().PageControl).
 
 #include "shell/Haupt.h"
 
@@ -310,9 +310,9 @@ void CreatePreviewPage(THauptForm &f)
 
 } // namespace
 
-void THauptForm::CreateRenamePage()
+void THauptUmbenennen::CreateRenamePage()
 {
-    TabSheet01 = new QWidget(PageControl);
+    TabSheet01 = new QWidget(Form().PageControl);
     TabSheet01->setObjectName(QStringLiteral("TabSheet01"));
     auto *layout = new QHBoxLayout(TabSheet01);
 
@@ -329,16 +329,21 @@ void THauptForm::CreateRenamePage()
     subViews->addStretch(1);
     DatUmbSpeedButton01->setDown(true);
     layout->addLayout(subViews);
-    layout->addWidget(CreateSubViews(*this, TabSheet01), 1);
+    layout->addWidget(CreateSubViews(Form(), TabSheet01), 1);
 
     DatUmbRadioGroup01 = new TRadioGroup(TabSheet01, QStringLiteral("DatUmbRadioGroup01"));
     DatUmbRadioGroup01->setTitle(LoadLangString(300));
     DatUmbRadioGroup01->setToolTip(LoadLangString(301));
     DatUmbRadioGroup01->setItems({LoadLangString(302), LoadLangString(303), LoadLangString(304)});
     DatUmbRadioGroup01->setItemIndex(0);
-    layout->addLayout(CreateSourceAndTarget(*this, TabSheet01));
-    CreatePreviewPage(*this);
+    layout->addLayout(CreateSourceAndTarget(Form(), TabSheet01));
+    CreatePreviewPage(Form());
 
-    PageControl->insertTab(0, TabSheet01, LoadLangString(3500));
-    PageControl->setCurrentIndex(0);
+    Form().PageControl->insertTab(0, TabSheet01, LoadLangString(3500));
+    Form().PageControl->setCurrentIndex(0);
+}
+
+THauptForm &THauptUmbenennen::Form()
+{
+    return static_cast<THauptForm &>(*this);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The controls of the rename page (page 0 of PageControl) and of the rename preview.
-// Builder: THauptForm (Haupt.h), Haupt_Umbenennen.cpp.
+// Builder: Haupt_Umbenennen.cpp.
 
+class THauptForm;
 class QComboBox;
 class QLabel;
 class QStackedWidget;
@@ -73,4 +74,10 @@ struct THauptUmbenennen {
     TEdit *MaskEdit02 = nullptr; // own time, masked
     // The rename preview: Explorer02 page "Vorschau".
     TStringGrid *VorschauStringGrid01 = nullptr; // old name | new name, one header row
+
+    void CreateRenamePage();
+
+protected:
+    // The main window this page belongs to.
+    THauptForm &Form();
 };

@@ -56,7 +56,7 @@ QRect PreviewPictureRect(QSize Picture)
 
 } // namespace
 
-QWidget *THauptForm::CreatePreviewPane(QWidget *parent)
+QWidget *THauptVorschau::CreatePreviewPane(QWidget *parent)
 {
     ExplorerVorschau = new QStackedWidget(parent);
     ExplorerVorschau->setObjectName(QStringLiteral("ExplorerVorschau"));
@@ -94,15 +94,15 @@ QWidget *THauptForm::CreatePreviewPane(QWidget *parent)
     ExplorerMediaPlayer->setFixedSize(85, 20);
     ExplorerMediaPlayer->setDisplay(ExplorerScrollBox01);
     column->addWidget(ExplorerMediaPlayer, 0, Qt::AlignHCenter);
-    connect(ExplorerMediaPlayer, &TMediaPlayer::OnNotify, this, [this] { RunGuarded([this] { MediaPlayerNotify(); }); });
-    connect(ExplorerMediaPlayer, &TMediaPlayer::OnClick, this,
+    QObject::connect(ExplorerMediaPlayer, &TMediaPlayer::OnNotify, &Form(), [this] { RunGuarded([this] { MediaPlayerNotify(); }); });
+    QObject::connect(ExplorerMediaPlayer, &TMediaPlayer::OnClick, &Form(),
             [this] { RunGuarded([this] { ExplorerMediaPlayerClick(); }); });
     return ExplorerVorschau;
 }
 
-void THauptForm::ShowExplorerPreview(const QString &FileName)
+void THauptVorschau::ShowExplorerPreview(const QString &FileName)
 {
-    if (!ExplorerVorschau->isVisibleTo(this))
+    if (!ExplorerVorschau->isVisibleTo(&Form()))
         return;
     const QString extension = ExtensionOf(FileName).toLower();
     if (std::find(MediaExtensions.begin(), MediaExtensions.end(), extension) != MediaExtensions.end()) {
@@ -129,7 +129,7 @@ void THauptForm::ShowExplorerPreview(const QString &FileName)
     ExplorerImage01->show();
 }
 
-void THauptForm::ClearExplorerPreview()
+void THauptVorschau::ClearExplorerPreview()
 {
     ExplorerImage01->clear();
     if (!ExplorerMediaPlayer->FileName().isEmpty()) {
@@ -138,14 +138,19 @@ void THauptForm::ClearExplorerPreview()
     }
 }
 
-void THauptForm::MediaPlayerNotify()
+void THauptVorschau::MediaPlayerNotify()
 {
     // The media has played to its end: back to its start, ready to play again.
     ExplorerMediaPlayer->Stop();
     ExplorerMediaPlayer->Rewind();
 }
 
-void THauptForm::ExplorerMediaPlayerClick()
+void THauptVorschau::ExplorerMediaPlayerClick()
 {
     ExplorerMediaPlayer->setDisplayRect(PlayerDisplayRect);
+}
+
+THauptForm &THauptVorschau::Form()
+{
+    return static_cast<THauptForm &>(*this);
 }

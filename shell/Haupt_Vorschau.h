@@ -1,8 +1,9 @@
 #pragma once
 // The controls of the preview pane at the right edge of view mode 1: the file selected
 // in the left list, a picture scaled into the 150 x 150 square or a media file in the
-// player. Builder and handlers: THauptForm (Haupt.h), Haupt_Vorschau.cpp.
+// player. Builder and handlers: Haupt_Vorschau.cpp.
 
+class THauptForm;
 class QFrame;
 class QLabel;
 class QStackedWidget;
@@ -16,4 +17,15 @@ struct THauptVorschau {
     TMediaPlayer *ExplorerMediaPlayer = nullptr;
     QWidget *ExplorerGradientFill01 = nullptr;
     QFrame *ExplorerBevel01 = nullptr;
+
+    QWidget *CreatePreviewPane(QWidget *parent);
+    void ShowExplorerPreview(const QString &FileName);
+    // Empties the picture and closes a media file.
+    void ClearExplorerPreview();
+    void MediaPlayerNotify();
+    void ExplorerMediaPlayerClick();
+
+protected:
+    // The main window this page belongs to.
+    THauptForm &Form();
 };
