@@ -4,7 +4,9 @@
 // bench/*.cpp is a program of its own.
 
 #include "platform/Application.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/fs/PathCodec.h"
+#include "platform/registry/TRegistry.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -70,6 +72,26 @@ inline void BuildTree(const QString &Root)
     }
     std::printf("tree: %d folders, %d files under %s\n", TreeFolders, TreeFolders * TreeFilesPerFolder,
                 qPrintable(Root));
+}
+
+// The program started by a benchmark keeps its settings, undo log (in <Base>/work/) and
+// instance lock inside Base, and runs without a display.
+inline void IsolateProgram(const QByteArray &Base)
+{
+    for (const auto &[name, sub] : {std::pair{"HOME", "/home"}, {"XDG_CONFIG_HOME", "/config"},
+                                    {"XDG_DATA_HOME", "/data"}, {"XDG_RUNTIME_DIR", "/runtime"}}) {
+        if (!fs::createFolders(QString::fromUtf8(Base + sub)))
+            Fail("cannot create the program's folders");
+        setenv(name, (Base + sub).constData(), 1);
+    }
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        unsetenv(name);
+    if (!fs::createFolders(QString::fromUtf8(Base + "/work")))
+        Fail("cannot create the program's working folder");
+    TRegistry reg;
+    if (!reg.OpenKey(QStringLiteral("\\Software\\Wexmoor\\CorvexPro\\V1.50"), true))
+        Fail("cannot write the program's settings");
+    reg.WriteString(QStringLiteral("Arbeitsverzeichnis"), QString::fromUtf8(Base + "/work/"));
 }
 
 inline double Seconds(const std::function<void()> &Fn)

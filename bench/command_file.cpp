@@ -6,12 +6,8 @@
 
 #include "bench/BenchSupport.h"
 
-#include "platform/fs/FileSystem.h"
-#include "platform/registry/TRegistry.h"
-
 #include <QCoreApplication>
 #include <QProcess>
-#include <QProcessEnvironment>
 
 #include <stdio.h>
 
@@ -45,18 +41,8 @@ int main(int argc, char **argv)
         return 1;
     const QByteArray base = root.path().toUtf8();
     const QByteArray files = base + "/files/";
-    for (const char *sub : {"/files", "/work", "/home", "/config", "/data", "/runtime"})
-        fs::createFolders(QString::fromUtf8(base + sub));
-    // The program's own settings, undo log and instance lock live in the temporary folder.
-    for (const auto &[name, sub] : {std::pair{"HOME", "/home"}, {"XDG_CONFIG_HOME", "/config"},
-                                    {"XDG_DATA_HOME", "/data"}, {"XDG_RUNTIME_DIR", "/runtime"}})
-        setenv(name, (base + sub).constData(), 1);
-    {
-        TRegistry reg;
-        if (!reg.OpenKey(QStringLiteral("\\Software\\Wexmoor\\CorvexPro\\V1.50"), true))
-            return 1;
-        reg.WriteString(QStringLiteral("Arbeitsverzeichnis"), QString::fromUtf8(base + "/work/"));
-    }
+    fs::createFolders(QString::fromUtf8(files));
+    IsolateProgram(base);
 
     std::vector<QByteArray> current;
     current.reserve(FileCount);
@@ -64,10 +50,6 @@ int main(int argc, char **argv)
         current.push_back(files + NameOf("f", i));
         CreateEmptyFile(current.back());
     }
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
 
     std::vector<double> ratios;
     for (int round = 0; round < Rounds; ++round) {
@@ -93,7 +75,6 @@ int main(int argc, char **argv)
         fs::writeFileAtomic(commandFile, command);
 
         QProcess run;
-        run.setProcessEnvironment(env);
         run.setProgram(program);
         run.setArguments({"/R:" + commandFile});
         const double whole = Seconds([&] {

@@ -93,14 +93,9 @@ int makeTemporary(const QByteArray &folder, QByteArray &made, Create create)
     return EEXIST;
 }
 
-int renameWithoutReplacing(const QByteArray &from, const QByteArray &to, bool folder)
+// For a file system without RENAME_NOREPLACE: a hard link claims the name without replacing.
+int linkThenUnlink(const QByteArray &from, const QByteArray &to)
 {
-    if (renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    const int error = errno;
-    if ((error != EINVAL && error != ENOSYS) || folder)
-        return error;
-    // No RENAME_NOREPLACE on this file system: a hard link claims the name without replacing.
     if (link(from.constData(), to.constData()) != 0)
         return errno;
     if (unlink(from.constData()) != 0) {
@@ -111,11 +106,30 @@ int renameWithoutReplacing(const QByteArray &from, const QByteArray &to, bool fo
     return 0;
 }
 
+int renameWithoutReplacing(const QByteArray &from, const QByteArray &to, bool folder)
+{
+    if (renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    const int error = errno;
+    return (error != EINVAL && error != ENOSYS) || folder ? error : linkThenUnlink(from, to);
+}
+
 void syncFolder(const QByteArray &folder)
 {
     FileDescriptor fd(open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.valid())
         fsync(fd.get());
+}
+
+// Opens a file to read that was found to be a regular file, and describes it in `info`.
+// Non-blocking, so that an entry swapped for a fifo in the meantime cannot make the
+// open wait; anything but a regular file is refused.
+int openRegularFile(int folder, const char *name, int flags, FileDescriptor &fd, struct stat &info)
+{
+    fd.reset(openat(folder, name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags));
+    if (!fd.valid() || fstat(fd.get(), &info) != 0)
+        return errno;
+    return S_ISREG(info.st_mode) ? 0 : EOPNOTSUPP;
 }
 
 int writeAll(int fd, const char *data, qsizetype size)
@@ -254,9 +268,9 @@ int copyTree(int in, const struct stat &source, int out)
             FileDescriptor to(openat(out, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
             error = from.valid() && to.valid() ? copyTree(from.get(), entry, to.get()) : errno;
         } else if (S_ISREG(entry.st_mode)) {
-            FileDescriptor from(openat(in, name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
-            if (!from.valid())
-                return errno;
+            FileDescriptor from;
+            if (const int openError = openRegularFile(in, name.constData(), O_NOFOLLOW, from, entry))
+                return openError;
             FileDescriptor to(openat(out, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
             if (!to.valid())
                 return errno;
@@ -282,10 +296,10 @@ int copyTree(int in, const struct stat &source, int out)
 
 int moveFileAcross(const QByteArray &from, const QByteArray &to)
 {
-    FileDescriptor in(open(from.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    FileDescriptor in;
     struct stat source{};
-    if (!in.valid() || fstat(in.get(), &source) != 0)
-        return errno;
+    if (const int error = openRegularFile(AT_FDCWD, from.constData(), O_NOFOLLOW, in, source))
+        return error;
     FileDescriptor out;
     QByteArray temporary;
     int error = makeTemporary(folderOf(to), temporary, [&](const QByteArray &candidate) {
@@ -440,28 +454,40 @@ Result moveFile(const QString &from, const QString &to)
     const QByteArray source = nativePath(from), target = nativePath(to);
     if (source.isEmpty() || target.isEmpty())
         return {ENOENT};
+    // The no-replace rename answers nearly every move alone; source and target are
+    // looked at only when it fails.
+    if (renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return {};
+    int error = errno;
     struct stat sourceInfo{}, targetInfo{};
     if (lstat(source.constData(), &sourceInfo) != 0)
         return {errno};
     const bool folder = S_ISDIR(sourceInfo.st_mode);
-    if (lstat(target.constData(), &targetInfo) == 0) {
-        if (source == target)
-            return {};
+    if ((error == EINVAL || error == ENOSYS) && !folder)
+        error = linkThenUnlink(source, target);
+    if (error == EEXIST) {
+        // Taken by the source itself: the very same path, or another letter case of its
+        // name on a case-insensitive file system.
+        if (lstat(target.constData(), &targetInfo) != 0)
+            return {EEXIST};
         const bool sameEntry = targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino;
+        if (sameEntry && source == target)
+            return {};
         if (sameEntry && from.compare(to, Qt::CaseInsensitive) == 0)
             return {renameThroughTemporary(source, target, folder)};
         return {EEXIST};
     }
-    const int error = renameWithoutReplacing(source, target, folder);
     if (error != EXDEV)
         return {error};
+    if (lstat(target.constData(), &targetInfo) == 0)
+        return {EEXIST}; // refused before anything is copied
     if (folder)
         return {moveFolderAcross(source, target)};
     if (S_ISLNK(sourceInfo.st_mode))
         return {moveLinkAcross(source, target)};
     if (S_ISREG(sourceInfo.st_mode))
         return {moveFileAcross(source, target)};
-    return {EXDEV};
+    return {EOPNOTSUPP}; // fifos, sockets and devices: refused from their type, never opened
 }
 
 Result copyFile(const QString &from, const QString &to)
@@ -469,12 +495,22 @@ Result copyFile(const QString &from, const QString &to)
     const QByteArray source = nativePath(from), target = nativePath(to);
     if (source.isEmpty() || target.isEmpty())
         return {ENOENT};
-    FileDescriptor in(open(source.constData(), O_RDONLY | O_CLOEXEC));
+    // Decided from the type before any open: opening a fifo would wait for a writer.
     struct stat info{};
-    if (!in.valid() || fstat(in.get(), &info) != 0)
+    if (stat(source.constData(), &info) != 0)
         return {errno};
-    if (!S_ISREG(info.st_mode))
-        return {S_ISDIR(info.st_mode) ? EISDIR : EINVAL};
+    if (S_ISDIR(info.st_mode))
+        return {EISDIR};
+    if (!S_ISREG(info.st_mode)) {
+        // A link to a fifo, socket or device is copied as the link; such an entry itself is refused.
+        struct stat entry{};
+        if (lstat(source.constData(), &entry) == 0 && S_ISLNK(entry.st_mode))
+            return {copyLink(AT_FDCWD, source.constData(), AT_FDCWD, target.constData())};
+        return {EOPNOTSUPP};
+    }
+    FileDescriptor in;
+    if (const int error = openRegularFile(AT_FDCWD, source.constData(), 0, in, info))
+        return {error};
     FileDescriptor out(open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!out.valid())
         return {errno};

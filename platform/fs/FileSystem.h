@@ -29,15 +29,18 @@ std::optional<std::int64_t> fileSize(const QString &path); // size of a regular 
 // A symbolic link is moved as the link. Across file systems a file keeps its mode, its
 // times and its user extended attributes, the creation time among them; a folder is
 // copied as a tree into a new folder of the target name, then the source tree removed.
-// A tree holding fifos, sockets, devices or another mounted file system fails with
-// EOPNOTSUPP or EXDEV. On any failure only what the move created is removed; should
+// Across file systems only regular files, folders and symbolic links are carried: a fifo,
+// socket or device (or a tree holding one) is refused with EOPNOTSUPP from its type,
+// never opened; a tree holding another mounted file system fails with EXDEV. On any failure only what the move created is removed; should
 // removing the source fail after a complete copy (rare: each source folder is checked
 // to be writable first), the copy stays and the error is reported, so nothing is lost.
 // A folder on a file system without RENAME_NOREPLACE is not moved (EINVAL).
 Result moveFile(const QString &from, const QString &to);
 // Copies a regular file (following links); the target must not exist. Mode (without
 // set-id bits), last-write time and user extended attributes (not the creation time:
-// the copy is new) are kept; a partial target is removed on failure.
+// the copy is new) are kept; a partial target is removed on failure. A fifo, socket or
+// device is refused with EOPNOTSUPP from its type, never opened; a symbolic link to
+// one is copied as the link.
 Result copyFile(const QString &from, const QString &to);
 // Creates a folder with all missing parents; success when it exists already.
 Result createFolders(const QString &path);

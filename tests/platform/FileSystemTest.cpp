@@ -7,13 +7,16 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -145,6 +148,8 @@ TEST_F(FileSystemTest, MovesFilesAndFoldersWithinAFileSystem)
     EXPECT_EQ(readBytes(raw("Renamed/b.txt")), QByteArray("one"));
     EXPECT_FALSE(present(raw("sub")));
     EXPECT_EQ(fs::moveFile(path("missing"), path("x")).error, ENOENT);
+    EXPECT_TRUE(fs::moveFile(path("Renamed"), path("Renamed/"))) << "a move onto itself changes nothing";
+    EXPECT_EQ(readBytes(raw("Renamed/b.txt")), QByteArray("one"));
 }
 
 TEST_F(FileSystemTest, SameFileUnderAnotherNameIsNotReplaced)
@@ -381,4 +386,43 @@ TEST_F(CrossFileSystemTest, StoredAttributesAndCreationTimeTravelWithTheFile)
     ASSERT_TRUE(fs::copyFile(path("tagged"), path("copy")));
     EXPECT_EQ(xattr(raw("copy"), "user.DOSATTRIB"), QByteArray("0x2"));
     EXPECT_TRUE(xattr(raw("copy"), "user.crtime").isEmpty());
+}
+
+// Only regular files, folders and links cross file systems. The rest is refused from its
+// type: opening a fifo would wait for a writer for ever, a device would be read for ever.
+TEST_F(CrossFileSystemTest, FifosSocketsAndDevicesAreRefusedNeverOpened)
+{
+    ASSERT_EQ(mkfifo(rawOther("fifo").constData(), 0644), 0);
+    ASSERT_EQ(symlink("fifo", rawOther("link").constData()), 0);
+    const int listener = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(size_t(rawOther("socket").size()), sizeof address.sun_path);
+    std::strcpy(address.sun_path, rawOther("socket").constData());
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+
+    EXPECT_EQ(fs::moveFile(pathOther("fifo"), path("fifo")).error, EOPNOTSUPP);
+    EXPECT_EQ(fs::moveFile(pathOther("socket"), path("socket")).error, EOPNOTSUPP);
+    EXPECT_EQ(fs::copyFile(pathOther("fifo"), path("copy")).error, EOPNOTSUPP);
+    EXPECT_EQ(fs::copyFile(pathOther("socket"), path("copy")).error, EOPNOTSUPP);
+    EXPECT_EQ(fs::copyFile(QStringLiteral("/dev/null"), path("copy")).error, EOPNOTSUPP);
+    close(listener);
+    EXPECT_TRUE(S_ISFIFO(statOf(rawOther("fifo")).st_mode));
+    EXPECT_TRUE(S_ISSOCK(statOf(rawOther("socket")).st_mode));
+    EXPECT_TRUE(rawNames(dir_.path().toUtf8()).isEmpty());
+
+    // A link to a fifo is a link: it is moved and copied as the link.
+    ASSERT_TRUE(fs::copyFile(pathOther("link"), path("copied link")));
+    ASSERT_TRUE(fs::moveFile(pathOther("link"), path("moved link")));
+    for (const QByteArray name : {"copied link", "moved link"}) {
+        char destination[16] = {};
+        EXPECT_EQ(readlink(raw(name).constData(), destination, sizeof destination - 1), 4) << name.constData();
+        EXPECT_STREQ(destination, "fifo");
+    }
+    EXPECT_EQ(rawNames(other_.path().toUtf8()), (QList<QByteArray>{"fifo", "socket"}));
+
+    // Within one file system a fifo is renamed like any entry.
+    ASSERT_TRUE(fs::moveFile(pathOther("fifo"), pathOther("renamed fifo")));
+    EXPECT_TRUE(S_ISFIFO(statOf(rawOther("renamed fifo")).st_mode));
 }
