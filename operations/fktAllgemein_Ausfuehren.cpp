@@ -7,6 +7,7 @@
 #include "operations/fktAttribute.h"
 #include "platform/fs/Attributes.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PathCodec.h"
 #include "platform/fs/PathNames.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/MenuItem.h"
@@ -16,6 +17,7 @@
 #include "shell/Haupt_Globals.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
@@ -35,10 +37,7 @@ QString Text(int id)
 // that would break the line-based undo log.
 bool IsUsableTarget(const QString &path)
 {
-    if (!path.startsWith(u'/') || path.contains(u'\r') || path.contains(u'\n'))
-        return false;
-    const QString name = fs::nameOf(path);
-    return !name.isEmpty() && name != u"." && name != u"..";
+    return path.startsWith(u'/') && UndoLogWriter::CanLog(path) && !fs::isPlaceholderName(fs::nameOf(path));
 }
 
 void RefreshExplorerLists()
@@ -116,16 +115,6 @@ void UndoAttributeLog(const QStringList &lines)
     }
 }
 
-// Moves each logged pair back, from the last complete pair to the first.
-void UndoMoveLog(const QStringList &lines)
-{
-    for (qsizetype j = lines.size() / 2 * 2 - 2; j >= 0; j -= 2) {
-        const QString &oldPath = lines[j];
-        const QString &newPath = lines[j + 1];
-        if (oldPath.startsWith(u'/') && newPath.startsWith(u'/'))
-            fs::moveFile(newPath, oldPath);
-    }
-}
 
 } // namespace
 
@@ -136,12 +125,40 @@ QString UndoLogPath()
     return Arbeitsverzeichnis + Protokolldatei;
 }
 
-bool SaveUndoLog()
+UndoLogWriter::UndoLogWriter()
 {
-    const QString path = UndoLogPath();
-    if (!Arbeitsverzeichnis.startsWith(u'/') || Protokolldatei.isEmpty())
-        return false;
-    return fs::createFolders(Arbeitsverzeichnis) && TextLines::writeLinesAtomic(path, HauptForm->ProtokollListBox);
+    HauptForm->ProtokollListBox.clear();
+    ok_ = Arbeitsverzeichnis.startsWith(u'/') && !Protokolldatei.isEmpty() && fs::createFolders(Arbeitsverzeichnis)
+        && file_.open(UndoLogPath());
+}
+
+bool UndoLogWriter::CanLog(const QString &Path)
+{
+    return !Path.contains(u'\r') && !Path.contains(u'\n');
+}
+
+void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath)
+{
+    HauptForm->ProtokollListBox << OldPath << NewPath;
+    if (ok_)
+        ok_ = bool(file_.append(fs::encodeName(OldPath) + "\r\n" + fs::encodeName(NewPath) + "\r\n"));
+}
+
+bool UndoLogWriter::Finish()
+{
+    if (file_.isOpen())
+        ok_ = bool(file_.close()) && ok_;
+    return ok_;
+}
+
+void UndoMoveLog(const QStringList &Lines)
+{
+    for (qsizetype j = Lines.size() / 2 * 2 - 2; j >= 0; j -= 2) {
+        const QString &oldPath = Lines[j];
+        const QString &newPath = Lines[j + 1];
+        if (oldPath.startsWith(u'/') && newPath.startsWith(u'/') && oldPath != newPath)
+            fs::moveFile(newPath, oldPath);
+    }
 }
 
 void SetUndoMenuState(int CaptionId, int ItemHintId, int ButtonHintId, bool Enabled, int Tag)
@@ -197,9 +214,9 @@ void ExecuteFileRename()
     const bool uniqueNames = f->PageControl->currentWidget() == f->TabSheet01 && f->DatUmbSpeedButton03->Down();
     QStringList &oldNames = f->AlteDateinamen;
     QStringList &newNames = f->NeueDateinamen;
-    QStringList &log = f->ProtokollListBox;
     const qsizetype count = oldNames.size();
-    QString readyFolder; // the target folder made sure of last
+    UndoLogWriter log;
+    QSet<QString> readyFolders; // each target folder is made sure of once per batch
     for (qsizetype i = 0; i < count; ++i) {
         const QString &oldPath = oldNames[i];
         bool done = false;
@@ -208,17 +225,15 @@ void ExecuteFileRename()
                 if (uniqueNames)
                     newNames[i] = MakeUniqueFileName(newNames[i], oldPath);
                 const QString &newPath = newNames[i];
-                if (IsUsableTarget(newPath)) {
+                if (IsUsableTarget(newPath) && (mode == 2 || UndoLogWriter::CanLog(oldPath))) {
                     const QString folder = fs::folderOf(newPath);
-                    if (folder == readyFolder || fs::createFolders(folder)) {
-                        readyFolder = folder;
+                    if (readyFolders.contains(folder) || fs::createFolders(folder)) {
+                        readyFolders.insert(folder);
                         done = bool(mode == 2 ? fs::copyFile(oldPath, newPath) : fs::moveFile(oldPath, newPath));
                     }
                 }
-                if (done && mode != 2) {
-                    log.append(oldPath);
-                    log.append(newPath);
-                }
+                if (done && mode != 2)
+                    log.Append(oldPath, newPath);
             }
         } catch (const std::exception &) {
             done = false;
@@ -226,7 +241,7 @@ void ExecuteFileRename()
         if (!done)
             ReportFailedFile(oldPath);
     }
-    const bool saved = SaveUndoLog();
+    const bool saved = log.Finish();
     SetUndoMenuState(801, 806, 801, mode != 2 && saved, 0);
     RefreshExplorerLists();
 }
@@ -245,6 +260,7 @@ void ExecuteFolderRename()
     const QString question = Text(9079) + u'\r' + Text(9080) + u'\r' + Text(9081);
     if (MessageDlg(question, mtWarning, mbYesNo, 0, LanguageName()) == mrYes) {
         const HourglassCursor busy;
+        UndoLogWriter log;
         // Deepest folders first, so that renaming a folder does not move the paths
         // of the sub-folders still to come; each keeps its parent.
         std::vector<qsizetype> order(static_cast<size_t>(count));
@@ -262,17 +278,15 @@ void ExecuteFolderRename()
                     const QString oldPath = fs::withoutTrailingSlash(oldNames[i]);
                     const QString newName = fs::nameOf(fs::withoutTrailingSlash(newNames[i]));
                     const QString newPath = fs::folderOf(oldPath) + newName;
-                    if (oldPath.size() > 1 && oldPath.startsWith(u'/') && IsUsableTarget(newPath) &&
-                        newPath != oldPath && fs::moveFile(oldPath, newPath)) {
-                        f->ProtokollListBox.append(oldPath);
-                        f->ProtokollListBox.append(newPath);
-                    }
+                    if (oldPath.size() > 1 && oldPath.startsWith(u'/') && UndoLogWriter::CanLog(oldPath)
+                        && IsUsableTarget(newPath) && newPath != oldPath && fs::moveFile(oldPath, newPath))
+                        log.Append(oldPath, newPath);
                 } catch (const std::exception &) {
                     // A failed folder is passed over without a message.
                 }
             }
         }
-        const bool saved = SaveUndoLog();
+        const bool saved = log.Finish();
         SetUndoMenuState(801, 806, 801, saved, 2);
     }
     RefreshExplorerLists();

@@ -19,7 +19,7 @@ QString realPath(const QString &path)
             QString result = decodeName(QByteArray(resolved));
             std::free(resolved);
             if (!rest.isEmpty())
-                result = withoutTrailingSlash(result) + rest;
+                result = (result == u"/" ? QString() : result) + rest;
             if (normal.endsWith(u'/') && !result.endsWith(u'/'))
                 result += u'/';
             return result;
