@@ -243,16 +243,21 @@ private:
 // paths must pass the filter of the entries.
 void UndoFromLog(PathFilter &filter)
 {
-    const auto lines = TextLines::readLines(UndoLogPath());
+    auto lines = TextLines::readLines(UndoLogPath());
     if (!lines)
         return;
-    QStringList pairs;
-    for (qsizetype j = 0; j + 1 < lines->size(); j += 2) {
-        auto oldPath = filter.File((*lines)[j]);
-        auto newPath = filter.File((*lines)[j + 1]);
-        if (oldPath && newPath)
-            pairs << std::move(*oldPath) << std::move(*newPath);
+    // The usable pairs are gathered in place, at the front of the lines.
+    QStringList &pairs = *lines;
+    qsizetype kept = 0;
+    for (qsizetype j = 0; j + 1 < pairs.size(); j += 2) {
+        auto oldPath = filter.File(pairs[j]);
+        auto newPath = filter.File(pairs[j + 1]);
+        if (oldPath && newPath) {
+            pairs[kept++] = std::move(*oldPath);
+            pairs[kept++] = std::move(*newPath);
+        }
     }
+    pairs.resize(kept);
     UndoMoveLog(pairs);
 }
 

@@ -37,6 +37,9 @@ QString normalPath(const QString &path)
 {
     if (!path.startsWith(u'/'))
         return path;
+    if (!path.contains(u"//") && !path.contains(u"/./") && !path.contains(u"/../") && !path.endsWith(u"/.")
+        && !path.endsWith(u"/.."))
+        return path; // already normal: shared, not copied
     QList<QStringView> kept;
     for (const QStringView part : QStringView(path).split(u'/')) {
         if (part.isEmpty() || part == u".")
