@@ -6,11 +6,14 @@
 #include "operations/TextCharacters.h"
 #include "operations/TextLines.h"
 #include "operations/fktAllgemein.h"
-#include "platform/fs/FileSystem.h"
+#include "platform/fs/LineFiles.h"
+#include "platform/fs/PathCodec.h"
+#include "platform/fs/PathNames.h"
+#include "platform/fs/RealPath.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
 
-#include <QDir>
+#include <QHash>
 
 #include <array>
 #include <optional>
@@ -34,13 +37,24 @@ std::optional<int> ParseInteger(const QString &value)
     return number;
 }
 
-// Reads the lines of a command file in order; past the end every line is empty.
+// Reads the lines of a command file in order, one at a time, each decoded with the
+// lossless path codec; past the end every line is empty.
 class CommandLines {
 public:
-    explicit CommandLines(QStringList lines) : lines_(std::move(lines)) {}
+    bool Open(const QString &path) { return bool(reader_.open(path)); }
 
-    QString Next() { return next_ < lines_.size() ? lines_[next_++] : QString(); }
-    QString Peek() const { return next_ < lines_.size() ? lines_[next_] : QString(); }
+    // The next line, or nullopt at the end of the file (or when it cannot be read on).
+    std::optional<QString> Read()
+    {
+        std::optional<QByteArray> line = reader_.next();
+        if (!line)
+            return std::nullopt;
+        if (first_ && line->startsWith("\xEF\xBB\xBF"))
+            line->remove(0, 3);
+        first_ = false;
+        return fs::decodeName(*line);
+    }
+    QString Next() { return Read().value_or(QString()); }
 
     // The value of the next line when it carries Key, else nullopt (the line is
     // consumed either way).
@@ -89,12 +103,9 @@ public:
             Setting = false;
     }
 
-    // The remaining lines, from the next one on.
-    QStringList Rest() const { return lines_.mid(next_); }
-
 private:
-    QStringList lines_;
-    qsizetype next_ = 0;
+    fs::LineReader reader_;
+    bool first_ = true;
 };
 
 // The settings lines of the action AKTION (after AKTION, ZIELVERZEICHNIS, DATEILVK);
@@ -176,32 +187,83 @@ bool StartsWithAsciiCaseInsensitive(const QString &text, const QString &prefix)
     return true;
 }
 
-// True when the entry may be part of the batch: an absolute path, not below WindowsDir
-// or a protected system folder, not directly in "/". The tests are made on the path
-// with "." and ".." resolved, so that no spelling slips past them.
-bool IsUsableEntry(const QString &entry)
-{
-    if (!entry.startsWith(u'/') || entry.contains(QChar(0)))
-        return false;
-    const QString path = QDir::cleanPath(entry);
-    if (StartsWithAsciiCaseInsensitive(path, WindowsDir))
-        return false;
-    for (const QStringView folder : ProtectedFolders) {
-        if (path.startsWith(folder))
-            return false;
+// Decides which paths from outside (entries, the target folder, undo-log lines) the
+// run may touch. Each folder is resolved through its links once per run.
+class PathFilter {
+public:
+    // The path as it is to be used (normalised), or nullopt when it must not be
+    // touched: not absolute, a name that is empty, "." or "..", directly in "/", or
+    // below WindowsDir or a protected system folder, as written or as it really lies.
+    std::optional<QString> File(const QString &path)
+    {
+        if (!path.startsWith(u'/') || path.contains(QChar(0)) || fs::isPlaceholderName(fs::nameOf(path)))
+            return std::nullopt;
+        const QString normal = fs::normalPath(path);
+        if (!IsSafeFolder(fs::folderOf(normal)))
+            return std::nullopt;
+        return normal;
     }
-    return path.lastIndexOf(u'/') > 0;
-}
 
-bool IsAbsolutePath(const QString &path)
+    // A target folder (ending in "/"): normalised, or empty when it is none of the
+    // folders the run may write into. A relative folder stays as it is (it names none).
+    QString Folder(const QString &folder)
+    {
+        if (!folder.startsWith(u'/'))
+            return folder;
+        const QString normal = fs::normalPath(folder);
+        return !folder.contains(QChar(0)) && IsSafeFolder(normal) ? normal : QString();
+    }
+
+private:
+    static bool IsProtected(const QString &folder)
+    {
+        if (folder == u"/" || StartsWithAsciiCaseInsensitive(folder, WindowsDir))
+            return true;
+        for (const QStringView protectedFolder : ProtectedFolders) {
+            if (folder.startsWith(protectedFolder))
+                return true;
+        }
+        return false;
+    }
+    // Folder: absolute, normalised, with a trailing "/".
+    bool IsSafeFolder(const QString &folder)
+    {
+        const auto known = safe_.constFind(folder);
+        if (known != safe_.constEnd())
+            return *known;
+        const bool safe = !IsProtected(folder) && !IsProtected(fs::realPath(folder));
+        safe_.insert(folder, safe);
+        return safe;
+    }
+
+    QHash<QString, bool> safe_;
+};
+
+// Action 0: the pairs of the undo log moved back. A pair is used as it was tested: both
+// paths must pass the filter of the entries.
+void UndoFromLog(PathFilter &filter)
 {
-    return path.startsWith(u'/') && !path.contains(QChar(0));
+    auto lines = TextLines::readLines(UndoLogPath());
+    if (!lines)
+        return;
+    // The usable pairs are gathered in place, at the front of the lines.
+    QStringList &pairs = *lines;
+    qsizetype kept = 0;
+    for (qsizetype j = 0; j + 1 < pairs.size(); j += 2) {
+        auto oldPath = filter.File(pairs[j]);
+        auto newPath = filter.File(pairs[j + 1]);
+        if (oldPath && newPath) {
+            pairs[kept++] = std::move(*oldPath);
+            pairs[kept++] = std::move(*newPath);
+        }
+    }
+    pairs.resize(kept);
+    UndoMoveLog(pairs);
 }
 
 void Dispatch(std::uint8_t action)
 {
     switch (action) {
-    case 0: UndoFromLog(); break;
     case 1: RenumberFiles(); break;
     case 2: LetterIndexFiles(); break;
     case 3: AddToFileNames(); break;
@@ -220,10 +282,9 @@ void Run()
 {
     CommandSettings = TCommandFileSettings();
     TCommandFileSettings &s = CommandSettings;
-    const auto lines = TextLines::readTextLines(CommandFileName);
-    if (!lines || !HauptForm)
+    CommandLines in;
+    if (!HauptForm || !in.Open(CommandFileName))
         return;
-    CommandLines in(*lines);
 
     // A first line with another key, or a value that is no number, ends the run.
     const auto actionValue = in.Value(u"AKTION: ");
@@ -232,8 +293,9 @@ void Run()
         return;
     s.AKTION = std::uint8_t(*action & 0xFF);
 
+    PathFilter filter;
     if (const auto target = in.Value(u"ZIELVERZEICHNIS: "); target && !target->isEmpty())
-        s.ZIELVERZEICHNIS = AddTrailingBackslash(*target);
+        s.ZIELVERZEICHNIS = filter.Folder(AddTrailingBackslash(*target));
     if (!in.Small(u"DATEILVK: ", s.DATEILVK) || !ReadActionSettings(in, s))
         return;
 
@@ -241,26 +303,31 @@ void Run()
     batch.clear();
     HauptForm->ProtokollListBox.clear();
 
-    const QString first = in.Peek();
-    if (first.contains(u'*')) {
+    // The entries are filtered as they come and used as they were tested.
+    std::optional<QString> line = in.Read();
+    if (line && line->contains(u'*')) {
         if (s.AKTION >= 1 && s.AKTION <= 3)
             return; // the index actions need an explicit list of paths
         if (s.AKTION >= 4 && s.AKTION <= 10) // only the rename actions use the entries
-            CollectFilesRecursive(first);
+            CollectFilesRecursive(*line);
+        QStringList kept;
+        kept.reserve(batch.size());
+        for (const QString &entry : std::as_const(batch)) {
+            if (auto usable = filter.File(entry))
+                kept.append(std::move(*usable));
+        }
+        batch = std::move(kept);
     } else {
-        batch = in.Rest();
+        for (; line; line = in.Read()) {
+            if (auto usable = filter.File(*line))
+                batch.append(std::move(*usable));
+        }
     }
 
-    // The filters keep the order of the entries; one pass, no removal in the middle.
-    QStringList kept;
-    kept.reserve(batch.size());
-    for (const QString &entry : std::as_const(batch)) {
-        if (IsUsableEntry(entry))
-            kept.append(entry);
-    }
-    batch = std::move(kept);
-
-    Dispatch(s.AKTION);
+    if (s.AKTION == 0)
+        UndoFromLog(filter);
+    else
+        Dispatch(s.AKTION);
 }
 
 } // namespace
@@ -274,22 +341,3 @@ void RunCommandFile()
     }
 }
 
-void WriteUndoLog()
-{
-    SaveUndoLog(); // a log that cannot be written is skipped quietly
-}
-
-void UndoFromLog()
-{
-    const auto lines = TextLines::readLines(UndoLogPath());
-    if (!lines)
-        return;
-    // From the last pair to the first, so that a name the batch first freed and then
-    // gave to another file is free again when its own file comes back.
-    for (qsizetype j = lines->size() / 2 * 2 - 2; j >= 0; j -= 2) {
-        const QString &oldPath = (*lines)[j];
-        const QString &newPath = (*lines)[j + 1];
-        if (IsAbsolutePath(oldPath) && IsAbsolutePath(newPath) && oldPath != newPath)
-            fs::moveFile(newPath, oldPath);
-    }
-}

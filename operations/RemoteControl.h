@@ -4,8 +4,9 @@
 // (HauptForm->AlteDateinamen) and carries the action out at once. Nothing is shown or
 // asked, every failure is silent, and the undo menu item is never touched.
 //
-// Command file: text lines (LF or CR LF; UTF-8, with or without byte-order mark, else
-// Windows-1252) in a fixed order:
+// Command file: lines ending in LF or CR LF, read one at a time and decoded with the
+// lossless path codec (valid UTF-8 as characters, any other byte kept as itself; a
+// leading UTF-8 byte-order mark is dropped), in a fixed order:
 //   AKTION: <0..255>            0 undo from the log, 1..10 the rename actions
 //   ZIELVERZEICHNIS: <folder>   target folder of DATEILVK 1 and 2
 //   DATEILVK: <0..255>          0 rename in place, 1 move into the target, 2 copy there
@@ -47,22 +48,22 @@ struct TCommandFileSettings {
 };
 extern TCommandFileSettings CommandSettings;
 
-// Runs the command file CommandFileName: reads the settings and the entries, drops the
-// entries that are empty, not absolute, below WindowsDir (compared case-insensitively),
-// below a protected system folder or directly in "/", and dispatches AKTION. Returns
-// normally in every case.
+// Runs the command file CommandFileName: reads the settings and the entries and
+// dispatches AKTION. Every entry is normalised ("." and ".." resolved lexically, ".."
+// at the root staying there) and used in that form; it is dropped when it is not
+// absolute, its name is empty, "." or "..", it lies directly in "/", or it lies below
+// WindowsDir (compared case-insensitively) or a protected system folder, as written or
+// through symbolic links. A target folder that fails the same test counts as none.
+// Action 0 moves the pairs of the undo log back (UndoMoveLog), skipping every pair with
+// a path that fails the test; the log stays as it is. Returns normally in every case.
 void RunCommandFile();
-// Replaces the undo log file with HauptForm->ProtokollListBox; failures are silent.
-void WriteUndoLog();
-// Action 0: moves every (old, new) pair of the undo log back, from the last pair to the
-// first; a pair moves only when both lines are absolute paths. The log stays as it is.
-void UndoFromLog();
 
 // The rename actions 1 to 10. Each computes the new name of every entry of
 // HauptForm->AlteDateinamen, moves (DATEILVK 0, 1) or copies (2) it at once without
-// ever replacing a file, logs each carried-out move in HauptForm->ProtokollListBox and
-// ends with WriteUndoLog. With DATEILVK 1 or 2 and no absolute target folder, or any
-// other DATEILVK, no file is touched and the log is written empty.
+// ever replacing a file, and logs each carried-out move as it goes (UndoLogWriter). An
+// entry whose old or new path holds CR or LF is not moved. With DATEILVK 1 or 2 and no
+// absolute target folder, or any other DATEILVK, no file is touched and the log is
+// written empty.
 void RenumberFiles();        // 1: STAMMNAME + number (or number + STAMMNAME) + extension
 void LetterIndexFiles();     // 2: the same with a letter index
 void AddToFileNames();       // 3: STAMMNAME or a number in front of the old stem

@@ -5,7 +5,9 @@
 
 #include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktUmbenennen_Eintrag.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PathNames.h"
 #include "shell/Haupt.h"
 
 #include <algorithm>
@@ -13,65 +15,43 @@
 
 namespace {
 
-// An entry taken apart: Name after the last "/", Ext from the last "." of Name (dot
-// included, empty without a dot), Stem the rest of Name.
-struct TEntryParts {
-    QString Name;
-    QString Stem;
-    QString Ext;
-};
-
-TEntryParts SplitEntry(const QString &entry)
-{
-    TEntryParts parts;
-    parts.Name = entry.mid(entry.lastIndexOf(u'/') + 1);
-    const qsizetype dot = parts.Name.lastIndexOf(u'.');
-    parts.Ext = dot < 0 ? QString() : parts.Name.mid(dot);
-    parts.Stem = parts.Name.left(parts.Name.size() - parts.Ext.size());
-    return parts;
-}
-
-// Text from the command file that goes into a name: it never adds a path component.
-QString NamePart(QString text)
-{
-    text.remove(u'/');
-    text.remove(u'\\');
-    text.remove(QChar(0));
-    return text;
-}
+using RenameEntry::NameText;
+using RenameEntry::Parts;
 
 // Carries out the batch: Rule gives the new file name of entry i, or nullopt to leave
 // the entry out. DATEILVK 0 renames in the entry's folder, 1 moves and 2 copies into
 // the target folder; a move or copy never replaces a file. Only carried-out moves are
-// logged (old path, new path), copies only when LogCopies is set. A new name that is
-// empty, "." or ".." leaves the entry as it is. The log is written in every case.
+// logged (old path, new path), copies only when LogCopies is set, each right after it
+// succeeded. A new name that is empty, "." or ".." leaves the entry as it is, and so
+// does a pair to be logged whose paths cannot be (CR or LF). The log is written in
+// every case.
 template<typename Rule>
 void CarryOutBatch(Rule rule, bool LogCopies = false)
 {
     const TCommandFileSettings &s = CommandSettings;
     const QStringList &batch = HauptForm->AlteDateinamen;
-    QStringList &log = HauptForm->ProtokollListBox;
+    UndoLogWriter log;
     const bool inPlace = s.DATEILVK == 0;
     const bool intoTarget =
         (s.DATEILVK == 1 || s.DATEILVK == 2) && s.ZIELVERZEICHNIS.startsWith(u'/');
+    const bool logged = s.DATEILVK != 2 || LogCopies;
     if (inPlace || intoTarget) {
         for (qsizetype i = 0; i < batch.size(); ++i) {
             const QString &oldPath = batch[i];
-            const std::optional<QString> name = rule(SplitEntry(oldPath), i);
-            if (!name || name->isEmpty() || *name == u"." || *name == u"..")
+            const Parts parts = RenameEntry::Split(oldPath);
+            const std::optional<QString> name = rule(parts, i);
+            if (!name || fs::isPlaceholderName(*name))
                 continue;
-            const QString newPath =
-                (inPlace ? oldPath.left(oldPath.lastIndexOf(u'/') + 1) : s.ZIELVERZEICHNIS)
-                + *name;
-            if (s.DATEILVK == 2) {
-                if (fs::copyFile(oldPath, newPath) && LogCopies)
-                    log << oldPath << newPath;
-            } else if (newPath == oldPath || fs::moveFile(oldPath, newPath)) {
-                log << oldPath << newPath;
-            }
+            const QString newPath = (inPlace ? parts.Folder : s.ZIELVERZEICHNIS) + *name;
+            if (logged && (!UndoLogWriter::CanLog(oldPath) || !UndoLogWriter::CanLog(newPath)))
+                continue;
+            const bool done = s.DATEILVK == 2 ? bool(fs::copyFile(oldPath, newPath))
+                                              : newPath == oldPath || fs::moveFile(oldPath, newPath);
+            if (done && logged)
+                log.Append(oldPath, newPath);
         }
     }
-    WriteUndoLog();
+    log.Finish();
 }
 
 // The extension in the case DEND asks for.
@@ -150,8 +130,8 @@ QString ChangeCase(QString text, std::uint8_t mode, bool isExt)
 void RenumberFiles()
 {
     const TCommandFileSettings &s = CommandSettings;
-    const QString stem = NamePart(s.STAMMNAME);
-    CarryOutBatch([&](const TEntryParts &e, qsizetype i) -> std::optional<QString> {
+    const QString stem = NameText(s.STAMMNAME);
+    CarryOutBatch([&](const Parts &e, qsizetype i) -> std::optional<QString> {
         return (s.ENDE ? stem + Number(i) : Number(i) + stem) + CasedExt(e.Ext);
     });
 }
@@ -159,12 +139,12 @@ void RenumberFiles()
 void LetterIndexFiles()
 {
     const TCommandFileSettings &s = CommandSettings;
-    const QString stem = NamePart(s.STAMMNAME);
+    const QString stem = NameText(s.STAMMNAME);
     std::u32string index = Chars(s.STWERTLetters);
     if (index.size() != s.STANZ)
         index.assign(s.STANZ, U'a');
-    CarryOutBatch([&](const TEntryParts &e, qsizetype) -> std::optional<QString> {
-        const QString letters = NamePart(Text(index));
+    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
+        const QString letters = NameText(Text(index));
         AdvanceLetterIndex(index);
         return (s.ENDE ? stem + letters : letters + stem) + CasedExt(e.Ext);
     });
@@ -173,8 +153,8 @@ void LetterIndexFiles()
 void AddToFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
-    const QString stem = NamePart(s.STAMMNAME);
-    CarryOutBatch([&](const TEntryParts &e, qsizetype i) -> std::optional<QString> {
+    const QString stem = NameText(s.STAMMNAME);
+    CarryOutBatch([&](const Parts &e, qsizetype i) -> std::optional<QString> {
         switch (s.ERGAENZUNG) {
         case 0: return stem + e.Stem + CasedExt(e.Ext);
         case 1: return Number(i) + e.Stem + CasedExt(e.Ext);
@@ -186,9 +166,9 @@ void AddToFileNames()
 void ReplaceInFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
-    const QString replacement = NamePart(s.ZKNEU);
+    const QString replacement = NameText(s.ZKNEU);
     CarryOutBatch(
-        [&](const TEntryParts &e, qsizetype) -> std::optional<QString> {
+        [&](const Parts &e, qsizetype) -> std::optional<QString> {
             if (s.ZKALT.isEmpty())
                 return std::nullopt;
             QString name = StringReplaceAll(e.Name, s.ZKALT, replacement);
@@ -202,8 +182,8 @@ void ReplaceInFileNames()
 void InsertIntoFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
-    const QString text = NamePart(s.ZK);
-    CarryOutBatch([&](const TEntryParts &e, qsizetype) -> std::optional<QString> {
+    const QString text = NameText(s.ZK);
+    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
         const std::u32string stem = Chars(e.Stem);
         const std::size_t L = stem.size(), P = s.POSITION;
         if (L < P)
@@ -217,7 +197,7 @@ void InsertIntoFileNames()
 void CutFromFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
-    CarryOutBatch([&](const TEntryParts &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
         const std::u32string chars = Chars(e.Stem);
         const std::u32string_view stem(chars);
         const qsizetype L = qsizetype(stem.size()), P = s.POSITION, N = s.ANZZEICHEN;
@@ -238,7 +218,7 @@ void ChangeFileNameCase()
     const TCommandFileSettings &s = CommandSettings;
     const bool stemToo = s.OPTION2 == 0 || s.OPTION2 == 2;
     const bool extToo = s.OPTION2 == 1 || s.OPTION2 == 2;
-    CarryOutBatch([&](const TEntryParts &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
         return (stemToo ? ChangeCase(e.Stem, s.OPTION1, false) : e.Stem)
             + (extToo ? ChangeCase(e.Ext, s.OPTION1, true) : e.Ext);
     });
@@ -247,7 +227,7 @@ void ChangeFileNameCase()
 void ShortenFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
-    CarryOutBatch([&](const TEntryParts &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
         std::u32string stem = Chars(e.Stem);
         QString ext = e.Ext;
         const std::size_t L = stem.size();
@@ -275,13 +255,13 @@ void ReplaceFileExtension()
         const QString wanted = AsciiLower(s.ENDUNGALT);
         QStringList kept;
         for (const QString &entry : std::as_const(batch)) {
-            if (AsciiLower(SplitEntry(entry).Ext) == wanted)
+            if (AsciiLower(fs::extensionOf(entry)) == wanted)
                 kept.append(entry);
         }
         batch = std::move(kept);
     }
-    const QString ext = NamePart(s.ENDUNGNEU);
-    CarryOutBatch([&](const TEntryParts &e, qsizetype) -> std::optional<QString> {
+    const QString ext = NameText(s.ENDUNGNEU);
+    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
         return e.Stem + ext;
     });
 }
@@ -290,7 +270,7 @@ void CutAtStopCharacter()
 {
     const TCommandFileSettings &s = CommandSettings;
     const std::u32string stop = Chars(s.STOPZEICHEN); // empty: never matches
-    CarryOutBatch([&](const TEntryParts &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
         const std::u32string chars = Chars(e.Stem);
         const std::u32string_view stem(chars);
         const std::size_t L = stem.size();

@@ -1,6 +1,7 @@
 #include "operations/TextLines.h"
 
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/LineFiles.h"
 #include "platform/fs/PathCodec.h"
 
 #include <QStringDecoder>
@@ -51,12 +52,14 @@ QString decodeWindows1252(const QByteArray &bytes)
 
 std::optional<QStringList> readLines(const QString &path)
 {
-    const std::optional<QByteArray> content = fs::readFile(path);
-    if (!content)
+    fs::LineReader reader;
+    if (!reader.open(path))
         return std::nullopt;
     QStringList lines;
-    for (const QByteArray &line : splitLines(*content))
-        lines.append(fs::decodeName(line));
+    while (const std::optional<QByteArray> line = reader.next())
+        lines.append(fs::decodeName(*line));
+    if (reader.failed())
+        return std::nullopt;
     return lines;
 }
 

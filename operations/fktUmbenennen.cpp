@@ -7,6 +7,7 @@
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen_Eintrag.h"
 #include "platform/Abort.h"
+#include "platform/fs/PathNames.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/RadioGroup.h"
@@ -232,11 +233,6 @@ void ApplyRenameTabRule()
         ApplyRuleOfList();
 }
 
-QString FileNameOf(const QString &Path)
-{
-    return Path.mid(Path.lastIndexOf(u'/') + 1);
-}
-
 } // namespace
 
 // ---- The road ----
@@ -404,7 +400,7 @@ void SortByFileNumber(int L, int R)
         return;
     std::vector<std::int32_t> keys(size_t(R) + 1);
     for (int i = L; i <= R; ++i)
-        keys[size_t(i)] = NumberInFileName(FileNameOf(names[i]));
+        keys[size_t(i)] = NumberInFileName(fs::nameOf(names[i]));
     SortByNumberKeys(keys, L, R, [&names](int i, int j) { names.swapItemsAt(i, j); });
 }
 
@@ -432,8 +428,8 @@ void ShowRenamePreview()
         oldNames.reserve(oldPaths.size());
         newNames.reserve(oldPaths.size());
         for (qsizetype i = 0; i < oldPaths.size(); ++i) {
-            oldNames.append(FileNameOf(oldPaths[i]));
-            newNames.append(FileNameOf(newPaths.value(i)));
+            oldNames.append(fs::nameOf(oldPaths[i]));
+            newNames.append(fs::nameOf(newPaths.value(i)));
         }
         TStringGrid *grid = f->VorschauStringGrid01;
         grid->setRowCount(int(oldNames.size()) + 1);

@@ -2,6 +2,7 @@
 
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen.h"
+#include "platform/fs/PathNames.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "shell/Haupt.h"
 
@@ -10,12 +11,11 @@ namespace RenameEntry {
 Parts Split(const QString &Entry)
 {
     const qsizetype slash = Entry.lastIndexOf(u'/');
-    const QString name = Entry.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
     Parts parts;
     parts.Folder = AddTrailingBackslash(Entry.left(slash + 1));
-    parts.Ext = dot < 0 ? QString() : name.mid(dot);
-    parts.Stem = name.left(name.size() - parts.Ext.size());
+    parts.Name = Entry.mid(slash + 1);
+    parts.Ext = fs::extensionOf(parts.Name);
+    parts.Stem = parts.Name.left(parts.Name.size() - parts.Ext.size());
     return parts;
 }
 
@@ -44,6 +44,7 @@ QString NameText(const QString &Text)
     QString kept = Text;
     kept.remove(u'/');
     kept.remove(u'\\');
+    kept.remove(QChar(0));
     return kept;
 }
 

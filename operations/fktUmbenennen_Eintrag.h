@@ -1,16 +1,18 @@
 #pragma once
-// Shared by the rules of the rename module: taking an entry of NeueDateinamen apart,
-// putting it together again.
+// Shared by the rules of the rename module and the command-file actions: taking an
+// entry apart, putting it together again.
 
 #include <QString>
 #include <QStringList>
 
 namespace RenameEntry {
 
-// An entry split into its folder (trailing "/"), its stem and its extension (from the
-// last "." of the name, the dot included; empty when the name has none).
+// An entry split into its folder (trailing "/"), its name (after the last "/"), and
+// the name's stem and extension (from the last "." of the name, the dot included;
+// empty when the name has none).
 struct Parts {
     QString Folder;
+    QString Name;
     QString Stem;
     QString Ext;
 };
@@ -24,7 +26,7 @@ QString TextRuleFolder(const QString &Folder);
 // Item Index of Names := Folder + Name, unless Name is empty, "." or ".." (the entry
 // then stays as it is and drops out of the batch).
 void Store(QStringList &Names, qsizetype Index, const QString &Folder, const QString &Name);
-// Typed text that goes into a name: "/" and "\" removed, so no rule adds a folder.
+// Text that goes into a name: "/", "\" and NUL removed, so no rule adds a folder.
 QString NameText(const QString &Text);
 
 } // namespace RenameEntry

@@ -9,6 +9,7 @@
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PathNames.h"
 #include "platform/jpeg/JpegDecoder.h"
 #include "platform/picture/Picture.h"
 #include "platform/toolkit/Buttons.h"
@@ -27,13 +28,6 @@
 #include <algorithm>
 
 namespace {
-
-// The extension of a name or mask: from its last "." on, empty without one.
-QStringView ExtensionOf(QStringView Name)
-{
-    const qsizetype dot = Name.lastIndexOf(u'.');
-    return dot < 0 ? QStringView() : Name.mid(dot);
-}
 
 // A path on which folder-dependent actions act: an absolute local path.
 bool IsOnDrive(const QString &Path)
@@ -86,9 +80,9 @@ bool PassesFilter(const TShellFolder &Folder, const QComboBox *Filter, const QSt
 {
     if (ChosenMask(Filter) == u"*.*" || Folder.IsFolder)
         return true;
-    const QStringView extension = ExtensionOf(Folder.Name);
+    const QString extension = fs::extensionOf(Folder.Name);
     return std::any_of(Masks.begin(), Masks.end(), [&](const QString &mask) {
-        return extension.compare(ExtensionOf(mask), Qt::CaseInsensitive) == 0;
+        return extension.compare(fs::extensionOf(mask), Qt::CaseInsensitive) == 0;
     });
 }
 
@@ -96,11 +90,6 @@ bool PassesFilter(const TShellFolder &Folder, const QComboBox *Filter, const QSt
 bool IsValidFolderName(const QString &Name)
 {
     return !Name.isEmpty() && Name != u"." && Name != u".." && !Name.contains(u'/') && !Name.contains(QChar(0));
-}
-
-QString FolderPartOf(const QString &Path)
-{
-    return Path.left(Path.lastIndexOf(u'/') + 1);
 }
 
 // The colour settings hold the Windows colour word 0x00BBGGRR.
@@ -127,7 +116,7 @@ QPixmap LoadListTexture(TShellListView *List, std::uint8_t &Texture, std::uint8_
         return {};
     }
     List->setFontColor(ColorFromSetting(FontColor));
-    const QString extension = ExtensionOf(QStringView(Path).mid(Path.lastIndexOf(u'/') + 1)).toString().toLower();
+    const QString extension = fs::extensionOf(Path).toLower();
     if (extension == u".jpg" || extension == u".jpeg")
         return QPixmap::fromImage(DecodeJpeg(Path, {}, false));
     if (extension == u".bmp")
@@ -348,13 +337,13 @@ bool THauptExplorer::ShellTreeViewEditing(const QString &Path)
 
 void THauptExplorer::ShellTreeViewEdited(const QString &Path, QString &Text)
 {
-    const QString oldName = Path.mid(Path.lastIndexOf(u'/') + 1);
+    const QString oldName = fs::nameOf(Path);
     if (Path != EditedFolderOldPath || Text == oldName || !IsValidFolderName(Text)) {
         Text = oldName;
         return;
     }
     // Never replaces an existing entry; on failure the folder keeps its name.
-    if (!fs::moveFile(EditedFolderOldPath, FolderPartOf(EditedFolderOldPath) + Text))
+    if (!fs::moveFile(EditedFolderOldPath, fs::folderOf(EditedFolderOldPath) + Text))
         Text = oldName;
 }
 

@@ -4,6 +4,7 @@
 #include "shell/Haupt.h"
 
 #include "platform/Application.h"
+#include "platform/fs/PathNames.h"
 #include "platform/picture/Picture.h"
 #include "platform/toolkit/MediaPlayer.h"
 
@@ -26,14 +27,6 @@ const std::array<QString, 6> MediaExtensions = {
     QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mpeg"),
     QStringLiteral(".wmv"), QStringLiteral(".wav"), QStringLiteral(".mp3"),
 };
-
-// The extension of the file name, from the last "." of the name on; empty without one.
-QString ExtensionOf(const QString &FileName)
-{
-    const QStringView name = QStringView(FileName).mid(FileName.lastIndexOf(u'/') + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? QString() : name.mid(dot).toString();
-}
 
 // Rounds half to even, as the layout's rule asks (37.5 gives 38, 36.5 gives 36).
 int RoundEven(double Value)
@@ -104,7 +97,7 @@ void THauptVorschau::ShowExplorerPreview(const QString &FileName)
 {
     if (!ExplorerVorschau->isVisibleTo(&Form()))
         return;
-    const QString extension = ExtensionOf(FileName).toLower();
+    const QString extension = fs::extensionOf(FileName).toLower();
     if (std::find(MediaExtensions.begin(), MediaExtensions.end(), extension) != MediaExtensions.end()) {
         ExplorerMediaPlayer->setFileName(FileName);
         if (!ExplorerMediaPlayer->Open()) {

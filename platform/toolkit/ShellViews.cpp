@@ -2,6 +2,7 @@
 
 #include "platform/fs/Attributes.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PathNames.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -29,17 +30,7 @@ namespace {
 // "/a/b/" -> "/a/b"; "/" stays "/"; an empty or relative path gives "".
 QString normalFolder(const QString &path)
 {
-    if (!path.startsWith(u'/'))
-        return {};
-    QString p = path;
-    while (p.size() > 1 && p.endsWith(u'/'))
-        p.chop(1);
-    return p;
-}
-
-QString childPath(const QString &folder, const QString &name)
-{
-    return folder == u"/" ? u'/' + name : folder + u'/' + name;
+    return path.startsWith(u'/') ? fs::withoutTrailingSlash(path) : QString();
 }
 
 // True when path is folder itself or lies below it.
@@ -215,7 +206,7 @@ public:
                 }
             if (!next) {
                 // A folder that the listing left out (hidden) but that is asked for.
-                const QString p = childPath(n->path, name);
+                const QString p = fs::joinPath(n->path, name);
                 if (name.isEmpty() || name == u"." || name == u".." || !fs::isFolder(p))
                     return nullptr;
                 beginInsertRows(indexOf(n), int(n->children.size()), int(n->children.size()));
@@ -298,7 +289,7 @@ private:
         std::vector<std::pair<QString, QString>> found;
         for (const fs::Entry &e : fs::listFolder(n->path))
             if (e.isFolder && (showHidden || !e.isHidden))
-                found.emplace_back(childPath(n->path, e.name), e.name);
+                found.emplace_back(fs::joinPath(n->path, e.name), e.name);
         if (found.empty())
             return;
         beginInsertRows(indexOf(n), 0, int(found.size()) - 1);
@@ -332,7 +323,7 @@ public:
     std::vector<Item> items;
     QString captions[4];
 
-    QString pathOf(int row) const { return childPath(folder, items[size_t(row)].name); }
+    QString pathOf(int row) const { return fs::joinPath(folder, items[size_t(row)].name); }
 
     void replace(const QString &newFolder, std::vector<Item> newItems)
     {
@@ -447,7 +438,7 @@ TShellTreeView::TShellTreeView(QWidget *parent, const QString &name)
         const QString parentFolder = normalFolder(path.left(path.lastIndexOf(u'/') + 1));
         QString select = Path();
         if (isAtOrBelow(select, path) && !t.isEmpty() && !t.contains(u'/'))
-            select = childPath(parentFolder, t) + select.mid(path.size());
+            select = fs::joinPath(parentFolder, t) + select.mid(path.size());
         QTimer::singleShot(0, this, [this, parentFolder, select] { rereadNode(parentFolder, select); });
     };
 }
@@ -638,7 +629,7 @@ bool TShellListView::reload(const QString &folder, bool notify)
                 continue;
             bool canAdd = true;
             if (OnAddFolder)
-                OnAddFolder(TShellFolder{childPath(folder, e.name), e.name, e.isFolder, e.isHidden}, canAdd);
+                OnAddFolder(TShellFolder{fs::joinPath(folder, e.name), e.name, e.isFolder, e.isHidden}, canAdd);
             if (canAdd)
                 (e.isFolder ? folders : files).push_back({std::move(e.name), e.isFolder, e.isHidden});
         }

@@ -180,6 +180,32 @@ TEST_F(Executors, RefusedTargetsAreReportedAndNotLogged)
     EXPECT_EQ(Log(), (Files + "ok\r\n" + Files + "sub/new\r\n").toUtf8());
 }
 
+// The undo log holds one value per line: a pair whose old path holds CR or LF is not
+// carried out but reported, and the log stays valid for the others.
+TEST_F(Executors, OldPathsWithLineBreaksAreReportedAndNotMoved)
+{
+    MakeFile(Files + "x\ny", "X");
+    MakeFile(Files + "t.txt", "T");
+    Batch({Files + "x\ny", Files + "t.txt"}, {Files + "z", Files + "u.txt"});
+    RunFiles(0, 1);
+    EXPECT_EQ(Shown(1).text, LoadLangString(9019) + '\r' + LoadLangString(9024) + Files + "x\ny" + '\r' +
+                                 LoadLangString(9025));
+    EXPECT_EQ(Content(Files + "x\ny"), "X");
+    EXPECT_FALSE(fs::exists(Files + "z"));
+    EXPECT_EQ(Log(), (Files + "t.txt\r\n" + Files + "u.txt\r\n").toUtf8());
+    RunUndo();
+    EXPECT_EQ(Content(Files + "t.txt"), "T");
+
+    ASSERT_TRUE(fs::createFolders(Files + "d\re"));
+    form_->AlteDateinamen = QStringList{Files + "d\re"};
+    form_->NeueDateinamen = QStringList{Files + "e"};
+    modals_.answer(mrYes);
+    ExecuteFolderRename();
+    EXPECT_TRUE(fs::isFolder(Files + "d\re"));
+    EXPECT_FALSE(fs::exists(Files + "e"));
+    EXPECT_EQ(Log(), QByteArray());
+}
+
 TEST_F(Executors, AnsweringNoChangesNothing)
 {
     MakeFile(Files + "t.txt", "T");

@@ -199,15 +199,14 @@ TEST_F(RemoteControlTest, EveryKeyAndValueRule)
     }
 }
 
-TEST_F(RemoteControlTest, LineEndsByteOrderMarkAndWindows1252ReadAlike)
+TEST_F(RemoteControlTest, LineEndsAndByteOrderMarkReadAlike)
 {
     const QByteArray lf = "AKTION: 1\nZIELVERZEICHNIS: \nDATEILVK: 0\nSTAMMNAME: B\xC3\xA4r\nSTANZ: 1\n"
                           "STWERT: 1\nDEND: 0\nENDE: TRUE\n" + (Files + "a.txt").toUtf8() + "\n";
     const QByteArray crlf = QByteArray(lf).replace("\n", "\r\n");
-    const QByteArray cp1252 = QByteArray(crlf).replace("\xC3\xA4", "\xE4");
     const struct { const char *name; QByteArray file; } cases[] = {
         {"LF", lf}, {"CR LF", crlf}, {"UTF-8 byte-order mark", "\xEF\xBB\xBF" + crlf},
-        {"Windows-1252", cp1252}, {"last line without line end", crlf.chopped(2)}};
+        {"last line without line end", crlf.chopped(2)}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         MakeFiles({"a.txt"});
@@ -215,6 +214,27 @@ TEST_F(RemoteControlTest, LineEndsByteOrderMarkAndWindows1252ReadAlike)
         EXPECT_EQ(Names(Files), QStringList({QString::fromUtf8("B\xC3\xA4r1.txt")}));
         fs::removeFile(Files + QString::fromUtf8("B\xC3\xA4r1.txt"));
     }
+}
+
+// Every line is read byte for byte: a byte that is not UTF-8 names exactly that byte,
+// never its Windows-1252 character (which would hit a UTF-8 twin).
+TEST_F(RemoteControlTest, LinesAreReadByteForByte)
+{
+    const QByteArray files = fs::encodeName(Files);
+    MakeFile(fs::decodeName(files + "caf\xE9.txt"), "E9");
+    MakeFiles({QString::fromUtf8("caf\xC3\xA9.txt")});
+    Run("AKTION: 4\r\nZIELVERZEICHNIS: \r\nDATEILVK: 0\r\nZKALT: caf\r\nZKNEU: tea\r\n" + files + "caf\xE9.txt\r\n");
+    EXPECT_EQ(Names(Files), QStringList({QString::fromUtf8("caf\xC3\xA9.txt"), fs::decodeName("tea\xE9.txt")}));
+    EXPECT_EQ(fs::readFile(fs::decodeName(files + "tea\xE9.txt")), "E9");
+    EXPECT_EQ(Log(), files + "caf\xE9.txt\r\n" + files + "tea\xE9.txt\r\n");
+    fs::removeFile(fs::decodeName(files + "tea\xE9.txt")); // QTemporaryDir cannot remove it
+
+    // A setting's value keeps its bytes too.
+    MakeFiles({"a.txt"});
+    Run("AKTION: 1\r\nZIELVERZEICHNIS: \r\nDATEILVK: 0\r\nSTAMMNAME: B\xE4r\r\nSTANZ: 1\r\nSTWERT: 1\r\n"
+        "DEND: 0\r\nENDE: TRUE\r\n" + files + "a.txt\r\n");
+    EXPECT_EQ(fs::readFile(fs::decodeName(files + "B\xE4r1.txt")), "a.txt");
+    fs::removeFile(fs::decodeName(files + "B\xE4r1.txt"));
 }
 
 // ---- The entry filters ----
@@ -229,7 +249,7 @@ TEST_F(RemoteControlTest, EntryFiltersDropUnsafeEntries)
         "/lib32/x", "/lib64/x", "/proc/self/x", "/run/x", "/sbin/x", "/sys/x", "/bin/x",
         "/tmp/../x.txt", Files + "./b.txt", Files + QChar(0) + "c.txt"};
     Run(head + entries.join("\n").toUtf8());
-    EXPECT_EQ(HauptForm->AlteDateinamen, QStringList({kept, Files + "./b.txt"}));
+    EXPECT_EQ(HauptForm->AlteDateinamen, QStringList({kept, Files + "b.txt"}));
 
     // WindowsDir is a prefix in any letter case; empty, it drops every entry.
     WindowsDir = Files.toUpper();
@@ -238,6 +258,68 @@ TEST_F(RemoteControlTest, EntryFiltersDropUnsafeEntries)
     WindowsDir.clear();
     Run(head + kept.toUtf8() + "\n");
     EXPECT_TRUE(HauptForm->AlteDateinamen.isEmpty());
+}
+
+// Entries are normalised before they are tested, tested where they really lie, and
+// used as they were tested; a name that is empty, "." or ".." names no file.
+TEST_F(RemoteControlTest, EntryFiltersSeeThroughDotsAndLinks)
+{
+    const QString root = Files.chopped(1).section(u'/', 0, -2) + "/"; // the test's folder
+    ASSERT_EQ(::symlink("/etc", fs::encodeName(root + "etclink").constData()), 0);
+    ASSERT_EQ(::symlink("/", fs::encodeName(root + "rootlink").constData()), 0);
+    ASSERT_TRUE(fs::createFolders(Files + "sub"));
+    const QByteArray head = "AKTION: 11\nZIELVERZEICHNIS: \nDATEILVK: 0\n";
+    const QStringList entries = {
+        "/../etc/x", "/tmp/../../etc/x", "/./../sys/x", "/../../usr/x", "//etc/x", root + "etclink/passwd",
+        root + "etclink/../etclink/x", root + "rootlink/x.txt", Files + "sub/.", Files + "sub/..", Files + "sub/",
+        Files + "sub/../a.txt", Files + ".//sub/./b.txt"};
+    Run(head + entries.join("\n").toUtf8());
+    EXPECT_EQ(HauptForm->AlteDateinamen, QStringList({Files + "a.txt", Files + "sub/b.txt"}));
+
+    // The target folder: below a protected folder it counts as none.
+    const struct { QString value, expected; } targets[] = {
+        {root + "etclink", ""}, {"/../etc", ""}, {"/", ""}, {"/usr/../usr/local", ""},
+        {Files + "sub/../t", Files + "t/"}, {"relative", "relative/"}};
+    for (const auto &t : targets) {
+        SCOPED_TRACE(t.value.toStdString());
+        Run("AKTION: 11\nZIELVERZEICHNIS: " + t.value.toUtf8() + "\nDATEILVK: 1\n");
+        EXPECT_EQ(CommandSettings.ZIELVERZEICHNIS, t.expected);
+    }
+}
+
+// A move into a link to a protected folder does not happen. The Windows folder is a
+// temporary one here, so that nothing outside the test's folder can be touched.
+TEST_F(RemoteControlTest, ProtectedPathsThroughLinksAreNotTouched)
+{
+    const QString root = Files.chopped(1).section(u'/', 0, -2) + "/";
+    ASSERT_TRUE(fs::createFolders(root + "windows"));
+    WindowsDir = root + "windows";
+    ASSERT_EQ(::symlink(fs::encodeName(root + "windows").constData(), fs::encodeName(root + "winlink").constData()), 0);
+    MakeFiles({"a.txt", "b2.txt"});
+
+    // Undo pairs: the first would move a.txt into the Windows folder.
+    ASSERT_TRUE(fs::writeFileAtomic(LogPath, Pairs({root + "winlink/a.txt", Files + "a.txt", Files + "b.txt", Files + "b2.txt"})));
+    Run("AKTION: 0\r\nZIELVERZEICHNIS: \r\nDATEILVK: 0\r\n");
+    EXPECT_EQ(Names(Files), QStringList({"a.txt", "b.txt"}));
+    EXPECT_TRUE(Names(root + "windows").isEmpty());
+
+    // A target folder through the link counts as none: nothing is moved.
+    Run(Command(1, "STAMMNAME: n\nSTANZ: 1\nSTWERT: 1\nDEND: 0\nENDE: TRUE", {"a.txt"}, 1, root + "winlink/"));
+    EXPECT_EQ(Names(Files), QStringList({"a.txt", "b.txt"}));
+    EXPECT_TRUE(Names(root + "windows").isEmpty());
+    EXPECT_EQ(Log(), "");
+}
+
+// The undo log holds one value per line: a path ending in CR cannot come back from it,
+// so such an entry is skipped and every other file is renamed and undone.
+TEST_F(RemoteControlTest, PathWithLineBreakIsSkippedAndTheLogStaysValid)
+{
+    MakeFiles({"a.txt", "c.txt\r"});
+    Run(Command(1, "STAMMNAME: n\nSTANZ: 1\nSTWERT: 1\nDEND: 0\nENDE: TRUE", {"a.txt", "c.txt\r"}));
+    EXPECT_EQ(Names(Files), QStringList({"c.txt\r", "n1.txt"}));
+    EXPECT_EQ(Log(), Pairs({Files + "a.txt", Files + "n1.txt"}));
+    Run("AKTION: 0\r\nZIELVERZEICHNIS: \r\nDATEILVK: 0\r\n");
+    EXPECT_EQ(Names(Files), QStringList({"a.txt", "c.txt\r"}));
 }
 
 // ---- The actions' names ----

@@ -2,6 +2,7 @@
 // files in a temporary folder; the files on disk and the undo log bytes afterwards.
 
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PathCodec.h"
 #include "platform/registry/TRegistry.h"
 #include "support/FolderNames.h"
 
@@ -9,6 +10,11 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -199,6 +205,59 @@ TEST_F(CommandFileRunTest, EveryAction)
             logged << (name.startsWith(u'/') ? name : Files + name);
         EXPECT_EQ(Log(), Lines(logged));
     }
+}
+
+// The undo log is written as the batch goes: after a kill -9 in the middle of a large
+// batch it holds the pairs carried out (the last one possibly missing), and action 0
+// restores exactly those files and touches no other.
+TEST_F(CommandFileRunTest, KilledBatchIsUndoneFromItsLog)
+{
+    constexpr int Count = 100000;
+    auto name = [](const char *prefix, int i) { return prefix + QString::number(i).rightJustified(6, u'0') + ".jpg"; };
+    QByteArray command = "AKTION: 1\r\nZIELVERZEICHNIS: \r\nDATEILVK: 0\r\nSTAMMNAME: P_\r\nSTANZ: 6\r\n"
+                         "STWERT: 0\r\nDEND: 0\r\nENDE: TRUE\r\n";
+    for (int i = 0; i < Count; ++i) {
+        const QByteArray path = fs::encodeName(Files + name("f", i));
+        const int fd = ::open(path.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0644);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+        command += path + "\r\n";
+    }
+    ASSERT_TRUE(fs::writeFileAtomic(LogPath, "/stale/old\r\n/stale/new\r\n"));
+    const QString file = Work + "command.txt";
+    ASSERT_TRUE(fs::writeFileAtomic(file, command));
+
+    QProcess program;
+    StartWithoutDisplay(program, "/R:" + file);
+    // Kill it once a good part of the batch is logged, before it ends.
+    qint64 logged = 0;
+    while (program.state() != QProcess::NotRunning && logged < 200 * 1024) {
+        program.waitForFinished(5);
+        logged = fs::fileSize(LogPath).value_or(0);
+    }
+    ASSERT_NE(program.state(), QProcess::NotRunning) << "the batch ended before it could be killed";
+    ::kill(pid_t(program.processId()), SIGKILL);
+    ASSERT_TRUE(program.waitForFinished(10000));
+
+    const QStringList log =
+        QString::fromUtf8(fs::readFile(LogPath).value_or("")).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(log.size() % 2, 0);
+    const int pairs = int(log.size() / 2);
+    ASSERT_GT(pairs, 0);
+    ASSERT_LT(pairs, Count);
+    for (int i = 0; i < pairs; ++i) {
+        ASSERT_EQ(log[2 * i], Files + name("f", i));
+        ASSERT_EQ(log[2 * i + 1], Files + name("P_", i));
+    }
+    // Renamed: the logged files and at most the one after them.
+    const bool lastUnlogged = fs::exists(Files + name("P_", pairs));
+
+    Run("AKTION: 0\r\nZIELVERZEICHNIS: \r\nDATEILVK: 0\r\n");
+    QStringList expected;
+    for (int i = 0; i < Count; ++i)
+        expected << (lastUnlogged && i == pairs ? name("P_", i) : name("f", i));
+    expected.sort();
+    EXPECT_EQ(Names(Files), expected);
 }
 
 // "/R:" alone is a normal start; on a machine without a display it must end (Qt

@@ -1,0 +1,58 @@
+#pragma once
+// The rename executors and the undo log.
+
+#include "platform/DateTime.h"
+#include "platform/fs/LineFiles.h"
+
+#include <QString>
+#include <QStringList>
+
+// ---- Executors and the undo log ----
+// Carries out the batch AlteDateinamen -> NeueDateinamen by the target mode of
+// DatUmbRadioGroup01 (0 rename in place, 1 move, 2 copy), after one Yes/No question.
+void ExecuteFileRename();
+// Renames the folders of the batch (deepest first), after one Yes/No question.
+void ExecuteFolderRename();
+// Reverses the last batch by the undo kind in the Tag of HMenuDateiRueckgaengig.
+void UndoLastAction();
+
+// The undo log file: Arbeitsverzeichnis + Protokolldatei.
+QString UndoLogPath();
+
+// The undo log of a running batch, written as the batch goes: the constructor empties
+// the log file and HauptForm->ProtokollListBox; Append adds a carried-out pair to both,
+// to the file with one write; Finish flushes the file to the disk. After a crash the
+// file holds every pair carried out (the last one possibly missing).
+class UndoLogWriter {
+public:
+    UndoLogWriter();
+    UndoLogWriter(const UndoLogWriter &) = delete;
+    UndoLogWriter &operator=(const UndoLogWriter &) = delete;
+
+    // False for a path holding CR or LF: the log holds one value per line, so a
+    // rename or move of such a path must not be carried out.
+    static bool CanLog(const QString &Path);
+    void Append(const QString &OldPath, const QString &NewPath);
+    // True when every pair reached the log file.
+    bool Finish();
+
+private:
+    fs::AppendFile file_;
+    bool ok_ = false;
+};
+
+// Moves each (old, new) pair of a file-move log back to its old path, from the last
+// complete pair to the first (a name the batch freed and gave to another file is free
+// again when its own file comes back). Pairs that are not two different absolute paths
+// are passed over; a failed move is silent.
+void UndoMoveLog(const QStringList &Lines);
+// Undo menu item and tool button after a batch: caption, item hint and button hint as
+// text ids (ButtonHintId 0 leaves the button's hint), enabled, Tag = undo kind (0 file
+// moves, 1 attributes and times, 2 folder renames). The undo will read the log file
+// of UndoLogPath() as it is now.
+void SetUndoMenuState(int CaptionId, int ItemHintId, int ButtonHintId, bool Enabled, int Tag);
+
+// Time stamps in an attribute log (kind 1): shortest decimal form of the day count
+// with up to 15 significant digits and the system's decimal separator.
+QString UndoLogTimeText(TDateTime Value);
+bool ParseUndoLogTime(const QString &Text, TDateTime &Value);

@@ -1,0 +1,30 @@
+#pragma once
+// Path, name and size helpers of the batch operations and the main window. IsDriveReady
+// (platform/fs/DriveInfo.h) and ShellOpen (platform/desktop/Desktop.h) come with them.
+
+#include "platform/desktop/Desktop.h"
+#include "platform/fs/DriveInfo.h"
+
+#include <QString>
+
+// Path with "/" appended unless it ends in "/".
+QString AddTrailingBackslash(const QString &Path);
+// The part of Path below Base with a trailing "/"; empty when Base is empty or Path
+// does not lie below Base at a component boundary (Path equal to Base included).
+QString PathBelowFolder(const QString &Base, const QString &Path);
+// Every occurrence of OldText replaced by NewText, left to right, without re-examining
+// inserted text. OldText must not be empty.
+QString StringReplaceAll(const QString &S, const QString &OldText, const QString &NewText);
+// Removes InvalidFolderChars from the folder names (every "/" is kept) and
+// SpecialCharacters from the name part (after the last "/").
+QString RemoveInvalidNameChars(const QString &Path);
+// The first of Path, stem_1.ext, stem_2.ext, ... that is free. Any existing entry
+// (folder, dangling link) counts as taken, except the file OwnPath itself (so that a
+// case-only rename on a case-insensitive file system keeps its name).
+QString MakeUniqueFileName(const QString &Path, const QString &OwnPath = {});
+// Text 8992 and the size of a regular file in Byte/kByte/MByte/GByte; empty otherwise.
+QString FileSizeText(const QString &FileName);
+// Size text of a byte count (as FileSizeText shows it).
+QString FileSizeText(qint64 Size);
+// The file manager's properties of a file or folder, else a small dialog of our own.
+void ShowPropertiesDialog(const QString &Path);
