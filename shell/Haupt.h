@@ -222,6 +222,7 @@ public:
     QMenu *PopupMenu01 = nullptr;                 // pop-up of both explorer lists
     TMenuItem *PM01DateiUmbenennen = nullptr;     // the rename action
     void CreateMenus();
+    void HMenuDateiSpracheClick(); // opens the language dialog (Haupt_Sprache.cpp)
 
     // ---- Start-up and shutdown (Haupt.cpp) ----
     QStatusBar *HauptStatusBar = nullptr; // shows the hint of the control under the mouse

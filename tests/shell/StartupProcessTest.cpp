@@ -5,6 +5,7 @@
 #include "platform/fs/PathCodec.h"
 #include "platform/registry/TRegistry.h"
 #include "shell/DoppelStart.h"
+#include "shell/Haupt_Einstellungen.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -35,6 +36,10 @@ protected:
         env_.insert("CORVEX_MODAL_LOG", modalLog_);
         env_.remove("DISPLAY");
         env_.remove("WAYLAND_DISPLAY");
+        // No language dialog at start: these tests count the boxes of other steps.
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(SettingsKey, true));
+        reg.WriteBool(QStringLiteral("Sprachwahl"), false);
     }
 
     void TearDown() override
