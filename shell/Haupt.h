@@ -39,6 +39,9 @@ public:
     explicit THauptForm(QWidget *parent = nullptr);
     ~THauptForm() override;
 
+    // File menu: opens the language dialog (Haupt_Sprache.cpp).
+    void HMenuDateiSpracheClick();
+
     // Upper half: the notebook of the view modes; its page "Versteckt" is never shown
     // and carries the work lists of a batch.
     QSplitter *MainSplitter = nullptr;
@@ -222,7 +225,6 @@ public:
     QMenu *PopupMenu01 = nullptr;                 // pop-up of both explorer lists
     TMenuItem *PM01DateiUmbenennen = nullptr;     // the rename action
     void CreateMenus();
-    void HMenuDateiSpracheClick(); // opens the language dialog (Haupt_Sprache.cpp)
 
     // ---- Start-up and shutdown (Haupt.cpp) ----
     QStatusBar *HauptStatusBar = nullptr; // shows the hint of the control under the mouse

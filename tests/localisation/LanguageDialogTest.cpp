@@ -16,13 +16,11 @@
 #include "shell/Haupt_Einstellungen.h"
 #include "shell/Haupt_Globals.h"
 #include "support/ScriptedModals.h"
+#include "support/StoredSettings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
@@ -40,13 +38,6 @@ namespace {
 std::string Str(const QString &s)
 {
     return s.toStdString();
-}
-
-void StoreSettings(const std::function<void(TRegistry &)> &write)
-{
-    TRegistry reg;
-    ASSERT_TRUE(reg.OpenKey(SettingsKey, true));
-    write(reg);
 }
 
 QByteArray StoreBytes()
@@ -382,16 +373,7 @@ protected:
         ASSERT_TRUE(program_.waitForStarted(10000)) << "CORVEX_PROGRAM cannot be started";
     }
 
-    QList<QJsonObject> ShownBoxes() const
-    {
-        QList<QJsonObject> boxes;
-        QFile log(modalLog_);
-        if (log.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : log.readAll().split('\n'))
-                if (!line.isEmpty())
-                    boxes << QJsonDocument::fromJson(line).object();
-        return boxes;
-    }
+    QList<QJsonObject> ShownBoxes() const { return LoggedBoxes(modalLog_); }
 
     QString modalLog_;
     QByteArray settings_;

@@ -5,11 +5,10 @@
 #include "platform/fs/PathCodec.h"
 #include "platform/registry/TRegistry.h"
 #include "shell/DoppelStart.h"
-#include "shell/Haupt_Einstellungen.h"
+#include "support/StoredSettings.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QThread>
@@ -37,9 +36,7 @@ protected:
         env_.remove("DISPLAY");
         env_.remove("WAYLAND_DISPLAY");
         // No language dialog at start: these tests count the boxes of other steps.
-        TRegistry reg;
-        ASSERT_TRUE(reg.OpenKey(SettingsKey, true));
-        reg.WriteBool(QStringLiteral("Sprachwahl"), false);
+        StoreSettings([](TRegistry &reg) { reg.WriteBool(QStringLiteral("Sprachwahl"), false); });
     }
 
     void TearDown() override
@@ -101,16 +98,7 @@ protected:
         return false;
     }
 
-    QList<QJsonObject> ShownBoxes() const
-    {
-        QList<QJsonObject> boxes;
-        QFile file(modalLog_);
-        if (file.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : file.readAll().split('\n'))
-                if (!line.isEmpty())
-                    boxes << QJsonDocument::fromJson(line).object();
-        return boxes;
-    }
+    QList<QJsonObject> ShownBoxes() const { return LoggedBoxes(modalLog_); }
 
     QString program_;
     QString modalLog_;
