@@ -1,5 +1,6 @@
 // The program's main module: the main block.
 
+#include "localisation/frmSprache.h"
 #include "platform/Application.h"
 #include "platform/Environment.h"
 #include "shell/DoppelStart.h"
@@ -37,12 +38,15 @@ int ProgramMain(int argc, char **argv)
     // The main window; its FormCreate runs in the constructor. In a command-file run it
     // has asked the event loop to end, and is never shown.
     auto mainWindow = std::make_unique<THauptForm>();
-    // OptionenF (options dialog), SpracheF (language dialog; it never shows itself in a
-    // command-file run), InfoF (about box) and ThumbForm (thumbnail hint) are created here.
+    // OptionenF (options dialog) is created here.
+    // The language dialog may show itself now (never in a command-file run).
+    auto languageDialog = std::make_unique<TSpracheF>();
+    // InfoF (about box) and ThumbForm (thumbnail hint) are created here.
     if (CommandFileName.isEmpty())
         mainWindow->show();
     const int status = app.exec();
 
+    languageDialog.reset();
     mainWindow.reset();
     DoppelStartFinalization();
     return status;

@@ -14,6 +14,7 @@
 #include "shell/Texturen.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
+#include "support/StoredSettings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -91,12 +92,6 @@ protected:
         const int index = box->findData(mask);
         ASSERT_GE(index, 0) << Str(mask);
         box->setCurrentIndex(index);
-    }
-    static void StoreSettings(const std::function<void(TRegistry &)> &write)
-    {
-        TRegistry reg;
-        ASSERT_TRUE(reg.OpenKey(SettingsKey, true));
-        write(reg);
     }
     QTemporaryDir dir_;
     QString Root;

@@ -5,10 +5,10 @@
 #include "platform/fs/PathCodec.h"
 #include "platform/registry/TRegistry.h"
 #include "shell/DoppelStart.h"
+#include "support/StoredSettings.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QThread>
@@ -35,6 +35,8 @@ protected:
         env_.insert("CORVEX_MODAL_LOG", modalLog_);
         env_.remove("DISPLAY");
         env_.remove("WAYLAND_DISPLAY");
+        // No language dialog at start: these tests count the boxes of other steps.
+        StoreSettings([](TRegistry &reg) { reg.WriteBool(QStringLiteral("Sprachwahl"), false); });
     }
 
     void TearDown() override
@@ -96,16 +98,7 @@ protected:
         return false;
     }
 
-    QList<QJsonObject> ShownBoxes() const
-    {
-        QList<QJsonObject> boxes;
-        QFile file(modalLog_);
-        if (file.open(QIODevice::ReadOnly))
-            for (const QByteArray &line : file.readAll().split('\n'))
-                if (!line.isEmpty())
-                    boxes << QJsonDocument::fromJson(line).object();
-        return boxes;
-    }
+    QList<QJsonObject> ShownBoxes() const { return LoggedBoxes(modalLog_); }
 
     QString program_;
     QString modalLog_;

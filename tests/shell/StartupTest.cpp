@@ -10,6 +10,7 @@
 #include "shell/Haupt_Einstellungen.h"
 #include "shell/Haupt_Globals.h"
 #include "support/MainWindowFixture.h"
+#include "support/StoredSettings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -32,13 +33,6 @@ namespace {
 std::string Str(const QString &s)
 {
     return s.toStdString();
-}
-
-void StoreSettings(const std::function<void(TRegistry &)> &write)
-{
-    TRegistry reg;
-    ASSERT_TRUE(reg.OpenKey(SettingsKey, true));
-    write(reg);
 }
 
 class MainWindowStart : public testing::Test {
