@@ -5,6 +5,7 @@
 #include "platform/fs/PathCodec.h"
 #include "platform/registry/TRegistry.h"
 #include "support/FolderNames.h"
+#include "support/ProgramWithoutDisplay.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -34,19 +35,6 @@ protected:
         ASSERT_TRUE(reg.OpenKey(QStringLiteral("\\Software\\Wexmoor\\CorvexPro\\V1.50"), true));
         reg.WriteString(QStringLiteral("Arbeitsverzeichnis"), Work);
         LogPath = Work + "Protokoll.txt";
-    }
-
-    // Starts the program with one argument, as a desktop-less machine would.
-    static void StartWithoutDisplay(QProcess &program, const QString &argument)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
-        program.setProcessEnvironment(env);
-        program.setProgram(qEnvironmentVariable("CORVEX_PROGRAM"));
-        program.setArguments({argument});
-        program.start();
-        ASSERT_TRUE(program.waitForStarted(10000)) << "CORVEX_PROGRAM cannot be started";
     }
 
     // Starts the program on the command file, as a desktop-less machine would.

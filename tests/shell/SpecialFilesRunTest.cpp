@@ -1,9 +1,9 @@
-// End to end: a command-file run that moves or copies fifos to another file system ends
-// at once and leaves them where they are; a link to a fifo travels as the link.
+// End to end: a command-file run that copies a fifo ends at once and leaves it alone; a
+// link to a fifo is copied as the link. (Moves of special files across file systems are
+// tested on the file layer: the runner drops every path below /dev, /dev/shm included.)
 
 #include "platform/fs/FileSystem.h"
 #include "platform/registry/TRegistry.h"
-#include "support/FolderNames.h"
 #include "support/ProgramWithoutDisplay.h"
 
 #include <QTemporaryDir>
@@ -23,11 +23,7 @@ protected:
         Work = dir_.path() + "/work/";
         for (const QString &folder : {Files, Work})
             ASSERT_TRUE(fs::createFolders(folder));
-        struct stat here{}, there{};
-        if (!other_.isValid() || stat(QFile::encodeName(dir_.path()).constData(), &here) != 0
-            || stat(QFile::encodeName(other_.path()).constData(), &there) != 0 || here.st_dev == there.st_dev)
-            GTEST_SKIP() << "the temporary folder and /dev/shm are not two file systems";
-        Target = other_.path() + "/";
+        Target = dir_.path() + "/target/";
         TRegistry reg;
         ASSERT_TRUE(reg.OpenKey(QStringLiteral("\\Software\\Wexmoor\\CorvexPro\\V1.50"), true));
         reg.WriteString(QStringLiteral("Arbeitsverzeichnis"), Work);
@@ -70,28 +66,22 @@ protected:
 
 private:
     QTemporaryDir dir_;
-    QTemporaryDir other_{"/dev/shm/corvex-test-XXXXXX"};
 };
 
-TEST_F(SpecialFilesRunTest, FifoStaysWhereItIsAndTheBatchGoesOn)
+TEST_F(SpecialFilesRunTest, CopyOfFifoIsRefusedAndTheBatchGoesOn)
 {
     ASSERT_EQ(mkfifo(QFile::encodeName(Files + "fifo").constData(), 0644), 0);
     ASSERT_EQ(symlink("fifo", QFile::encodeName(Files + "link").constData()), 0);
     ASSERT_TRUE(fs::writeFileAtomic(Files + "a.txt", "a"));
     const QStringList entries{"fifo", "link", "a.txt"};
 
-    const QString copies = Target + "copies/", moved = Target + "moved/";
+    const QString copies = Target + "copies/";
     ASSERT_TRUE(RunInto(copies, 2, entries)) << "the copy waited on the fifo";
     EXPECT_FALSE(fs::exists(copies + "n1"));
     EXPECT_EQ(LinkDestination(copies + "n2"), "fifo");
     EXPECT_EQ(fs::readFile(copies + "n3.txt"), "a");
 
-    ASSERT_TRUE(RunInto(moved, 1, entries)) << "the move waited on the fifo";
     EXPECT_TRUE(IsFifo(Files + "fifo"));
-    EXPECT_FALSE(fs::exists(moved + "n1"));
-    EXPECT_EQ(LinkDestination(moved + "n2"), "fifo");
-    EXPECT_EQ(fs::readFile(moved + "n3.txt"), "a");
-    EXPECT_EQ(SortedNames(Files), QStringList()) << "the link and the file moved";
 }
 
 } // namespace
