@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -27,12 +26,6 @@ const std::array<QString, 6> MediaExtensions = {
     QStringLiteral(".avi"), QStringLiteral(".mpg"), QStringLiteral(".mpeg"),
     QStringLiteral(".wmv"), QStringLiteral(".wav"), QStringLiteral(".mp3"),
 };
-
-// Rounds half to even, as the layout's rule asks (37.5 gives 38, 36.5 gives 36).
-int RoundEven(double Value)
-{
-    return int(std::nearbyint(Value));
-}
 
 // Where a picture of the given size is shown in the square: the longer side fills it,
 // the other keeps the aspect ratio, centred.
