@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -33,18 +32,18 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
 {
     HauptForm = this; // the start-up reaches the window through HauptForm
     setObjectName(QStringLiteral("HauptForm"));
-    MainSplitter = new QSplitter(Qt::Vertical, this);
-    NotebookHaupt = new QStackedWidget(MainSplitter);
+    setCentralWidget(new QWidget(this)); // CreateViewModes arranges it
+    NotebookHaupt = new QStackedWidget(centralWidget());
     NotebookHaupt->setObjectName(QStringLiteral("NotebookHaupt"));
-    PageControl = new QTabWidget(MainSplitter);
+    PageControl = new QTabWidget(centralWidget());
     PageControl->setObjectName(QStringLiteral("PageControl"));
-    setCentralWidget(MainSplitter);
     CreateHiddenPage();
     CreateExplorerPanes();
     CreateRenamePage();
     CreateMenus();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));
+    CreateViewModes();
     FormCreate(); // last: its steps use the controls created above
 }
 
@@ -136,19 +135,6 @@ void OpenStartFolder(TShellTreeView *Tree, const QString &Folder, QString &Curre
     }
 }
 
-// The tree pane is the first part of its explorer's splitter.
-int TreePaneWidth(const QSplitter *Splitter)
-{
-    return Splitter->sizes().value(0);
-}
-
-void SetTreePaneWidth(QSplitter *Splitter, int Width)
-{
-    const QList<int> sizes = Splitter->sizes();
-    const int total = sizes.value(0) + sizes.value(1);
-    Splitter->setSizes({Width, std::max(total - Width, 1)});
-}
-
 bool HourglassShown()
 {
     const QCursor *cursor = QApplication::overrideCursor();
@@ -210,7 +196,7 @@ void THauptForm::FormCreate()
     SetFilterLists(BuiltinFilterList.toString() + FilterString);
     // AttrTag/AttrMonat/AttrJahr 01 to 03 := today's date (attribute pages).
     // MP3Genre01/02 := the genre names; ID3Tag emptied, Mp3TagChanged := false (MP3 view).
-    // ArrangeMainWindow (view modes).
+    ArrangeMainWindow();
     UpdateMenusForPage();
     UpdateActionButtons();
     NotebookHaupt->setVisible(true);
@@ -266,6 +252,12 @@ void THauptForm::keyPressEvent(QKeyEvent *event)
         CMDialogKey(event);
     else
         QMainWindow::keyPressEvent(event);
+}
+
+void THauptForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    RunGuarded([this] { FormResize(); });
 }
 
 void THauptForm::CMDialogKey(QKeyEvent *event)

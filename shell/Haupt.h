@@ -4,6 +4,7 @@
 // once that passes ~400 lines). THauptForm inherits every page, so HauptForm->AnyControl works; inside
 // a page, Form() is the whole window (other pages' controls, the frame, QObject receiver).
 
+#include "shell/Haupt_Ansicht.h"
 #include "shell/Haupt_Explorer.h"
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Umbenennen.h"
@@ -18,9 +19,9 @@
 
 class QCloseEvent;
 class QKeyEvent;
+class QResizeEvent;
 class QStatusBar;
 class QStackedWidget;
-class QSplitter;
 class QTabWidget;
 class TStringGrid;
 struct TShellFolder;
@@ -29,7 +30,8 @@ class THauptForm : public QMainWindow,
                    public THauptExplorer,
                    public THauptVorschau,
                    public THauptUmbenennen,
-                   public THauptMenues {
+                   public THauptMenues,
+                   public THauptAnsicht {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);
@@ -37,7 +39,6 @@ public:
 
     // Upper half: the notebook of the view modes; its page "Versteckt" is never shown
     // and carries the work lists of a batch.
-    QSplitter *MainSplitter = nullptr;
     QStackedWidget *NotebookHaupt = nullptr;
     QWidget *Versteckt = nullptr;
     QStringList AlteDateinamen;   // old full paths of the batch
@@ -68,11 +69,11 @@ public:
     void AppHint(const QString &hint);
     // Exceptions that reach the event loop are dropped without a message.
     static void MyErrorHandler(std::exception_ptr error);
-    // FormResize (ArrangeMainWindow, SetViewMode) comes with the view modes.
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void CreateHiddenPage();

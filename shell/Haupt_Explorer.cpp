@@ -111,8 +111,6 @@ void THauptExplorer::CreateExplorerPanes()
 {
     ExplorerPage = new QWidget(Form().NotebookHaupt);
     ExplorerPage->setObjectName(QStringLiteral("Explorer"));
-    auto *row = new QHBoxLayout(ExplorerPage);
-    row->setContentsMargins(0, 0, 0, 0);
 
     CreateExplorerSide(Form(), 1);
 
@@ -133,10 +131,7 @@ void THauptExplorer::CreateExplorerPanes()
     AttrSpeedButton01->setEnabled(false);
     attributeLayout->addWidget(AttrSpeedButton01, 0, Qt::AlignTop);
 
-    row->addWidget(Explorer01, 1);
-    row->addWidget(Explorer02, 1);
-    row->addWidget(Form().CreatePreviewPane(ExplorerPage));
-    Explorer02->hide();
+    Form().CreatePreviewPane(ExplorerPage);
     Form().NotebookHaupt->addWidget(ExplorerPage);
     Form().NotebookHaupt->setCurrentWidget(ExplorerPage);
 
@@ -191,6 +186,18 @@ void THauptExplorer::CreateExplorerPanes()
                 Form().PopupMenu01->popup(list->mapToGlobal(pos));
         });
     }
+}
+
+int TreePaneWidth(const QSplitter *Splitter)
+{
+    return Splitter->sizes().value(0);
+}
+
+void SetTreePaneWidth(QSplitter *Splitter, int Width)
+{
+    const QList<int> sizes = Splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    Splitter->setSizes({Width, std::max(total - Width, 1)});
 }
 
 THauptForm &THauptExplorer::Form()

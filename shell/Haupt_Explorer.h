@@ -18,10 +18,15 @@ class TSpeedButton;
 class TStatusBar;
 class TStringGrid;
 
+// The tree pane is the first part of its explorer's splitter.
+int TreePaneWidth(const QSplitter *Splitter);
+void SetTreePaneWidth(QSplitter *Splitter, int Width);
+
 struct THauptExplorer {
     // NotebookHaupt page "Explorer": Explorer01 (left; pages 0 the left explorer,
     // 1 "DateiListe" the file list) and Explorer02 (right; pages 0 the right explorer,
-    // 1 "DateiAttribute" the attributes of the selected file).
+    // 1 "DateiAttribute" the attributes of the selected file); the view modes arrange
+    // them and add the other pages.
     QWidget *ExplorerPage = nullptr;
     QStackedWidget *Explorer01 = nullptr;
     QStackedWidget *Explorer02 = nullptr;

@@ -17,6 +17,8 @@
 #include <QToolButton>
 
 #include <functional>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -224,7 +226,18 @@ void THauptMenues::CreateMenus()
     // HMenuDateiOptionen and TB01Optionen: OptionenF->ShowModal() (options dialog).
     // HMenuDateiSprache: HMenuDateiSpracheClick (language dialog).
     Bind(f, HMenuDateiProgEnde, {TB01ProgEnde}, [form] { form->HMenuDateiProgEndeClick(); });
-    // The View items and their buttons run the view modes' handlers (view modes).
+    const std::pair<TMenuItem *, QToolButton *> views[] = {
+        {HMenuAnsichtDateiauswahl, TB01Dateiauswahl}, {HMenuAnsichtDragDrop, TB01DragDrop},
+        {HMenuAnsichtDateiAttribute, TB01DateiAttribute}, {HMenuAnsichtOrdnerFuell, TB01OrdnerFuell},
+        {HMenuAnsichtVorschau, TB01Vorschau}, {HMenuAnsichtThumbs, TB01Thumbs},
+    };
+    void (THauptAnsicht::*const viewClicks[])() = {
+        &THauptAnsicht::HMenuAnsichtDateiauswahlClick, &THauptAnsicht::HMenuAnsichtDragDropClick,
+        &THauptAnsicht::HMenuAnsichtDateiAttributeClick, &THauptAnsicht::HMenuAnsichtOrdnerFuellClick,
+        &THauptAnsicht::HMenuAnsichtVorschauClick, &THauptAnsicht::HMenuAnsichtThumbsClick,
+    };
+    for (size_t i = 0; i < std::size(views); ++i)
+        Bind(f, views[i].first, {views[i].second}, [form, click = viewClicks[i]] { (form->*click)(); });
     // HMenuAktionenDateiLoeschen and PM01DateiLoeschen: the delete handler (delete).
     Bind(f, HMenuAktionenUmbenennen, {TB01Umbenennen}, HMenuAktionenUmbenennenClick);
     Bind(f, PM01DateiUmbenennen, {}, HMenuAktionenUmbenennenClick);

@@ -169,7 +169,7 @@ void THauptMenues::UpdateMenusForPage()
             return;
         }
         ViewMode = row->Mode;
-        // f.SetViewMode(ViewMode); MERGE
+        f.SetViewMode(ViewMode);
         if (row->Active != Explorer::Keep)
             ActiveExplorer = 1;
         if (row->Active == Explorer::ActivateAndClear)

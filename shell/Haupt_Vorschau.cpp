@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -33,12 +32,6 @@ QString ExtensionOf(const QString &FileName)
     const QStringView name = QStringView(FileName).mid(FileName.lastIndexOf(u'/') + 1);
     const qsizetype dot = name.lastIndexOf(u'.');
     return dot < 0 ? QString() : name.mid(dot).toString();
-}
-
-// Rounds half to even, as the layout's rule asks (37.5 gives 38, 36.5 gives 36).
-int RoundEven(double Value)
-{
-    return int(std::nearbyint(Value));
 }
 
 // Where a picture of the given size is shown in the square: the longer side fills it,

@@ -113,3 +113,15 @@ int TStringGrid::Row() const
     const QModelIndex i = currentIndex();
     return i.isValid() ? i.row() + model_->fixedRows : -1;
 }
+
+int TStringGrid::DefaultColWidth() const
+{
+    return horizontalHeader()->defaultSectionSize();
+}
+
+void TStringGrid::setDefaultColWidth(int width)
+{
+    horizontalHeader()->setDefaultSectionSize(width);
+    for (int col = 0; col < ColCount(); ++col)
+        setColumnWidth(col, width);
+}

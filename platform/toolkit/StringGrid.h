@@ -43,7 +43,11 @@ public:
     void setColumn(int col, int firstRow, const QStringList &texts);
     // The selected row in grid rows (fixed rows counted), -1 when none.
     int Row() const;
+    int ColWidth(int col) const { return columnWidth(col); }
     void setColWidth(int col, int width) { setColumnWidth(col, width); }
+    // Setting it gives every column this width.
+    int DefaultColWidth() const;
+    void setDefaultColWidth(int width);
 
 private:
     TStringGridModel *model_;

@@ -65,12 +65,8 @@ protected:
     }
     THauptForm &Form()
     {
-        if (!form_) {
-            THauptForm &f = form_.Create();
-            // Pages the view modes have not created yet stand in as empty tabs.
-            while (f.PageControl->count() < 5)
-                f.PageControl->addTab(new QWidget, QString());
-        }
+        if (!form_)
+            form_.Create();
         return *form_;
     }
     QString Make(const QString &relative, const QByteArray &content = "x")

@@ -162,8 +162,9 @@ TEST_F(MainWindowStart, TreePaneWidthsAreKeptAcrossRuns)
     });
     THauptForm &form = Create();
     form.show();
-    form.Explorer02->show();
-    form.ExplorerVorschau->hide(); // room for the right pane, as in view mode 2
+    QApplication::processEvents();
+    ViewMode = 2; // the right explorer beside the left one
+    form.SetViewMode(ViewMode);
     QApplication::processEvents();
     EXPECT_EQ(form.ExplorerSplitter01->sizes().value(0), 230);
     EXPECT_EQ(form.ExplorerSplitter02->sizes().value(0), 260);

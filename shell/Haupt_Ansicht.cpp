@@ -1,0 +1,457 @@
+// The view modes: the arrangement of the upper half, the sizes that follow the window
+// width, the View items and the rename page's view toggles.
+
+#include "shell/Haupt.h"
+
+#include "localisation/fktSprache.h"
+#include "operations/fktUmbenennen.h"
+#include "platform/Application.h"
+#include "platform/toolkit/Buttons.h"
+#include "platform/toolkit/Edits.h"
+#include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/StringGrid.h"
+#include "shell/Haupt_Globals.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int ToolBarHeight = 29;
+constexpr int PageControlHeight = 205;
+constexpr int StatusBarHeight = 19;
+constexpr int FileListButtonsWidth = 394; // DLPanel02
+constexpr int TreePaneMargin = 100;       // a tree pane leaves its explorer this much
+
+constexpr int RenamePage = 0;
+constexpr int FolderPage = 3;
+
+// Explorer02's page in modes 1 to 10 (-1: hidden in mode 1).
+constexpr std::array<int, 11> RightPageOfMode = {-1, -1, 0, 1, 2, 0, 2, 3, 4, 5, 6};
+
+bool IsRightSideMode(std::uint8_t Mode)
+{
+    return Mode >= 2 && Mode <= 10;
+}
+
+// The page Name of Notebook, created empty at Index when no other page made it.
+QWidget *EnsurePage(QStackedWidget *Notebook, int Index, const QString &Name)
+{
+    auto *page = Notebook->findChild<QWidget *>(Name, Qt::FindDirectChildrenOnly);
+    if (!page) {
+        page = new QWidget(Notebook);
+        page->setObjectName(Name);
+        Notebook->insertWidget(std::min(Index, Notebook->count()), page);
+    }
+    return page;
+}
+
+QWidget *EnsureTab(QTabWidget *PageControl, int Index, const QString &Name, int CaptionId)
+{
+    auto *page = PageControl->findChild<QWidget *>(Name);
+    if (!page) {
+        page = new QWidget(PageControl);
+        page->setObjectName(Name);
+        PageControl->insertTab(std::min(Index, PageControl->count()), page, LoadLangString(CaptionId));
+    }
+    return page;
+}
+
+QFrame *NewBevel(QWidget *Parent, const QString &Name, QFrame::Shape Shape)
+{
+    auto *bevel = new QFrame(Parent);
+    bevel->setObjectName(Name);
+    bevel->setFrameStyle(Shape | QFrame::Sunken);
+    return bevel;
+}
+
+// Controls that other pages of the window create; absent until they exist.
+template <typename Control> Control *Named(THauptForm &Form, const char *Name)
+{
+    return Form.findChild<Control *>(QLatin1String(Name));
+}
+
+} // namespace
+
+TViewGeometry ViewGeometry(int ClientWidth)
+{
+    TViewGeometry g;
+    g.Half = std::max(0, RoundEven((ClientWidth - 2) / 2.0));
+    g.Right = std::max(0, ClientWidth - 2 - g.Half);
+    g.PreviewMax = std::clamp(g.Half - 20, 0, 32767);
+    g.PreviewMin = RoundEven(g.PreviewMax / 2.0);
+    g.FileListButtonsLeft = std::max(0, RoundEven((g.Half - FileListButtonsWidth) / 2.0));
+    g.FileListColWidth = std::max(0, g.Half - 4);
+    g.Mp3PanelWidth = RoundEven(g.FileListColWidth / 2.0);
+    const double statistics = std::max(0, g.Half - 30);
+    g.StatisticsColumns = {RoundEven(0.5 * statistics), RoundEven(0.26 * statistics), RoundEven(0.12 * statistics),
+                           RoundEven(0.12 * statistics)};
+    return g;
+}
+
+void THauptAnsicht::CreateViewModes()
+{
+    THauptForm &f = Form();
+
+    // The frame: the upper half over the line and the pages; tool bar and status bar
+    // at their fixed heights. The page control grows only where a page needs it.
+    auto *column = new QVBoxLayout(f.centralWidget());
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    Bevel01 = NewBevel(f.centralWidget(), QStringLiteral("Bevel01"), QFrame::HLine);
+    Bevel01->setFixedHeight(3);
+    TabSheet02 = EnsureTab(f.PageControl, 1, QStringLiteral("TabSheet02"), 3501);
+    TabSheet03 = EnsureTab(f.PageControl, 2, QStringLiteral("TabSheet03"), 3502);
+    TabSheet04 = EnsureTab(f.PageControl, 3, QStringLiteral("TabSheet04"), 3503);
+    TabSheet05 = EnsureTab(f.PageControl, 4, QStringLiteral("TabSheet05"), 3504);
+    f.PageControl->setFixedHeight(std::max(PageControlHeight, f.PageControl->minimumSizeHint().height()));
+    column->addWidget(f.NotebookHaupt, 1);
+    column->addWidget(Bevel01);
+    column->addWidget(f.PageControl);
+    f.ToolBar->setFixedHeight(ToolBarHeight);
+    f.HauptStatusBar->setFixedHeight(StatusBarHeight);
+
+    // The pages of both sides, at the indices the modes show.
+    EnsurePage(f.Explorer01, 2, QStringLiteral("Neu"));
+    EnsurePage(f.Explorer02, 3, QStringLiteral("MP3"));
+    EnsurePage(f.Explorer02, 4, QStringLiteral("Ordner"));
+    QWidget *statistics = EnsurePage(f.Explorer02, 5, QStringLiteral("OrdnerFuellstand"));
+    EnsurePage(f.Explorer02, 6, QStringLiteral("JPEGThumbs"));
+    EnsurePage(f.Explorer02, 7, QStringLiteral("Neu"));
+    OrdnerScrollBox01 = new QScrollArea(statistics);
+    OrdnerScrollBox01->setObjectName(QStringLiteral("OrdnerScrollBox01"));
+    OrdnerScrollBox01->setWidgetResizable(true);
+    OrdnerScrollBox01->setFocusPolicy(Qt::StrongFocus);
+    auto *statisticsLayout = new QVBoxLayout(statistics);
+    statisticsLayout->setContentsMargins(0, 0, 0, 0);
+    statisticsLayout->addWidget(OrdnerScrollBox01);
+
+    // The explorer page: left side | BevelExplorer01 | right side | preview pane. The
+    // side that SetViewMode does not size takes the width the others leave.
+    BevelExplorer01 = NewBevel(f.ExplorerPage, QStringLiteral("BevelExplorer01"), QFrame::VLine);
+    BevelExplorer01->setFixedWidth(2);
+    auto *row = new QHBoxLayout(f.ExplorerPage);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(f.Explorer01, 1);
+    row->addWidget(BevelExplorer01);
+    row->addWidget(f.Explorer02, 1);
+    row->addWidget(f.ExplorerVorschau);
+
+    // The rename preview's bar: caption, column width, close button.
+    QWidget *previewPage = f.VorschauStringGrid01->parentWidget();
+    VorschauPanel04 = new QWidget(previewPage);
+    VorschauPanel04->setObjectName(QStringLiteral("VorschauPanel04"));
+    auto *bar = new QHBoxLayout(VorschauPanel04);
+    bar->setContentsMargins(4, 1, 1, 1);
+    auto *caption = new QLabel(LoadLangString(607), VorschauPanel04);
+    caption->setObjectName(QStringLiteral("VorschauPanel04Caption"));
+    bar->addWidget(caption, 1);
+    VorschauUpDown01 = new TUpDown(VorschauPanel04, QStringLiteral("VorschauUpDown01"));
+    VorschauUpDown01->setRange(188, 376);
+    VorschauUpDown01->setPosition(188);
+    bar->addWidget(VorschauUpDown01);
+    VorschauSB01 = new TSpeedButton(VorschauPanel04, QStringLiteral("VorschauSB01"));
+    VorschauSB01->setIcon(f.style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    VorschauSB01->setToolTip(LoadLangString(2011));
+    bar->addWidget(VorschauSB01);
+    static_cast<QBoxLayout *>(previewPage->layout())->insertWidget(0, VorschauPanel04);
+
+    QObject::connect(VorschauSB01, &TSpeedButton::OnClick, &f, Guarded(&f, &THauptAnsicht::VorschauSB01Click));
+    QObject::connect(VorschauUpDown01, &TUpDown::OnClick, &f, Guarded(&f, &THauptAnsicht::VorschauUpDown01Click));
+    // Dragging a column border is the mouse move that matters.
+    QObject::connect(f.VorschauStringGrid01->horizontalHeader(), &QHeaderView::sectionResized, &f,
+            Guarded(&f, &THauptAnsicht::VorschauStringGrid01MouseMove));
+
+    SetViewMode(ViewMode);
+}
+
+// ---- Arrangement ----
+
+void THauptAnsicht::SetViewMode(std::uint8_t Mode)
+{
+    THauptForm &f = Form();
+    // Hidden in the original while the panes move; here only its painting waits.
+    f.NotebookHaupt->setUpdatesEnabled(false);
+    const TViewGeometry g = ViewGeometry(f.width());
+    if (Mode == 1) {
+        f.ExplorerVorschau->show();
+        f.Explorer01->setMinimumWidth(0);
+        f.Explorer01->setMaximumWidth(QWIDGETSIZE_MAX);
+        f.Explorer01->setCurrentIndex(0);
+        f.Explorer02->hide();
+    } else if (IsRightSideMode(Mode)) {
+        f.ExplorerVorschau->hide();
+        f.Explorer01->setFixedWidth(g.Half);
+        f.Explorer01->setCurrentIndex(Mode == 5 || Mode == 6 ? 1 : 0);
+        f.Explorer02->setCurrentIndex(RightPageOfMode[Mode]);
+        f.Explorer02->show();
+    }
+    if (Mode != 1) {
+        const int left = IsRightSideMode(Mode) ? g.Half : f.Explorer01->width();
+        if (left - TreePaneMargin < TreePaneWidth(f.ExplorerSplitter01))
+            SetTreePaneWidth(f.ExplorerSplitter01, std::max(0, left - TreePaneMargin));
+    }
+    f.NotebookHaupt->setUpdatesEnabled(true);
+}
+
+void THauptAnsicht::ArrangeMainWindow()
+{
+    THauptForm &f = Form();
+    const TViewGeometry g = ViewGeometry(f.width());
+
+    VorschauUpDown01->setRange(g.PreviewMin, g.PreviewMax);
+    TStringGrid *preview = f.VorschauStringGrid01;
+    int width = preview->DefaultColWidth();
+    bool resized = false; // columns the user sized otherwise stay as they are
+    if (preview->ColWidth(0) > g.PreviewMax) {
+        width = g.PreviewMax;
+        resized = true;
+    }
+    if (g.Right > 2 * width + 20) {
+        width = RoundEven((g.Right - 20) / 2.0);
+        resized = true;
+    }
+    if (g.PreviewMin > width) {
+        width = g.PreviewMin;
+        resized = true;
+    }
+    if (resized)
+        preview->setDefaultColWidth(width); // the grid keeps its one header row
+
+    if (auto *buttons = Named<QWidget>(f, "DLPanel02"))
+        buttons->move(g.FileListButtonsLeft, buttons->y());
+    f.DLStringGrid->setDefaultColWidth(g.FileListColWidth);
+    f.DLStringGrid->setColWidth(1, 0); // only the name shows
+
+    for (const char *name : {"MP3Panel14", "MP3Panel16"})
+        if (auto *panel = Named<QWidget>(f, name))
+            panel->setFixedWidth(g.Mp3PanelWidth);
+    if (auto *table = Named<TStringGrid>(f, "OrdnerStringGrid01"))
+        for (int col = 0; col < 4; ++col)
+            table->setColWidth(col, g.StatisticsColumns[size_t(col)]);
+    if (auto *chart = Named<QWidget>(f, "OrdnerChart01"))
+        chart->setFixedHeight(RoundEven(chart->width() * 1.15));
+}
+
+void THauptAnsicht::FormResize()
+{
+    ArrangeMainWindow();
+    SetViewMode(ViewMode);
+}
+
+// ---- Transitions ----
+
+void THauptAnsicht::RenamePreviewDown()
+{
+    Form().SyncExplorersToLeft();
+    if (ViewMode != 4 && ViewMode != 6)
+        PreviousViewMode[0] = ViewMode;
+    ViewMode = ViewMode == 5 || ViewMode == 6 ? 6 : 4;
+    ActiveExplorer = 1;
+    SetViewMode(ViewMode);
+    ShowRenamePreview();
+}
+
+void THauptAnsicht::RenamePreviewUp()
+{
+    ViewMode = PreviousViewMode[0];
+    ActiveExplorer = 1;
+    SetViewMode(ViewMode);
+}
+
+void THauptAnsicht::FolderPreviewDown()
+{
+    Form().SyncExplorersToLeft();
+    if (ViewMode != 4)
+        PreviousViewMode[0] = ViewMode;
+    ViewMode = 4;
+    ActiveExplorer = 1;
+    SetViewMode(ViewMode);
+    ShowRenamePreview();
+}
+
+void THauptAnsicht::FolderPreviewUp()
+{
+    RenamePreviewUp(); // both preview buttons return through byte 0
+}
+
+void THauptAnsicht::FileListChecked()
+{
+    // The mode to return to is never the file list itself, nor the preview it releases.
+    if (ViewMode != 5 && ViewMode != 6)
+        PreviousViewMode[1] = ViewMode == 4 ? 1 : ViewMode;
+    Form().DatUmbVorschau->setDown(false);
+    ViewMode = 5;
+    SetViewMode(ViewMode);
+    ArrangeMainWindow();
+}
+
+void THauptAnsicht::FileListUnchecked()
+{
+    Form().DatUmbVorschau->setDown(false);
+    ViewMode = PreviousViewMode[1];
+    SetViewMode(ViewMode);
+}
+
+void THauptAnsicht::Mp3SubViewChosen()
+{
+    if (ViewMode != 7) // a second choice keeps the mode to return to
+        PreviousViewMode[2] = ViewMode;
+    ViewMode = 7;
+    SetViewMode(ViewMode);
+}
+
+void THauptAnsicht::Mp3SubViewLeft()
+{
+    if (ViewMode == 7)
+        ViewMode = PreviousViewMode[2];
+    SetViewMode(ViewMode);
+}
+
+void THauptAnsicht::FolderTreesChosen()
+{
+    if (ViewMode != 8)
+        PreviousViewMode[3] = ViewMode;
+    ViewMode = 8;
+    SetViewMode(ViewMode);
+}
+
+void THauptAnsicht::FolderRenamingChosen()
+{
+    if (ViewMode == 8) {
+        ViewMode = PreviousViewMode[3];
+        if (ViewMode == 4)
+            if (auto *button = Named<TSpeedButton>(Form(), "OrdnerVorschauSB"))
+                button->setDown(true);
+    }
+    SetViewMode(ViewMode);
+}
+
+// ---- View items ----
+
+void THauptAnsicht::ReleasePreviewButtons(bool FolderPreviewToo)
+{
+    Form().DatUmbVorschau->setDown(false);
+    Form().DatUmbDateiListe->setChecked(false); // runs its handler when it was checked
+    if (FolderPreviewToo)
+        if (auto *button = Named<TSpeedButton>(Form(), "OrdnerVorschauSB"))
+            button->setDown(false);
+}
+
+void THauptAnsicht::HMenuAnsichtDateiauswahlClick()
+{
+    ReleasePreviewButtons(true);
+    ViewMode = 1;
+    ActiveExplorer = 1;
+    SetViewMode(ViewMode);
+}
+
+void THauptAnsicht::HMenuAnsichtDragDropClick()
+{
+    ReleasePreviewButtons(true);
+    Form().ShellListView01->ClearSelection();
+    Form().ShellListView02->ClearSelection();
+    ViewMode = 2;
+    ActiveExplorer = 1;
+    SetViewMode(ViewMode);
+}
+
+void THauptAnsicht::HMenuAnsichtDateiAttributeClick()
+{
+    ReleasePreviewButtons(false);
+    ViewMode = 3;
+    ActiveExplorer = 1;
+    SetViewMode(ViewMode);
+}
+
+void THauptAnsicht::HMenuAnsichtOrdnerFuellClick()
+{
+    ViewMode = 9;
+    ActiveExplorer = 1;
+    SetViewMode(ViewMode);
+    OrdnerScrollBox01->setFocus();
+    // ShowFolderStatistics(ShellTreeView01's folder) fills the statistics (folder statistics).
+}
+
+void THauptAnsicht::HMenuAnsichtVorschauClick()
+{
+    const int page = Form().PageControl->currentIndex();
+    if (page == RenamePage) {
+        Form().DatUmbVorschau->setDown(true);
+        RenamePreviewDown();
+    } else if (page == FolderPage) {
+        // The folder page's button shows the preview is on, so that releasing it leaves.
+        if (auto *button = Named<TSpeedButton>(Form(), "OrdnerVorschauSB"))
+            button->setDown(true);
+        FolderPreviewDown();
+    } else {
+        Form().SyncExplorersToLeft();
+        ActiveExplorer = 1;
+        SetViewMode(ViewMode);
+        ShowRenamePreview();
+    }
+}
+
+void THauptAnsicht::HMenuAnsichtThumbsClick()
+{
+    ViewMode = 10;
+    SetViewMode(ViewMode);
+    // BuildThumbnails() fills the thumbnails of the left explorer's folder (thumbnails).
+}
+
+// ---- Rename page toggles and the preview page ----
+
+void THauptAnsicht::DatUmbVorschauClick()
+{
+    if (Form().DatUmbVorschau->Down())
+        RenamePreviewDown();
+    else
+        RenamePreviewUp();
+}
+
+void THauptAnsicht::DatUmbDateiListeClick()
+{
+    if (Form().DatUmbDateiListe->Checked())
+        FileListChecked();
+    else
+        FileListUnchecked();
+}
+
+void THauptAnsicht::VorschauSB01Click()
+{
+    Form().DatUmbVorschau->setDown(false);
+    DatUmbVorschauClick();
+}
+
+void THauptAnsicht::VorschauUpDown01Click()
+{
+    Form().VorschauStringGrid01->setDefaultColWidth(VorschauUpDown01->Position());
+}
+
+void THauptAnsicht::VorschauStringGrid01MouseMove()
+{
+    TStringGrid *grid = Form().VorschauStringGrid01;
+    const int width = std::clamp(grid->ColWidth(0), VorschauUpDown01->Min(), VorschauUpDown01->Max());
+    if (grid->ColWidth(0) != width)
+        grid->setColWidth(0, width);
+    if (grid->ColWidth(1) != width)
+        grid->setColWidth(1, width);
+    VorschauUpDown01->setPosition(width);
+}
+
+THauptForm &THauptAnsicht::Form()
+{
+    return static_cast<THauptForm &>(*this);
+}
