@@ -10,6 +10,7 @@
 #include "platform/toolkit/StatusBar.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "support/FolderNames.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 #include "support/SilentWav.h"
@@ -72,8 +73,7 @@ protected:
     QString Make(const QString &relative, const QByteArray &content = "x")
     {
         const QString path = Root + "/" + relative;
-        EXPECT_TRUE(fs::createFolders(path.left(path.lastIndexOf('/'))));
-        EXPECT_TRUE(fs::writeFileAtomic(path, content));
+        EXPECT_TRUE(MakeTestFile(path, content)) << path.toStdString();
         return path;
     }
     // The left list shows Root, nothing selected.
