@@ -41,7 +41,6 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateExplorerPanes();
     CreateRenamePage();
     CreateMenus();
-    CreateExplorerCommands();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));
     CreateViewModes();
@@ -198,11 +197,11 @@ void THauptForm::FormCreate()
     // AttrTag/AttrMonat/AttrJahr 01 to 03 := today's date (attribute pages).
     // MP3Genre01/02 := the genre names; ID3Tag emptied, Mp3TagChanged := false (MP3 view).
     ArrangeMainWindow();
-    // UpdateMenusForPage, UpdateActionButtons (menus).
+    UpdateMenusForPage();
+    UpdateActionButtons();
     NotebookHaupt->setVisible(true);
     // IconBuffer := a new icon (icon page).
-    ExplorerStatusBar01->setPanel(0, LoadLangString(8999) + QString::number(ShellListView01->Count()));
-    ExplorerStatusBar02->setPanel(0, LoadLangString(8999) + QString::number(ShellListView02->Count()));
+    ShowListCounts();
     // ExplorerMediaPlayer notifies MediaPlayerNotify from its creation (preview pane).
     // DatUmbSB01/02 enabled (rename page).
     // ThreadSection and the running MouseWatchThread (thumbnails).

@@ -10,6 +10,8 @@
 #include "shell/Haupt_Umbenennen.h"
 #include "shell/Haupt_Vorschau.h"
 
+#include "platform/Application.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -81,3 +83,9 @@ private:
 };
 
 extern THauptForm *HauptForm;
+
+// A handler of the window for connect: runs it so that no exception crosses Qt code.
+template <typename Handler> auto Guarded(THauptForm *form, Handler handler)
+{
+    return [form, handler] { RunGuarded([form, handler] { (form->*handler)(); }); };
+}

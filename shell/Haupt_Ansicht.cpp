@@ -82,11 +82,6 @@ template <typename Control> Control *Named(THauptForm &Form, const char *Name)
     return Form.findChild<Control *>(QLatin1String(Name));
 }
 
-template <typename Handler> auto Guarded(THauptForm *form, Handler handler)
-{
-    return [form, handler] { RunGuarded([form, handler] { (form->*handler)(); }); };
-}
-
 } // namespace
 
 TViewGeometry ViewGeometry(int ClientWidth)

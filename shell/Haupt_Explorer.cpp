@@ -1,6 +1,6 @@
 // The explorer page of the main window: two explorer pairs (tree pane with filter box,
 // list pane with status bar), the file list and the attributes page beside them, the
-// preview pane at the right edge; the explorers' tool buttons and pop-up items.
+// preview pane at the right edge.
 // The handlers live in Haupt_ExplorerHandler.cpp.
 
 #include "shell/Haupt.h"
@@ -8,21 +8,16 @@
 #include "localisation/fktSprache.h"
 #include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
-#include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
 
 #include <QAbstractItemView>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QStyle>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -110,12 +105,6 @@ void CreateExplorerSide(THauptForm &f, int Side)
     layout->addWidget(pair.Splitter);
 }
 
-// Runs a handler of the window so that no exception crosses Qt code.
-template <typename Handler> auto Guarded(THauptForm *form, Handler handler)
-{
-    return [form, handler] { RunGuarded([form, handler] { (form->*handler)(); }); };
-}
-
 } // namespace
 
 void THauptExplorer::CreateExplorerPanes()
@@ -181,8 +170,8 @@ void THauptExplorer::CreateExplorerPanes()
             if (index.isValid())
                 tree->setCurrentIndex(index);
             PopupMenu02Tree = tree;
-            if (PopupMenu02)
-                PopupMenu02->popup(tree->viewport()->mapToGlobal(pos));
+            if (Form().PopupMenu02)
+                Form().PopupMenu02->popup(tree->viewport()->mapToGlobal(pos));
         });
     }
     for (TShellListView *list : {ShellListView01, ShellListView02}) {
@@ -197,66 +186,6 @@ void THauptExplorer::CreateExplorerPanes()
                 Form().PopupMenu01->popup(list->mapToGlobal(pos));
         });
     }
-}
-
-void THauptExplorer::CreateExplorerCommands()
-{
-    // View styles of the left list: one group of check buttons, the list style at start.
-    auto *styles = new QButtonGroup(Form().ToolBar);
-    styles->setExclusive(true);
-    struct Style {
-        QToolButton *&Button;
-        const char *Name;
-        QStyle::StandardPixmap Icon;
-        int Hint;
-        void (THauptExplorer::*Click)();
-    } const buttons[] = {
-        {TB01LargeIcon, "TB01LargeIcon", QStyle::SP_FileDialogContentsView, 3214, &THauptExplorer::TB01LargeIconClick},
-        {TB01SmallIcon, "TB01SmallIcon", QStyle::SP_FileDialogInfoView, 3215, &THauptExplorer::TB01SmallIconClick},
-        {TB01List, "TB01List", QStyle::SP_FileDialogListView, 3216, &THauptExplorer::TB01ListClick},
-        {TB01Report, "TB01Report", QStyle::SP_FileDialogDetailedView, 3217, &THauptExplorer::TB01ReportClick},
-    };
-    Form().ToolBar->addSeparator();
-    for (const Style &s : buttons) {
-        s.Button = new QToolButton(Form().ToolBar);
-        s.Button->setObjectName(QLatin1String(s.Name));
-        s.Button->setCheckable(true);
-        s.Button->setIcon(Form().style()->standardIcon(s.Icon));
-        s.Button->setToolTip(LoadLangString(s.Hint));
-        styles->addButton(s.Button);
-        Form().ToolBar->addWidget(s.Button);
-        QObject::connect(s.Button, &QToolButton::clicked, &Form(), Guarded(&Form(), s.Click));
-    }
-    TB01List->setChecked(true);
-
-    TB01Markieren = new QToolButton(Form().ToolBar);
-    TB01Markieren->setObjectName(QStringLiteral("TB01Markieren"));
-    TB01Markieren->setText(LoadLangString(3402));
-    TB01Markieren->setToolTip(LoadLangString(3402));
-    Form().ToolBar->addWidget(TB01Markieren);
-    QObject::connect(TB01Markieren, &QToolButton::clicked, &Form(), Guarded(&Form(), &THauptExplorer::TB01MarkierenClick));
-    TB01Refresh = new QToolButton(Form().ToolBar);
-    TB01Refresh->setObjectName(QStringLiteral("TB01Refresh"));
-    TB01Refresh->setIcon(Form().style()->standardIcon(QStyle::SP_BrowserReload));
-    TB01Refresh->setToolTip(LoadLangString(2013));
-    Form().ToolBar->addWidget(TB01Refresh);
-    QObject::connect(TB01Refresh, &QToolButton::clicked, &Form(), Guarded(&Form(), &THauptExplorer::TB01RefreshClick));
-
-    PM01AllesMarkieren = new TMenuItem(&Form(), QStringLiteral("PM01AllesMarkieren"), LoadLangString(3402));
-    PM01AllesMarkieren->setStatusTip(LoadLangString(3403));
-    Form().PopupMenu01->addAction(PM01AllesMarkieren);
-    QObject::connect(PM01AllesMarkieren, &QAction::triggered, &Form(), Guarded(&Form(), &THauptExplorer::PM01AllesMarkierenClick));
-    PM01Eigenschaften = new TMenuItem(&Form(), QStringLiteral("PM01Eigenschaften"), LoadLangString(3404));
-    PM01Eigenschaften->setStatusTip(LoadLangString(3405));
-    Form().PopupMenu01->addAction(PM01Eigenschaften);
-    QObject::connect(PM01Eigenschaften, &QAction::triggered, &Form(), Guarded(&Form(), &THauptExplorer::PM01EigenschaftenClick));
-
-    PopupMenu02 = new QMenu(&Form());
-    PopupMenu02->setObjectName(QStringLiteral("PopupMenu02"));
-    PM02Eigenschaften = new TMenuItem(&Form(), QStringLiteral("PM02Eigenschaften"), LoadLangString(3404));
-    PM02Eigenschaften->setStatusTip(LoadLangString(3405));
-    PopupMenu02->addAction(PM02Eigenschaften);
-    QObject::connect(PM02Eigenschaften, &QAction::triggered, &Form(), Guarded(&Form(), &THauptExplorer::PM02EigenschaftenClick));
 }
 
 int TreePaneWidth(const QSplitter *Splitter)

@@ -1,6 +1,6 @@
 #pragma once
 // The controls of the explorer page: two explorer pairs, the file list and the
-// attributes page beside them, the explorers' tool buttons and pop-up items.
+// attributes page beside them. Their tool buttons and pop-up items are in Haupt_Menues.h.
 // Builders and handlers: Haupt_Explorer.cpp and
 // Haupt_ExplorerHandler.cpp.
 
@@ -8,12 +8,9 @@
 
 class THauptForm;
 class QComboBox;
-class QMenu;
 class QSplitter;
 class QStackedWidget;
-class QToolButton;
 class QWidget;
-class TMenuItem;
 class TShellListView;
 struct TShellFolder;
 class TShellTreeView;
@@ -53,19 +50,9 @@ struct THauptExplorer {
     TStatusBar *ExplorerStatusBar02 = nullptr;
     QPixmap ListTextureBitmap01, ListTextureBitmap02; // drawn behind the list items
 
-    // Tool buttons and pop-up items of the explorers (CreateExplorerCommands, after
-    // the tool bar and PopupMenu01 exist).
-    QToolButton *TB01LargeIcon = nullptr, *TB01SmallIcon = nullptr; // view styles of the
-    QToolButton *TB01List = nullptr, *TB01Report = nullptr;         // left list, one group
-    QToolButton *TB01Markieren = nullptr, *TB01Refresh = nullptr;
-    TMenuItem *PM01AllesMarkieren = nullptr, *PM01Eigenschaften = nullptr;
-    QMenu *PopupMenu02 = nullptr; // pop-up of both trees
-    TShellTreeView *PopupMenu02Tree = nullptr; // the tree it was last opened for
-    TMenuItem *PM02Eigenschaften = nullptr;
+    TShellTreeView *PopupMenu02Tree = nullptr; // the tree PopupMenu02 was last opened for
 
     void CreateExplorerPanes();
-    // The explorers' tool buttons and pop-up items (after the tool bar and PopupMenu01 exist).
-    void CreateExplorerCommands();
     // Both filter boxes get Filter ("caption|mask|caption|mask..."), the first filter
     // is chosen and each list is re-read by it.
     void SetFilterLists(const QString &Filter);
@@ -95,6 +82,8 @@ struct THauptExplorer {
     void ShellListView02HinterGrund();
     void ShellListView01Scrolled();
     void ShellListView02Scrolled();
+    // Panel 0 of both explorer status bars: the item count of its list.
+    void ShowListCounts();
     void TB01RefreshClick();
     void TB01LargeIconClick();
     void TB01SmallIconClick();

@@ -186,7 +186,7 @@ void THauptExplorer::TB01ReportClick()
 void THauptExplorer::ShellListView01Change()
 {
     ActiveExplorer = 1;
-    // UpdateActionButtons (menu state).
+    Form().UpdateActionButtons();
     const QString selected = SelectedPath(ShellListView01);
     const bool renamePage = Form().PageControl->currentWidget() == Form().TabSheet01;
     // The folder page (index 3) with OrdnerVorschauSB down shows the preview as well
@@ -220,7 +220,7 @@ void THauptExplorer::ShellListView01Change()
 void THauptExplorer::ShellListView02Change()
 {
     ActiveExplorer = 2;
-    // UpdateActionButtons (menu state).
+    Form().UpdateActionButtons();
     // Rename page with DatUmb01 on page 2: ShowFontInfo of the right list's selected
     // path, "" when none (TrueType names).
     if (!SameFolder(ShellTreeView02->Path(), CurrentFolderRight)) {
@@ -235,7 +235,7 @@ void THauptExplorer::ShellListView01Click()
     // When ActiveExplorer was 2 and the rename page shows DatUmb01 page 2: ShowFontInfo
     // of the left list's selected path, "" when none (TrueType names).
     ActiveExplorer = 1;
-    // UpdateActionButtons (menu state).
+    Form().UpdateActionButtons();
 }
 
 void THauptExplorer::ShellListView02Click()
@@ -243,7 +243,7 @@ void THauptExplorer::ShellListView02Click()
     // When ActiveExplorer was 1 and the rename page shows DatUmb01 page 2: ShowFontInfo
     // of the right list's selected path, "" when none (TrueType names).
     ActiveExplorer = 2;
-    // UpdateActionButtons (menu state).
+    Form().UpdateActionButtons();
 }
 
 void THauptExplorer::ShellListView01ContextPopup()
@@ -259,7 +259,7 @@ void THauptExplorer::ShellListView02ContextPopup()
 void THauptExplorer::ShellListView01DblClick()
 {
     ReapplyLeftViewStyle(Form());
-    // UpdateActionButtons (menu state).
+    Form().UpdateActionButtons();
     // The left tree's path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
     // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
     // ThumbScrollBox and BuildThumbnails (thumbnails).
@@ -269,7 +269,7 @@ void THauptExplorer::ShellListView01DblClick()
 void THauptExplorer::ShellListView02DblClick()
 {
     ReapplyRightViewStyle(Form());
-    // UpdateActionButtons (menu state).
+    Form().UpdateActionButtons();
     ExplorerStatusBar02->setPanel(0, CountText(ShellListView02));
 }
 
@@ -378,6 +378,12 @@ void THauptExplorer::FilterComboBox02Change()
 }
 
 // ---- Commands ----
+
+void THauptExplorer::ShowListCounts()
+{
+    ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
+    ExplorerStatusBar02->setPanel(0, CountText(ShellListView02));
+}
 
 void THauptExplorer::TB01MarkierenClick()
 {

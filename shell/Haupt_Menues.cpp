@@ -1,75 +1,272 @@
-// Main menu and tool bar of the main window.
+// The main menu, the tool bar with its images and the pop-ups of the explorers.
+// The handlers live in Haupt_MenuesHandler.cpp.
 
 #include "shell/Haupt.h"
 
 #include "localisation/fktSprache.h"
-#include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen.h"
-#include "platform/Application.h"
 #include "platform/toolkit/MenuItem.h"
 
+#include <QButtonGroup>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QStyle>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <functional>
+#include <iterator>
+#include <utility>
+
+namespace {
+
+// The images of ImageList01: the style's standard images, one distinct image per index.
+struct Image {
+    int Index;
+    QStyle::StandardPixmap Pixmap;
+};
+constexpr Image Images[] = {
+    {0, QStyle::SP_ArrowBack},                 // undo
+    {1, QStyle::SP_ComputerIcon},              // options
+    {4, QStyle::SP_DialogCloseButton},         // close the program
+    {5, QStyle::SP_DirOpenIcon},               // file selection
+    {6, QStyle::SP_FileDialogStart},           // rename preview
+    {10, QStyle::SP_DialogApplyButton},        // rename
+    {15, QStyle::SP_DriveHDIcon},              // folder fill level
+    {16, QStyle::SP_DialogYesButton},          // select all
+    {17, QStyle::SP_ArrowDown},                // sort
+    {18, QStyle::SP_FileIcon},                 // file attributes view
+    {19, QStyle::SP_DirLinkIcon},              // drag and drop
+    {20, QStyle::SP_DialogResetButton},        // change attributes
+    {21, QStyle::SP_DialogHelpButton},         // help
+    {22, QStyle::SP_MessageBoxInformation},    // info
+    {23, QStyle::SP_BrowserReload},            // refresh
+    {24, QStyle::SP_DesktopIcon},              // thumbnails
+    {25, QStyle::SP_FileDialogContentsView},   // large icons
+    {26, QStyle::SP_FileDialogInfoView},       // small icons
+    {27, QStyle::SP_FileDialogListView},       // list
+    {28, QStyle::SP_FileDialogDetailedView},   // report
+};
+
+// The tool bar paints its background through ToolBarAdvancedCustomDraw.
+class GradientToolBar : public QToolBar {
+public:
+    explicit GradientToolBar(THauptForm &form) : QToolBar(&form), form_(form) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter canvas(this);
+        RunGuarded([&] { form_.ToolBarAdvancedCustomDraw(canvas); });
+    }
+
+private:
+    THauptForm &form_;
+};
+
+// A menu item with caption CaptionId and hint CaptionId + 1, added to Menu.
+TMenuItem *NewItem(THauptForm &f, QMenu *Menu, const char *Name, int CaptionId, int Image = -1,
+                   const QKeySequence &ShortCut = {})
+{
+    auto *item = new TMenuItem(&f, QLatin1String(Name), LoadLangString(CaptionId));
+    item->setStatusTip(LoadLangString(CaptionId + 1));
+    item->setToolTip(LoadLangString(CaptionId + 1));
+    if (Image >= 0)
+        item->setIcon(f.ImageList01[size_t(Image)]);
+    item->setShortcut(ShortCut);
+    Menu->addAction(item);
+    return item;
+}
+
+QMenu *NewMenu(THauptForm &f, const char *Name, int CaptionId)
+{
+    QMenu *menu = f.menuBar()->addMenu(LoadLangString(CaptionId));
+    menu->setObjectName(QLatin1String(Name));
+    menu->menuAction()->setStatusTip(LoadLangString(CaptionId + 1));
+    menu->setToolTip(LoadLangString(CaptionId + 1));
+    return menu;
+}
+
+QAction *NewSeparator(QMenu *Menu, const char *Name)
+{
+    QAction *separator = Menu->addSeparator();
+    separator->setObjectName(QLatin1String(Name));
+    return separator;
+}
+
+// The next tool button of the bar, showing image Image with hint HintId.
+QToolButton *NewButton(THauptForm &f, const char *Name, int HintId, int Image)
+{
+    auto *button = new QToolButton(f.ToolBar);
+    button->setObjectName(QLatin1String(Name));
+    button->setAutoRaise(true);
+    button->setIcon(f.ImageList01[size_t(Image)]);
+    button->setToolTip(LoadLangString(HintId));
+    f.ToolBar->addWidget(button);
+    return button;
+}
+
+// Click runs on the item's trigger and on each button's click.
+void Bind(THauptForm &f, QAction *Item, std::initializer_list<QToolButton *> Buttons,
+          const std::function<void()> &Click)
+{
+    QObject::connect(Item, &QAction::triggered, &f, [Click] { RunGuarded(Click); });
+    for (QToolButton *button : Buttons)
+        QObject::connect(button, &QToolButton::clicked, &f, [Click] { RunGuarded(Click); });
+}
+
+} // namespace
+
 void THauptMenues::CreateMenus()
 {
-    HMenuDatei = Form().menuBar()->addMenu(LoadLangString(3050));
-    HMenuDatei->setObjectName(QStringLiteral("HMenuDatei"));
-    HMenuDatei->setToolTip(LoadLangString(3051));
+    THauptForm &f = Form();
+    for (const Image &image : Images)
+        ImageList01[size_t(image.Index)] = f.style()->standardIcon(image.Pixmap);
 
-    HMenuDateiRueckgaengig = new TMenuItem(&Form(), QStringLiteral("HMenuDateiRueckgaengig"), LoadLangString(3054));
-    HMenuDateiRueckgaengig->setStatusTip(LoadLangString(3055));
-    HMenuDateiRueckgaengig->setToolTip(LoadLangString(3055));
+    // ---- Main menu ----
+    HMenuDatei = NewMenu(f, "HMenuDatei", 3050);
+    HMenuDateiRueckgaengig = NewItem(f, HMenuDatei, "HMenuDateiRueckgaengig", 3054, 0);
     HMenuDateiRueckgaengig->setEnabled(false);
-    HMenuDatei->addAction(HMenuDateiRueckgaengig);
-    QObject::connect(HMenuDateiRueckgaengig, &QAction::triggered, &Form(), [] {
-        const BatchGuard guard; // not while a batch lets the message loop run
-        if (guard.Entered())
-            RunGuarded(UndoLastAction);
-    });
+    HMenuDateiOptionen = NewItem(f, HMenuDatei, "HMenuDateiOptionen", 3056, 1);
+    HMenuDateiSprache = NewItem(f, HMenuDatei, "HMenuDateiSprache", 3058);
+    HMenuDateiTrenner01 = NewSeparator(HMenuDatei, "HMenuDateiTrenner01");
+    HMenuDateiProgDeInst = NewItem(f, HMenuDatei, "HMenuDateiProgDeInst", 3060);
+    HMenuDateiTrenner02 = NewSeparator(HMenuDatei, "HMenuDateiTrenner02");
+    HMenuDateiProgEnde = NewItem(f, HMenuDatei, "HMenuDateiProgEnde", 3062, 4, Qt::Key_Escape);
 
-    HMenuAktionen = Form().menuBar()->addMenu(LoadLangString(3200));
-    HMenuAktionen->setObjectName(QStringLiteral("HMenuAktionen"));
-    HMenuAktionen->setToolTip(LoadLangString(3201));
-    HMenuAktionenUmbenennen = new TMenuItem(&Form(), QStringLiteral("HMenuAktionenUmbenennen"), LoadLangString(3204));
-    HMenuAktionenUmbenennen->setStatusTip(LoadLangString(3205));
-    HMenuAktionenUmbenennen->setToolTip(LoadLangString(3205));
-    HMenuAktionen->addAction(HMenuAktionenUmbenennen);
-    QObject::connect(HMenuAktionenUmbenennen, &QAction::triggered, &Form(), [] { RunGuarded(HMenuAktionenUmbenennenClick); });
+    HMenuAnsicht = NewMenu(f, "HMenuAnsicht", 3100);
+    HMenuAnsichtDateiauswahl = NewItem(f, HMenuAnsicht, "HMenuAnsichtDateiauswahl", 3102, 5, Qt::Key_F2);
+    HMenuAnsichtDragDrop = NewItem(f, HMenuAnsicht, "HMenuAnsichtDragDrop", 3104, 19, Qt::Key_F3);
+    HMenuAnsichtDateiAttribute = NewItem(f, HMenuAnsicht, "HMenuAnsichtDateiAttribute", 3106, 18, Qt::Key_F4);
+    HMenuAnsichtOrdnerFuell = NewItem(f, HMenuAnsicht, "HMenuAnsichtOrdnerFuell", 3108, 15, Qt::Key_F5);
+    HMenuAnsichtVorschau = NewItem(f, HMenuAnsicht, "HMenuAnsichtVorschau", 3110, 6, Qt::Key_F6);
+    HMenuAnsichtThumbs = NewItem(f, HMenuAnsicht, "HMenuAnsichtThumbs", 3112, 24, Qt::Key_F7);
 
-    Form().PopupMenu01 = new QMenu(&Form());
-    Form().PopupMenu01->setObjectName(QStringLiteral("Form().PopupMenu01"));
-    PM01DateiUmbenennen = new TMenuItem(&Form(), QStringLiteral("PM01DateiUmbenennen"), LoadLangString(3204));
-    Form().PopupMenu01->addAction(PM01DateiUmbenennen);
-    QObject::connect(PM01DateiUmbenennen, &QAction::triggered, &Form(), [] { RunGuarded(HMenuAktionenUmbenennenClick); });
+    HMenuAktionen = NewMenu(f, "HMenuAktionen", 3200);
+    HMenuAktionenDateiLoeschen = NewItem(f, HMenuAktionen, "HMenuAktionenDateiLoeschen", 3202);
+    HMenuAktionenUmbenennen = NewItem(f, HMenuAktionen, "HMenuAktionenUmbenennen", 3204, 10);
+    HMenuAktionenAttrAendern = NewItem(f, HMenuAktionen, "HMenuAktionenAttrAendern", 3206, 20);
+    HMenuAktionenSortieren = NewItem(f, HMenuAktionen, "HMenuAktionenSortieren", 3208, 17);
 
-    Form().ToolBar = Form().addToolBar(QString());
-    Form().ToolBar->setObjectName(QStringLiteral("Form().ToolBar"));
-    Form().ToolBar->setMovable(false);
+    HMenuInfo = NewMenu(f, "HMenuInfo", 3300);
+    HMenuInfoHilfe = NewItem(f, HMenuInfo, "HMenuInfoHilfe", 3302, 21, Qt::Key_F1);
+    HMenuInfoInfo = NewItem(f, HMenuInfo, "HMenuInfoInfo", 3304, 22);
 
-    // The button runs the menu item and follows its enabling; its hint is its own.
-    TB01Rueckgaengig = new QToolButton(Form().ToolBar);
-    TB01Rueckgaengig->setObjectName(QStringLiteral("TB01Rueckgaengig"));
-    TB01Rueckgaengig->setText(LoadLangString(3054));
-    TB01Rueckgaengig->setToolTip(LoadLangString(3055));
+    // ---- Tool bar ----
+    ToolBar = new GradientToolBar(f);
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setMovable(false);
+    ToolBar->setIconSize(QSize(16, 16));
+    f.addToolBar(ToolBar);
+    TB01Refresh = NewButton(f, "TB01Refresh", 2013, 23);
+    ToolBar->addSeparator();
+    TB01Rueckgaengig = NewButton(f, "TB01Rueckgaengig", 3055, 0);
     TB01Rueckgaengig->setEnabled(false);
-    Form().ToolBar->addWidget(TB01Rueckgaengig);
+    TB01Optionen = NewButton(f, "TB01Optionen", 3057, 1);
+    TB01ProgEnde = NewButton(f, "TB01ProgEnde", 3063, 4);
+    ToolBar->addSeparator();
+    TB01LargeIcon = NewButton(f, "TB01LargeIcon", 3214, 25);
+    TB01SmallIcon = NewButton(f, "TB01SmallIcon", 3215, 26);
+    TB01List = NewButton(f, "TB01List", 3216, 27);
+    TB01Report = NewButton(f, "TB01Report", 3217, 28);
+    auto *styles = new QButtonGroup(ToolBar);
+    for (QToolButton *button : {TB01LargeIcon, TB01SmallIcon, TB01List, TB01Report}) {
+        button->setCheckable(true);
+        styles->addButton(button);
+    }
+    TB01List->setChecked(true);
+    ToolBar->addSeparator();
+    TB01Dateiauswahl = NewButton(f, "TB01Dateiauswahl", 3102, 5);
+    TB01DragDrop = NewButton(f, "TB01DragDrop", 3104, 19);
+    TB01DateiAttribute = NewButton(f, "TB01DateiAttribute", 3106, 18);
+    TB01OrdnerFuell = NewButton(f, "TB01OrdnerFuell", 3108, 15);
+    TB01Vorschau = NewButton(f, "TB01Vorschau", 3110, 6);
+    TB01Thumbs = NewButton(f, "TB01Thumbs", 3112, 24);
+    ToolBar->addSeparator();
+    TB01Umbenennen = NewButton(f, "TB01Umbenennen", 3204, 10);
+    TB01AttrAendern = NewButton(f, "TB01AttrAendern", 3206, 20);
+    TB01Sortieren = NewButton(f, "TB01Sortieren", 3208, 17);
+    TB01Markieren = NewButton(f, "TB01Markieren", 3402, 16);
+    ToolBar->addSeparator();
+    ToolButton1 = NewButton(f, "ToolButton1", 3303, 21);
+    ToolButton2 = NewButton(f, "ToolButton2", 3305, 22);
+
+    // ---- Pop-ups ----
+    PopupMenu01 = new QMenu(&f);
+    PopupMenu01->setObjectName(QStringLiteral("PopupMenu01"));
+    PM01DateiLoeschen = NewItem(f, PopupMenu01, "PM01DateiLoeschen", 3202);
+    PM01DateiUmbenennen = NewItem(f, PopupMenu01, "PM01DateiUmbenennen", 3204, 10);
+    PM01AttrAendern = NewItem(f, PopupMenu01, "PM01AttrAendern", 3400, 20);
+    PM01Sortieren = NewItem(f, PopupMenu01, "PM01Sortieren", 3208, 17);
+    for (TMenuItem *item : {PM01AttrAendern, PM01Sortieren}) {
+        item->setEnabled(false);
+        item->setVisible(false);
+    }
+    PopupMenu01->addSeparator();
+    PM01AllesMarkieren = NewItem(f, PopupMenu01, "PM01AllesMarkieren", 3402, 16);
+    PopupMenu01->addSeparator();
+    PM01Eigenschaften = NewItem(f, PopupMenu01, "PM01Eigenschaften", 3404);
+
+    PopupMenu02 = new QMenu(&f);
+    PopupMenu02->setObjectName(QStringLiteral("PopupMenu02"));
+    PM02OrdnerNeu = NewItem(f, PopupMenu02, "PM02OrdnerNeu", 3406);
+    PM02OrdnerNeu->setVisible(false);
+    PM02Eigenschaften = NewItem(f, PopupMenu02, "PM02Eigenschaften", 3404);
+
+    // ---- Handlers ----
+    THauptForm *form = &f;
+    Bind(f, HMenuDateiRueckgaengig, {}, [form] { form->HMenuDateiRueckgaengigClick(); });
+    // The undo button runs its item and follows it: the executors and the undo set the
+    // item's enabling.
     QObject::connect(TB01Rueckgaengig, &QToolButton::clicked, HMenuDateiRueckgaengig, &QAction::trigger);
     QObject::connect(HMenuDateiRueckgaengig, &QAction::changed, TB01Rueckgaengig,
-            [this] { TB01Rueckgaengig->setEnabled(HMenuDateiRueckgaengig->isEnabled()); });
-
-    TB01Umbenennen = new QToolButton(Form().ToolBar);
-    TB01Umbenennen->setObjectName(QStringLiteral("TB01Umbenennen"));
-    TB01Umbenennen->setText(LoadLangString(3204));
-    TB01Umbenennen->setToolTip(LoadLangString(3204));
-    Form().ToolBar->addWidget(TB01Umbenennen);
-    QObject::connect(TB01Umbenennen, &QToolButton::clicked, HMenuAktionenUmbenennen, &QAction::trigger);
-    QObject::connect(HMenuAktionenUmbenennen, &QAction::changed, TB01Umbenennen,
-            [this] { TB01Umbenennen->setEnabled(HMenuAktionenUmbenennen->isEnabled()); });
+                     [this] { TB01Rueckgaengig->setEnabled(HMenuDateiRueckgaengig->isEnabled()); });
+    // HMenuDateiOptionen and TB01Optionen: OptionenF->ShowModal() (options dialog).
+    // HMenuDateiSprache: HMenuDateiSpracheClick (language dialog).
+    Bind(f, HMenuDateiProgEnde, {TB01ProgEnde}, [form] { form->HMenuDateiProgEndeClick(); });
+    const std::pair<TMenuItem *, QToolButton *> views[] = {
+        {HMenuAnsichtDateiauswahl, TB01Dateiauswahl}, {HMenuAnsichtDragDrop, TB01DragDrop},
+        {HMenuAnsichtDateiAttribute, TB01DateiAttribute}, {HMenuAnsichtOrdnerFuell, TB01OrdnerFuell},
+        {HMenuAnsichtVorschau, TB01Vorschau}, {HMenuAnsichtThumbs, TB01Thumbs},
+    };
+    void (THauptAnsicht::*const viewClicks[])() = {
+        &THauptAnsicht::HMenuAnsichtDateiauswahlClick, &THauptAnsicht::HMenuAnsichtDragDropClick,
+        &THauptAnsicht::HMenuAnsichtDateiAttributeClick, &THauptAnsicht::HMenuAnsichtOrdnerFuellClick,
+        &THauptAnsicht::HMenuAnsichtVorschauClick, &THauptAnsicht::HMenuAnsichtThumbsClick,
+    };
+    for (size_t i = 0; i < std::size(views); ++i)
+        Bind(f, views[i].first, {views[i].second}, [form, click = viewClicks[i]] { (form->*click)(); });
+    // HMenuAktionenDateiLoeschen and PM01DateiLoeschen: the delete handler (delete).
+    Bind(f, HMenuAktionenUmbenennen, {TB01Umbenennen}, HMenuAktionenUmbenennenClick);
+    Bind(f, PM01DateiUmbenennen, {}, HMenuAktionenUmbenennenClick);
+    // HMenuAktionenAttrAendern, PM01AttrAendern and TB01AttrAendern: the attributes
+    // handler (changing attributes).
+    // HMenuAktionenSortieren, PM01Sortieren and TB01Sortieren: the sorting handler
+    // (sorting files into folders).
+    Bind(f, HMenuInfoHilfe, {ToolButton1}, [form] { form->HMenuInfoHilfeClick(); });
+    // HMenuInfoInfo and ToolButton2: InfoF->ShowModal() (about box).
+    Bind(f, PM01AllesMarkieren, {}, [form] { form->PM01AllesMarkierenClick(); });
+    QObject::connect(TB01Markieren, &QToolButton::clicked, &f, Guarded(form, &THauptExplorer::TB01MarkierenClick));
+    Bind(f, PM01Eigenschaften, {}, [form] { form->PM01EigenschaftenClick(); });
+    Bind(f, PM02Eigenschaften, {}, [form] { form->PM02EigenschaftenClick(); });
+    QObject::connect(TB01Refresh, &QToolButton::clicked, &f, Guarded(form, &THauptExplorer::TB01RefreshClick));
+    QObject::connect(TB01LargeIcon, &QToolButton::clicked, &f, Guarded(form, &THauptExplorer::TB01LargeIconClick));
+    QObject::connect(TB01SmallIcon, &QToolButton::clicked, &f, Guarded(form, &THauptExplorer::TB01SmallIconClick));
+    QObject::connect(TB01List, &QToolButton::clicked, &f, Guarded(form, &THauptExplorer::TB01ListClick));
+    QObject::connect(TB01Report, &QToolButton::clicked, &f, Guarded(form, &THauptExplorer::TB01ReportClick));
+    QObject::connect(HMenuAktionen, &QMenu::aboutToShow, &f, Guarded(form, &THauptMenues::HMenuAktionenClick));
+    QObject::connect(PopupMenu01, &QMenu::aboutToShow, &f, Guarded(form, &THauptMenues::PopupMenu01Popup));
+    QObject::connect(f.PageControl, &QTabWidget::currentChanged, &f, Guarded(form, &THauptMenues::PageControlChange));
 }
 
 THauptForm &THauptMenues::Form()
 {
     return static_cast<THauptForm &>(*this);
+}
+
+const THauptForm &THauptMenues::Form() const
+{
+    return static_cast<const THauptForm &>(*this);
 }

@@ -96,7 +96,11 @@ TEST_F(RenameRoad, RecursiveMoveKeepsTheSubFolderAndUndoBringsThemBack)
     Form().DatUmbRadioGroup02->setItemIndex(6);
     Form().DatUmbRadioGroup08->setItemIndex(2);
     Form().DatUmbRadioGroup09->setItemIndex(0);
-    RenameAnswering(mrYes, [&] { Form().HMenuAktionenUmbenennen->trigger(); });
+    // Nothing is selected: the checked recursive box enables the item as the menu opens.
+    RenameAnswering(mrYes, [&] {
+        Form().HMenuAktionenClick();
+        Form().HMenuAktionenUmbenennen->trigger();
+    });
     EXPECT_EQ(RenameBaseFolder, Source);
     EXPECT_EQ(Names(Root + "ziel"), (QStringList{"A1.txt", "A2.txt", "A3.txt", "sub/"}));
     EXPECT_EQ(Names(Root + "ziel/sub"), QStringList{"B.txt"});

@@ -12,6 +12,7 @@
 #include "shell/Haupt_Einstellungen.h"
 #include "shell/Haupt_Globals.h"
 #include "shell/Texturen.h"
+#include "support/FolderNames.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 #include "support/StoredSettings.h"
@@ -63,8 +64,7 @@ protected:
     QString Make(const QString &relative, const QByteArray &content = "x")
     {
         const QString path = Root + "/" + relative;
-        EXPECT_TRUE(fs::createFolders(path.left(path.lastIndexOf('/'))));
-        EXPECT_TRUE(fs::writeFileAtomic(path, content));
+        EXPECT_TRUE(MakeTestFile(path, content)) << path.toStdString();
         return path;
     }
     static QStringList Names(const TShellListView *list)

@@ -7,6 +7,7 @@
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
 #include "support/MainWindowFixture.h"
+#include "support/SilentWav.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -145,23 +146,7 @@ TEST_F(ExplorerPreview, MediaFilesGoToThePlayer)
 
 TEST_F(ExplorerPreview, TheEndOfTheMediaStopsAndRewindsThePlayer)
 {
-    // 0.2 s of silence as a WAV file.
-    QByteArray wav("RIFF");
-    auto add32 = [&](quint32 v) { for (int i = 0; i < 4; ++i) wav.append(char((v >> (8 * i)) & 0xFF)); };
-    auto add16 = [&](quint16 v) { wav.append(char(v & 0xFF)).append(char(v >> 8)); };
-    add32(36 + 3200);
-    wav.append("WAVEfmt ");
-    add32(16);
-    add16(1);
-    add16(1);
-    add32(8000);
-    add32(16000);
-    add16(2);
-    add16(16);
-    wav.append("data");
-    add32(3200);
-    wav.append(QByteArray(3200, '\0'));
-    Write("stille.wav", wav);
+    Write("stille.wav", SilentWav(200));
     SelectInLeftList("stille.wav");
     TMediaPlayer *player = form_->ExplorerMediaPlayer;
     ASSERT_TRUE(player->IsOpen());

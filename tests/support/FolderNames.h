@@ -13,3 +13,9 @@ inline QStringList SortedNames(const QString &folder)
     names.sort();
     return names;
 }
+
+// Writes the file Path with Content, creating its missing folders; false on failure.
+inline bool MakeTestFile(const QString &Path, const QByteArray &Content)
+{
+    return fs::createFolders(Path.left(Path.lastIndexOf(u'/'))) && fs::writeFileAtomic(Path, Content);
+}
