@@ -7,14 +7,10 @@
 #include "bench/BenchSupport.h"
 
 #include "localisation/fktSprache.h"
-#include "platform/dialogs/ModalSeam.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/RadioGroup.h"
-#include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
-#include "shell/Haupt.h"
-#include "shell/Haupt_Globals.h"
 
 #include <QStackedWidget>
 
@@ -35,17 +31,8 @@ int main(int argc, char **argv)
     for (int i = 0; i < Files; ++i)
         CreateEmptyFile(fs::encodeName(folder + QStringLiteral("/file%1.txt").arg(i)));
 
-    THauptForm form;
-    HauptForm = &form;
-    ModalSeam::setHandler([](QDialog &, const ModalRecord &record) {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(record.text));
-        std::exit(1);
-        return 0;
-    });
-    ActiveExplorer = 1;
-    FilterMasksLeft = {QStringLiteral("*.*")};
-    if (!form.ShellTreeView01->setPath(folder))
-        Fail("the tree cannot show the folder");
+    BenchMainWindow window(folder);
+    THauptForm &form = window.form;
     form.ShellListView01->SelectAll();
     if (form.ShellListView01->SelCount() != Files)
         Fail("the list does not hold the files selected");
@@ -77,7 +64,5 @@ int main(int argc, char **argv)
                 "(target < 1 s)\n",
                 Files, change, qPrintable(grid->Cells(0, 1)), qPrintable(grid->Cells(1, 1)));
 
-    ModalSeam::setHandler({});
-    HauptForm = nullptr;
     return 0;
 }
