@@ -4,9 +4,13 @@
 // bench/*.cpp is a program of its own.
 
 #include "platform/Application.h"
+#include "platform/dialogs/ModalSeam.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathCodec.h"
 #include "platform/registry/TRegistry.h"
+#include "platform/toolkit/ShellViews.h"
+#include "shell/Haupt.h"
+#include "shell/Haupt_Globals.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -141,6 +145,34 @@ private:
 
     TApplication app_;
     QTemporaryDir dir_;
+};
+
+// The main window of a benchmark, HauptForm while it lives, with its left explorer on
+// Folder showing every file; any message ends the benchmark.
+class BenchMainWindow {
+public:
+    explicit BenchMainWindow(const QString &Folder)
+    {
+        HauptForm = &form;
+        ModalSeam::setHandler([](QDialog &, const ModalRecord &record) {
+            std::fprintf(stderr, "unexpected message: %s\n", qPrintable(record.text));
+            std::exit(1);
+            return 0;
+        });
+        ActiveExplorer = 1;
+        FilterMasksLeft = {QStringLiteral("*.*")};
+        if (!form.ShellTreeView01->setPath(Folder))
+            Fail("the tree cannot show the folder");
+    }
+    ~BenchMainWindow()
+    {
+        ModalSeam::setHandler({});
+        HauptForm = nullptr;
+    }
+    BenchMainWindow(const BenchMainWindow &) = delete;
+    BenchMainWindow &operator=(const BenchMainWindow &) = delete;
+
+    THauptForm form;
 };
 
 } // namespace bench

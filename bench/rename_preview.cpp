@@ -9,14 +9,10 @@
 
 #include "localisation/rvDialogs.h"
 #include "operations/fktUmbenennen.h"
-#include "platform/dialogs/ModalSeam.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/RadioGroup.h"
-#include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
-#include "shell/Haupt.h"
-#include "shell/Haupt_Globals.h"
 
 #include <QStackedWidget>
 
@@ -57,17 +53,8 @@ int main(int argc, char **argv)
     const QString root = run.Folder() + "/tree";
     BuildTree(root);
 
-    THauptForm form;
-    HauptForm = &form;
-    ModalSeam::setHandler([](QDialog &, const ModalRecord &record) {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(record.text));
-        std::exit(1);
-        return 0;
-    });
-    ActiveExplorer = 1;
-    FilterMasksLeft = {QStringLiteral("*.*")};
-    if (!form.ShellTreeView01->setPath(root))
-        Fail("the tree cannot show the folder");
+    BenchMainWindow window(root);
+    THauptForm &form = window.form;
     form.DatUmbRekursiv->setChecked(true);
     form.DatUmbVorschau->setDown(true);
     form.Explorer02->setCurrentWidget(form.VorschauStringGrid01->parentWidget());
@@ -88,7 +75,5 @@ int main(int argc, char **argv)
     form.DatUmbEdit06->setText(QStringLiteral("datei"));
     Measure(form, "replace:");
 
-    ModalSeam::setHandler({});
-    HauptForm = nullptr;
     return 0;
 }

@@ -21,6 +21,9 @@ QString LanguageName();
 
 // "(" + text 8990 + the release date + ")", set by ApplyLanguageCaptions.
 extern QString VersionDateText;
-// Puts the texts of the chosen language on the main window (HauptForm), among them
-// its caption "Corvex Pro V1.52 " + VersionDateText.
+// Puts the texts of the chosen language on the main window (HauptForm): its caption
+// "Corvex Pro V1.52 " + VersionDateText and the rows of MainWindowTexts()
+// (fktSprache_Captions.h). Refilled option groups choose item 0 and run their click
+// handlers, without a preview meanwhile; with the preview on it is refreshed once at
+// the end.
 void ApplyLanguageCaptions();

@@ -1,0 +1,235 @@
+// The main window's texts: the relabelling at start and on a change of language, and
+// the text table walked against the window as it is built.
+
+#include "localisation/fktSprache.h"
+#include "localisation/fktSprache_Captions.h"
+#include "localisation/rvDialogs.h"
+#include "operations/fktUmbenennen.h"
+#include "platform/Application.h"
+#include "platform/toolkit/Buttons.h"
+#include "platform/toolkit/Edits.h"
+#include "platform/toolkit/MenuItem.h"
+#include "platform/toolkit/RadioGroup.h"
+#include "platform/toolkit/StringGrid.h"
+#include "support/MainWindowFixture.h"
+#include "support/ScriptedModals.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+// Parts of the window whose issues have not built them yet; each one's issue takes
+// its name off this list.
+const std::set<std::string> PagesNotBuiltYet = {
+    "Plug-in rule",     "Rename functions", "TrueType names",    "MP3 tags",      "Attributes page", "Sorting page",
+    "Folder page",      "Graphics page",     "Folder statistics", "Thumbnails",  "Attribute view",
+    "MP3 album view",   "Folder tree editor", "Drag-and-drop pop-up",
+};
+
+// Controls of built parts that are being added on other branches (menus, tool bar,
+// view-mode panes, the rename page's remaining buttons); emptied when those land.
+const std::set<std::string> ControlsNotBuiltYet = {
+    // rename page
+    "DatUmbSB01", "DatUmbSB02", "DatUmbSB03", "DatUmbSB04",
+    // file list
+    "DLBitBtn1", "DLBitBtn2", "DLBitBtn3", "DLBitBtn4", "DLSpeedButton01", "DLSpeedButton02", "DLPanel04",
+};
+
+QStringList Texts(int First, int Last)
+{
+    QStringList texts;
+    for (int id = First; id <= Last; ++id)
+        texts << LoadLangString(id);
+    return texts;
+}
+
+class MainWindowTextsTest : public testing::Test {
+protected:
+    void SetUp() override { form_.Create(); }
+    void TearDown() override
+    {
+        EXPECT_EQ(modals_.pending(), 0u) << "a scripted answer was not asked for";
+        form_.reset();
+        Sprache = 0;
+        LanguageIndex = 0;
+    }
+    THauptForm &Form() { return *form_; }
+    template <class T> T *Control(const char *Name) { return Form().findChild<T *>(QLatin1String(Name)); }
+
+    ScriptedModals modals_;
+    MainWindowFixture form_;
+};
+
+TEST_F(MainWindowTextsTest, GermanAtStart)
+{
+    EXPECT_EQ(Form().windowTitle().toStdString(), "Corvex Pro V1.52 (Stand: 11.04.2003)");
+    EXPECT_EQ(Form().DatUmbRadioGroup02->Items(), Texts(3, 13));
+    EXPECT_EQ(Form().DatUmbRadioGroup02->Items().size(), 11);
+    EXPECT_EQ(Form().DatUmbRadioGroup02->ItemIndex(), 0);
+    EXPECT_EQ(Form().PageControl->tabText(0).toStdString(), "Dateien &Umbenennen");
+}
+
+TEST_F(MainWindowTextsTest, EnglishResetsTheGroupsToTheirFirstItem)
+{
+    Form().DatUmbRadioGroup02->setItemIndex(5);
+    Form().DatUmbRadioGroup08->setItemIndex(3);
+    int ruleClicks = 0, ruleChosenInHandler = -1;
+    QObject::connect(Form().DatUmbRadioGroup02, &TRadioGroup::OnClick, &Form(), [&] {
+        ++ruleClicks;
+        ruleChosenInHandler = Form().DatUmbRadioGroup02->ItemIndex();
+    });
+
+    Sprache = 10000;
+    LanguageIndex = 1;
+    ApplyLanguageCaptions();
+
+    EXPECT_EQ(Form().windowTitle().toStdString(), "Corvex Pro V1.52 (Release: 11.04.2003)");
+    EXPECT_EQ(Form().DatUmbRadioGroup02->Items(), Texts(3, 13));
+    EXPECT_NE(Form().DatUmbRadioGroup02->Items(), (Sprache = 0, Texts(3, 13)));
+    Sprache = 10000;
+    // Rule 0 chosen as by a click: its handler ran and its fields are shown.
+    EXPECT_EQ(Form().DatUmbRadioGroup02->ItemIndex(), 0);
+    EXPECT_EQ(ruleClicks, 1);
+    EXPECT_EQ(ruleChosenInHandler, 0);
+    EXPECT_EQ(Form().DatUmb01a->currentIndex(), 0);
+    EXPECT_EQ(Form().DatUmbRadioGroup08->ItemIndex(), 0);
+    EXPECT_EQ(Form().DatUmbRadioGroup08->Items(), Texts(328, 332));
+
+    // Other kinds of text.
+    EXPECT_EQ(Form().PageControl->tabText(0).toStdString(), "&Rename Files");
+    EXPECT_EQ(Form().DatUmbLabel02->text(), LoadLangString(101));
+    EXPECT_EQ(Form().DatUmbRekursiv->text(), LoadLangString(200));
+    EXPECT_EQ(Form().DatUmbRekursiv->toolTip(), LoadLangString(201));
+    EXPECT_EQ(Form().DatUmbEdit05->toolTip(), LoadLangString(504));
+    EXPECT_EQ(Form().DatUmbVorschau->text(), LoadLangString(606));
+    EXPECT_EQ(Form().VorschauStringGrid01->Cells(1, 0).toStdString(), "New Name");
+    EXPECT_EQ(Form().HMenuDatei->title().toStdString(), "&File");
+    EXPECT_EQ(Form().HMenuAktionenUmbenennen->statusTip(), LoadLangString(3205));
+    EXPECT_EQ(Form().TB01Refresh->toolTip(), LoadLangString(2013));
+
+    // No selection in these, where they exist yet.
+    for (const char *name : {"MP3TagVersion", "MP3TagVersion02"})
+        if (auto *group = Control<TRadioGroup>(name)) {
+            EXPECT_EQ(group->ItemIndex(), -1) << name;
+            EXPECT_EQ(group->Items(), Texts(1053, 1054)) << name;
+        }
+    if (auto *list = Control<QListWidget>("FktListBox01")) {
+        ASSERT_EQ(list->count(), 11);
+        EXPECT_EQ(list->item(0)->text(), LoadLangString(1203));
+        EXPECT_EQ(list->currentRow(), -1);
+        EXPECT_TRUE(list->selectedItems().isEmpty());
+    }
+}
+
+TEST_F(MainWindowTextsTest, EmptyTextsLeaveNoHintAndAnEmptyItem)
+{
+    TRadioGroup *target = Form().DatUmbRadioGroup01;
+    target->setToolTip(QStringLiteral("stale"));
+    Form().HMenuDatei->menuAction()->setStatusTip(QStringLiteral("stale"));
+    for (int language : {0, 10000}) {
+        Sprache = language;
+        ApplyLanguageCaptions();
+        EXPECT_TRUE(target->toolTip().isEmpty()) << target->toolTip().toStdString();
+        EXPECT_TRUE(Form().DatUmbRadioGroup04->toolTip().isEmpty()); // 311
+        EXPECT_TRUE(Form().HMenuDatei->menuAction()->statusTip().isEmpty()); // 3051
+        ASSERT_EQ(target->Items().size(), 3);
+        EXPECT_TRUE(target->Items()[0].isEmpty());
+        EXPECT_TRUE(target->findChild<QRadioButton *>(QStringLiteral("DatUmbRadioGroup01_0"))->text().isEmpty());
+        EXPECT_EQ(target->ItemIndex(), 0);
+    }
+}
+
+// A label shows no "&": with a buddy it marks the access key, without one it is dropped;
+// "&&" shows one "&". The label is compared with one that holds the visible text only.
+TEST_F(MainWindowTextsTest, LabelsShowNoAccessMarks)
+{
+    QLabel *withBuddy = Form().DatUmbLabel02;
+    ASSERT_NE(withBuddy->buddy(), nullptr);
+    QLabel withoutBuddy(&Form());
+    const struct {
+        const char *caption, *shown;
+    } cases[] = {{"&Stamm", "Stamm"}, {"Rock && &Roll", "Rock & Roll"}, {"a&&b", "a&b"}};
+    for (const auto &c : cases) {
+        QLabel plain(QString::fromUtf8(c.shown), &Form());
+        for (QLabel *label : {withBuddy, &withoutBuddy}) {
+            ASSERT_TRUE(SetControlCaption(label, QString::fromUtf8(c.caption)));
+            EXPECT_EQ(label->sizeHint().width(), plain.sizeHint().width()) << c.caption;
+        }
+        EXPECT_EQ(withoutBuddy.text().toStdString(), c.shown);
+    }
+
+    // Buttons, groups and tabs mark their access key the same way.
+    const QString caption = QStringLiteral("&Vorschau && mehr");
+    ASSERT_TRUE(SetControlCaption(Form().DatUmbVorschau, caption));
+    ASSERT_TRUE(SetControlCaption(Form().DatUmbRadioGroup02, caption));
+    EXPECT_EQ(Form().DatUmbVorschau->text(), caption);
+    EXPECT_EQ(Form().DatUmbRadioGroup02->title(), caption);
+    EXPECT_FALSE(SetControlCaption(Form().DatUmbEdit01, caption)); // an edit has no caption
+}
+
+TEST_F(MainWindowTextsTest, PreviewRefreshesOnceAtTheEnd)
+{
+    // Stand-ins of the rule handlers, which refresh the preview after each choice.
+    for (TRadioGroup *group : {Form().DatUmbRadioGroup02, Form().DatUmbRadioGroup03, Form().DatUmbRadioGroup08})
+        QObject::connect(group, &TRadioGroup::OnClick, &Form(), [] { RunGuarded(ShowRenamePreview); });
+    Form().DatUmbRadioGroup02->setItemIndex(5);
+    Form().DatUmbRadioGroup03->setItemIndex(1);
+    Form().DatUmbVorschau->setDown(true);
+    Form().PageControl->setCurrentWidget(Form().TabSheet01);
+
+    // Nothing is selected: the preview reports it, once.
+    modals_.answer(mrOk);
+    Sprache = 10000;
+    ApplyLanguageCaptions();
+    ASSERT_EQ(modals_.shown().size(), 1u);
+    EXPECT_EQ(modals_.shown()[0].text, LoadLangString(9000));
+
+    // Preview off: no refresh at all.
+    Form().DatUmbVorschau->setDown(false);
+    ApplyLanguageCaptions();
+    EXPECT_EQ(modals_.shown().size(), 1u);
+}
+
+// Every row of a built part finds its control and can set its kind of text there.
+TEST_F(MainWindowTextsTest, EveryRowOfABuiltPartFindsItsControl)
+{
+    std::set<std::string> pages, controls;
+    for (const MainWindowPage &page : MainWindowTexts()) {
+        pages.insert(page.Name);
+        const bool built = !PagesNotBuiltYet.count(page.Name);
+        bool anyFound = false;
+        for (const MainWindowText &row : page.Texts) {
+            controls.insert(row.Control);
+            QObject *control = Form().findChild<QObject *>(QLatin1String(row.Control));
+            anyFound = anyFound || control;
+            if (ControlsNotBuiltYet.count(row.Control)) {
+                EXPECT_EQ(control, nullptr) << row.Control << " exists: take it off ControlsNotBuiltYet";
+            } else if (built) {
+                EXPECT_NE(control, nullptr) << page.Name << ": no control " << row.Control;
+            }
+            if (control)
+                EXPECT_TRUE(ApplyMainWindowText(control, row))
+                    << row.Control << " (" << control->metaObject()->className() << ") takes no text of kind "
+                    << int(row.Kind);
+        }
+        if (!built)
+            EXPECT_FALSE(anyFound) << page.Name << " has controls: take it off PagesNotBuiltYet";
+    }
+    for (const std::string &name : PagesNotBuiltYet)
+        EXPECT_TRUE(pages.count(name)) << "no part " << name << " in the table";
+    for (const std::string &name : ControlsNotBuiltYet)
+        EXPECT_TRUE(controls.count(name)) << "no control " << name << " in the table";
+}
+
+} // namespace
