@@ -20,6 +20,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabWidget>
@@ -166,9 +167,10 @@ TSpeedButton *NewPageButton(QWidget *parent, const QString &name, int hintId, co
 {
     auto *button = new TSpeedButton(parent, name);
     button->setToolTip(LoadLangString(hintId));
-    if (arrow != Qt::NoArrow)
+    if (arrow != Qt::NoArrow) {
         button->setArrowType(arrow);
-    else
+        button->setAutoRaise(false); // an arrow alone needs the button's frame to be seen
+    } else
         button->setIcon(icon);
     return button;
 }
@@ -296,12 +298,13 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     f.DatUmbEdit11->setReadOnly(true);
     f.DatUmbUpDownNK = NewUpDown(page, QStringLiteral("DatUmbUpDownNK"), f.DatUmbEdit11, 0, 255, 0);
     f.DatUmbLabel12 = NewLabel(page, QStringLiteral("DatUmbLabel12"), 111, f.DatUmbEdit11);
-    fields->addWidget(f.DatUmbRadioGroup11, 0, 0, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.DatUmbRadioGroup10, 0, 1, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.DatUmbRadioGroup12, 0, 2, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.DatUmbLabel12, 0, 3);
-    fields->addWidget(f.DatUmbEdit11, 0, 4);
-    fields->addWidget(f.DatUmbUpDownNK, 0, 5);
+    // Two columns: the mode above the side; the count above its extension group.
+    fields->addWidget(f.DatUmbRadioGroup11, 0, 0, 1, 3, Qt::AlignTop);
+    fields->addWidget(f.DatUmbRadioGroup10, 1, 0, 1, 3, Qt::AlignTop);
+    fields->addWidget(f.DatUmbLabel12, 0, 3, Qt::AlignTop);
+    fields->addWidget(f.DatUmbEdit11, 0, 4, Qt::AlignTop);
+    fields->addWidget(f.DatUmbUpDownNK, 0, 5, Qt::AlignTop);
+    fields->addWidget(f.DatUmbRadioGroup12, 1, 3, 1, 3, Qt::AlignTop);
     KeepTopLeft(fields);
 
     // Rule 8: extension
@@ -336,13 +339,14 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
     f.DZLabel01 = NewLabel(page, QStringLiteral("DZLabel01"), 116, f.MaskEdit01);
     f.DZLabel02 = NewLabel(page, QStringLiteral("DZLabel02"), 117, f.MaskEdit02);
+    // Two columns: the source above the place; the arrangement above the own values.
     fields->addWidget(f.RGDatumZeit01, 0, 0, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.RGDatumZeit02, 0, 1, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.RGDatumZeit03, 0, 2, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.DZLabel01, 0, 3);
-    fields->addWidget(f.MaskEdit01, 0, 4);
-    fields->addWidget(f.DZLabel02, 1, 3);
-    fields->addWidget(f.MaskEdit02, 1, 4);
+    fields->addWidget(f.RGDatumZeit02, 2, 0, 2, 1, Qt::AlignTop);
+    fields->addWidget(f.RGDatumZeit03, 0, 1, 1, 2, Qt::AlignTop);
+    fields->addWidget(f.DZLabel01, 1, 1);
+    fields->addWidget(f.MaskEdit01, 1, 2);
+    fields->addWidget(f.DZLabel02, 2, 1, Qt::AlignTop);
+    fields->addWidget(f.MaskEdit02, 2, 2, Qt::AlignTop);
     KeepTopLeft(fields);
 }
 
@@ -405,7 +409,26 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
     CreateIndexRulePages(f, f.DatUmb01a);
     CreateTextRulePages(f, f.DatUmb01a);
     NewPage(f.DatUmb01a, QStringLiteral("DatUmb01aPlugin")); // rule 10; the plug-in list fills it
-    rules->addWidget(f.DatUmb01a, 1);
+    // The fields scroll where the window is too narrow for them, rather than being cut.
+    auto *scroll = new QScrollArea(page);
+    scroll->setObjectName(QStringLiteral("DatUmb01aScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(f.DatUmb01a);
+    scroll->viewport()->setAutoFillBackground(false);
+    f.DatUmb01a->setAutoFillBackground(false);
+    // Only the page shown counts for the size, so a narrow page does not scroll.
+    QStackedWidget *fieldPages = f.DatUmb01a;
+    const auto sizeByShownPage = [fieldPages] {
+        for (int i = 0; i < fieldPages->count(); ++i) {
+            const auto policy = i == fieldPages->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+            fieldPages->widget(i)->setSizePolicy(policy, policy);
+        }
+        fieldPages->updateGeometry();
+    };
+    QObject::connect(fieldPages, &QStackedWidget::currentChanged, fieldPages, sizeByShownPage);
+    sizeByShownPage();
+    rules->addWidget(scroll, 1);
     CreateFunctionView(f, NewPage(f.DatUmb01, QStringLiteral("Funktionen")));
     for (const char *name : {"TTF", "MP3"})
         NewPage(f.DatUmb01, QString::fromLatin1(name));
@@ -554,7 +577,7 @@ void THauptUmbenennen::CreateFileListPage(QWidget *Page)
     // The button row, 394 px wide, centred below the list.
     DLPanel02 = new QWidget(Page);
     DLPanel02->setObjectName(QStringLiteral("DLPanel02"));
-    DLPanel02->setFixedWidth(394);
+    DLPanel02->setMinimumWidth(394); // wider only where the buttons' texts need it
     auto *row = new QHBoxLayout(DLPanel02);
     row->setContentsMargins(0, 0, 0, 2);
     row->setSpacing(2);
@@ -564,6 +587,7 @@ void THauptUmbenennen::CreateFileListPage(QWidget *Page)
     DLSpeedButton02 = NewPageButton(DLPanel02, QStringLiteral("DLSpeedButton02"), 2009,
                                     QIcon::fromTheme(QStringLiteral("list-add"),
                                                      Page->style()->standardIcon(QStyle::SP_ArrowLeft)));
+    row->addStretch(1);
     row->addWidget(DLSpeedButton01);
     row->addWidget(DLSpeedButton02);
     QPushButton **buttons[] = {&DLBitBtn1, &DLBitBtn2, &DLBitBtn3, &DLBitBtn4};
@@ -571,9 +595,10 @@ void THauptUmbenennen::CreateFileListPage(QWidget *Page)
         auto *button = new QPushButton(LoadLangString(2000 + 2 * i), DLPanel02);
         button->setObjectName(QStringLiteral("DLBitBtn%1").arg(i + 1));
         button->setToolTip(LoadLangString(2001 + 2 * i));
-        row->addWidget(button, 1);
+        row->addWidget(button);
         *buttons[i] = button;
     }
+    row->addStretch(1);
     column->addWidget(DLPanel02, 0, Qt::AlignHCenter);
 
     QObject::connect(DLSpeedButton01, &TSpeedButton::OnClick, &f, Action(f, &THauptUmbenennen::DLSpeedButton01Click));

@@ -7,7 +7,6 @@
 #include "localisation/rvDialogs.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen.h"
-#include "operations/fktUmbenennen_Eintrag.h"
 #include "platform/Environment.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Buttons.h"
@@ -361,8 +360,9 @@ void THauptUmbenennen::DLSpeedButton02Click()
     const qsizetype before = c.Names.size();
     for (int row : list->SelectedRows()) {
         const TShellFolder item = list->Folders(row);
-        // Folders, files without an extension and paths already listed are left out.
-        if (item.IsFolder || RenameEntry::Split(item.PathName).Ext.isEmpty() || listed.contains(item.PathName))
+        // Folders, files without an extension (no "." in the name) and paths already
+        // listed are left out.
+        if (item.IsFolder || !item.Name.contains(u'.') || listed.contains(item.PathName))
             continue;
         listed.insert(item.PathName);
         c.Names.append(item.Name);

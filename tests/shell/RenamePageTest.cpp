@@ -457,4 +457,45 @@ TEST_F(RenamePage, FileListSortMoveAndDelete)
     EXPECT_EQ(modals.shown().back().text, LoadLangString(9052));
 }
 
+// Pictures of the rename page's views and rule pages and of the file list, for a look.
+TEST_F(RenamePage, Screenshots)
+{
+    const QString folder = qEnvironmentVariable("CORVEX_RENAME_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set CORVEX_RENAME_SCREENSHOTS=<folder> to save pictures of the rename page";
+    const QString files = Root + "Musik/";
+    MakeFiles(files, {"Track 10.mp3", "Track 9.mp3", "Track 100.mp3", "Cover.jpg", "Alben/"});
+    f->setWindowState(Qt::WindowNoState);
+    f->resize(1024, 700);
+    f->show();
+    const auto save = [&](QWidget *w, const QString &name) {
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(w->grab().save(folder + u'/' + name + ".png")) << Str(name);
+    };
+    for (int rule : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
+        ChooseRule(rule);
+        save(f->TabSheet01, QStringLiteral("rule%1").arg(rule));
+    }
+    f->RGDatumZeit01->setItemIndex(1);
+    f->DatUmbRadioGroup11->setItemIndex(1);
+    save(f->TabSheet01, "rule9_own");
+    ChooseRule(7);
+    save(f->TabSheet01, "rule7_group12");
+    ChooseRule(0);
+    f->DatUmbSB03->click();
+    save(f->TabSheet01, "rule0_page1");
+    f->DatUmbSB04->click();
+    for (TSpeedButton *b : {f->DatUmbSpeedButton02, f->DatUmbSpeedButton03, f->DatUmbSpeedButton04, f->DatUmbSpeedButton01})
+        b->click(), save(f->TabSheet01, b->objectName());
+    SelectAllRight(files);
+    f->DLSpeedButton02->click();
+    f->DLSpeedButton01->click();
+    f->DLStringGrid->selectRow(1);
+    f->Explorer01->setCurrentIndex(1);
+    save(f, "filelist_window");
+    f->resize(800, 565);
+    save(f, "filelist_window_800");
+    save(f->TabSheet01, "rename_800");
+}
+
 } // namespace
