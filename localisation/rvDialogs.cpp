@@ -540,7 +540,7 @@ void TSelectDirDlg::ScaleBy(int M, int D)
         child->setGeometry(scaled(child->geometry()));
 }
 
-void SelectDirectory(QString &Folder, const QString &Caption, const QString &Prompt, const QString &LangName)
+int SelectDirectory(QString &Folder, const QString &Caption, const QString &Prompt, const QString &LangName)
 {
     DialogCaption = Caption;
     DialogPrompt = Prompt;
@@ -567,4 +567,5 @@ void SelectDirectory(QString &Folder, const QString &Caption, const QString &Pro
     } else if (result == mrNo) {
         Folder.clear();
     }
+    return result;
 }

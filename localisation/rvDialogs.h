@@ -179,5 +179,5 @@ public:
 
 // Lets the user pick a folder. OK sets Folder to the chosen folder (empty when it is
 // not an absolute path), No (also Esc) empties it, Abort or closing the window
-// leaves it unchanged.
-void SelectDirectory(QString &Folder, const QString &Caption, const QString &Prompt, const QString &LangName);
+// leaves it unchanged. Returns the dialog's modal result.
+int SelectDirectory(QString &Folder, const QString &Caption, const QString &Prompt, const QString &LangName);

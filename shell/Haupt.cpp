@@ -5,6 +5,7 @@
 #include "operations/RemoteControl.h"
 #include "platform/Application.h"
 #include "platform/Environment.h"
+#include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
@@ -203,7 +204,8 @@ void THauptForm::FormCreate()
     // IconBuffer := a new icon (icon page).
     ShowListCounts();
     // ExplorerMediaPlayer notifies MediaPlayerNotify from its creation (preview pane).
-    // DatUmbSB01/02 enabled (rename page).
+    DatUmbSB01->setEnabled(true);
+    DatUmbSB02->setEnabled(true);
     // ThreadSection and the running MouseWatchThread (thumbnails).
     LoadListTextures(); // the lists' draw and horizontal-scroll events are bound from their creation
     TApplication::setExceptionHandler(&THauptForm::MyErrorHandler);

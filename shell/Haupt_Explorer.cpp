@@ -10,7 +10,6 @@
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StatusBar.h"
-#include "platform/toolkit/StringGrid.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -114,11 +113,7 @@ void THauptExplorer::CreateExplorerPanes()
 
     CreateExplorerSide(Form(), 1);
 
-    auto *fileListPage = NamedPage(Explorer01, QStringLiteral("DateiListe"));
-    auto *fileListLayout = new QVBoxLayout(fileListPage);
-    fileListLayout->setContentsMargins(0, 0, 0, 0);
-    DLStringGrid = new TStringGrid(fileListPage, QStringLiteral("DLStringGrid"), 2, 1, 0);
-    fileListLayout->addWidget(DLStringGrid);
+    Form().CreateFileListPage(NamedPage(Explorer01, QStringLiteral("DateiListe")));
 
     CreateExplorerSide(Form(), 2);
 

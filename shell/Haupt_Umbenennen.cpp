@@ -3,6 +3,8 @@
 #include "shell/Haupt.h"
 
 #include "localisation/fktSprache.h"
+#include "localisation/rvDialogs.h"
+#include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/RadioGroup.h"
@@ -11,13 +13,79 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
+
+// A slot that runs Handler as one user action of the rename page (RunAsOneAction),
+// so that no exception crosses Qt code.
+template <typename Handler> auto Action(THauptForm &f, Handler handler)
+{
+    THauptForm *form = &f;
+    return [form, handler] {
+        RunGuarded([form, handler] { form->RunAsOneAction([form, handler] { (form->*handler)(); }); });
+    };
+}
+
+// Hands the events of a control to Fn first; Fn returns true to drop an event.
+class EventHook : public QObject {
+public:
+    EventHook(QObject *watched, std::function<bool(QEvent *)> fn) : QObject(watched), fn_(std::move(fn))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        bool dropped = false;
+        RunGuarded([&] { dropped = fn_(event); });
+        return dropped;
+    }
+
+private:
+    std::function<bool(QEvent *)> fn_;
+};
+
+// Each character typed into Edit goes through Filter first; a character Filter sets to
+// null is dropped. Keys that type no character (arrows, Tab, shortcuts) pass.
+void HookKeyPress(THauptForm &f, TEdit *edit, void (THauptUmbenennen::*filter)(QChar &))
+{
+    new EventHook(edit, [&f, filter](QEvent *event) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        if (text.size() != 1 || (text[0] < u' ' && text[0] != u'\b') || text[0] == u'\x7f')
+            return false;
+        QChar key = text[0];
+        (f.*filter)(key);
+        return key.isNull();
+    });
+}
+
+// A header of a page: white to silver from left to right.
+class GradientFill : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        DrawGradient(painter, rect(), 1, {QColor(0xFF, 0xFF, 0xFF), QColor(0xC0, 0xC0, 0xC0)});
+    }
+};
 
 TEdit *NewEdit(QWidget *parent, const QString &name, int hintId, const QString &text = {})
 {
@@ -93,6 +161,20 @@ void KeepTopLeft(QGridLayout *grid)
     grid->setColumnStretch(grid->columnCount(), 1);
 }
 
+// A speed button of a rule page with its hint, shown by an icon or an arrow.
+TSpeedButton *NewPageButton(QWidget *parent, const QString &name, int hintId, const QIcon &icon,
+                            Qt::ArrowType arrow = Qt::NoArrow)
+{
+    auto *button = new TSpeedButton(parent, name);
+    button->setToolTip(LoadLangString(hintId));
+    if (arrow != Qt::NoArrow) {
+        button->setArrowType(arrow);
+        button->setAutoRaise(false); // an arrow alone needs the button's frame to be seen
+    } else
+        button->setIcon(icon);
+    return button;
+}
+
 QWidget *NewPage(QStackedWidget *notebook, const QString &name)
 {
     auto *page = new QWidget(notebook);
@@ -129,14 +211,28 @@ void CreateIndexRulePages(THauptForm &f, QStackedWidget *notebook)
     AddFieldRow(fields, f.DatUmbLabel03, f.DatUmbEdit02, f.UpDownStellenanzahl01);
     AddFieldRow(fields, f.DatUmbLabel04, f.DatUmbEdit03, f.UpDownStartwert01);
     AddFieldRow(fields, f.DatUmbLabel05, f.DatUmbEdit04);
+    // The start-value buttons beside the start value; the way on to page 1 below.
+    f.DatUmbSB01 = NewPageButton(page, QStringLiteral("DatUmbSB01"), 600, page->style()->standardIcon(QStyle::SP_BrowserReload));
+    f.DatUmbSB02 = NewPageButton(page, QStringLiteral("DatUmbSB02"), 601, page->style()->standardIcon(QStyle::SP_MediaSeekForward));
+    f.DatUmbSB01->setEnabled(false);
+    f.DatUmbSB02->setEnabled(false);
+    f.DatUmbSB03 = NewPageButton(page, QStringLiteral("DatUmbSB03"), 602, {}, Qt::RightArrow);
+    auto *startButtons = new QHBoxLayout;
+    startButtons->setSpacing(0);
+    startButtons->addWidget(f.DatUmbSB01);
+    startButtons->addWidget(f.DatUmbSB02);
+    fields->addLayout(startButtons, 2, 3);
+    fields->addWidget(f.DatUmbSB03, fields->rowCount(), 0, Qt::AlignLeft);
     KeepTopLeft(fields);
 
     auto *modes = new QHBoxLayout(NewPage(notebook, QStringLiteral("DatUmb01aIndexModes")));
     page = modes->parentWidget();
+    f.DatUmbSB04 = NewPageButton(page, QStringLiteral("DatUmbSB04"), 603, {}, Qt::LeftArrow);
     f.DatUmbRadioGroup04 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup04"), 310, 311, 312, 313);
     f.DatUmbRadioGroup05 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup05"), 314, 315, 316, 317);
     f.DatUmbRadioGroup03 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup03"), 305, 306, 307, 309);
-    for (QWidget *w : {f.DatUmbRadioGroup04, f.DatUmbRadioGroup05, f.DatUmbRadioGroup03})
+    for (QWidget *w : {static_cast<QWidget *>(f.DatUmbSB04), static_cast<QWidget *>(f.DatUmbRadioGroup04),
+                       static_cast<QWidget *>(f.DatUmbRadioGroup05), static_cast<QWidget *>(f.DatUmbRadioGroup03)})
         modes->addWidget(w, 0, Qt::AlignTop);
     modes->addStretch(1);
 }
@@ -202,12 +298,13 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     f.DatUmbEdit11->setReadOnly(true);
     f.DatUmbUpDownNK = NewUpDown(page, QStringLiteral("DatUmbUpDownNK"), f.DatUmbEdit11, 0, 255, 0);
     f.DatUmbLabel12 = NewLabel(page, QStringLiteral("DatUmbLabel12"), 111, f.DatUmbEdit11);
-    fields->addWidget(f.DatUmbRadioGroup11, 0, 0, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.DatUmbRadioGroup10, 0, 1, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.DatUmbRadioGroup12, 0, 2, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.DatUmbLabel12, 0, 3);
-    fields->addWidget(f.DatUmbEdit11, 0, 4);
-    fields->addWidget(f.DatUmbUpDownNK, 0, 5);
+    // Two columns: the mode above the side; the count above its extension group.
+    fields->addWidget(f.DatUmbRadioGroup11, 0, 0, 1, 3, Qt::AlignTop);
+    fields->addWidget(f.DatUmbRadioGroup10, 1, 0, 1, 3, Qt::AlignTop);
+    fields->addWidget(f.DatUmbLabel12, 0, 3, Qt::AlignTop);
+    fields->addWidget(f.DatUmbEdit11, 0, 4, Qt::AlignTop);
+    fields->addWidget(f.DatUmbUpDownNK, 0, 5, Qt::AlignTop);
+    fields->addWidget(f.DatUmbRadioGroup12, 1, 3, 1, 3, Qt::AlignTop);
     KeepTopLeft(fields);
 
     // Rule 8: extension
@@ -242,14 +339,58 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
     f.DZLabel01 = NewLabel(page, QStringLiteral("DZLabel01"), 116, f.MaskEdit01);
     f.DZLabel02 = NewLabel(page, QStringLiteral("DZLabel02"), 117, f.MaskEdit02);
+    // Two columns: the source above the place; the arrangement above the own values.
     fields->addWidget(f.RGDatumZeit01, 0, 0, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.RGDatumZeit02, 0, 1, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.RGDatumZeit03, 0, 2, 2, 1, Qt::AlignTop);
-    fields->addWidget(f.DZLabel01, 0, 3);
-    fields->addWidget(f.MaskEdit01, 0, 4);
-    fields->addWidget(f.DZLabel02, 1, 3);
-    fields->addWidget(f.MaskEdit02, 1, 4);
+    fields->addWidget(f.RGDatumZeit02, 2, 0, 2, 1, Qt::AlignTop);
+    fields->addWidget(f.RGDatumZeit03, 0, 1, 1, 2, Qt::AlignTop);
+    fields->addWidget(f.DZLabel01, 1, 1);
+    fields->addWidget(f.MaskEdit01, 1, 2);
+    fields->addWidget(f.DZLabel02, 2, 1, Qt::AlignTop);
+    fields->addWidget(f.MaskEdit02, 2, 2, Qt::AlignTop);
     KeepTopLeft(fields);
+}
+
+// The rows of the command list: a heading (template not beginning with ":") above
+// its commands; text ids of FktListBox01 from 1203 on.
+const QStringList FunctionTemplates = {
+    QString(),          QStringLiteral(":ZSAx"), // numbers
+    QString(),          QStringLiteral(":ZED?;?"), // replacing
+    QString(),          QStringLiteral(":SZE"), QStringLiteral(":SZU"), // special characters
+    QString(),          QStringLiteral(":LFA"), QStringLiteral(":LVG"), QStringLiteral(":LVZ?"), // blanks
+};
+
+// Sub-view "Funktionen": the function text above the list of commands and its help.
+void CreateFunctionView(THauptForm &f, QWidget *page)
+{
+    auto *column = new QVBoxLayout(page);
+    f.UmbenennungsFunktion = new TEdit(page, QStringLiteral("UmbenennungsFunktion"));
+    f.UmbenennungsFunktion->setText(QStringLiteral("<N>"));
+    f.FktLabel01 = NewLabel(page, QStringLiteral("FktLabel01"), 1200, f.UmbenennungsFunktion);
+    f.FktListBox01 = new QListWidget(page);
+    f.FktListBox01->setObjectName(QStringLiteral("FktListBox01"));
+    f.FktListBox02 = FunctionTemplates;
+    for (int i = 0; i < int(FunctionTemplates.size()); ++i) {
+        auto *item = new QListWidgetItem(LoadLangString(1203 + i), f.FktListBox01);
+        if (!FunctionTemplates[i].startsWith(u':')) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
+    }
+    f.FktLabel02 = NewLabel(page, QStringLiteral("FktLabel02"), 1201, f.FktListBox01);
+    f.FktLabel03 = NewLabel(page, QStringLiteral("FktLabel03"), 1202, nullptr);
+    f.FktLabel03->setWordWrap(true);
+    auto *text = new QHBoxLayout;
+    text->addWidget(f.FktLabel01);
+    text->addWidget(f.UmbenennungsFunktion, 1);
+    column->addLayout(text);
+    auto *list = new QGridLayout;
+    list->addWidget(f.FktLabel02, 0, 0);
+    list->addWidget(f.FktListBox01, 1, 0);
+    list->addWidget(f.FktLabel03, 1, 1, Qt::AlignTop);
+    list->setColumnStretch(0, 1);
+    list->setColumnStretch(1, 1);
+    column->addLayout(list, 1);
 }
 
 // DatUmb01: page 0 the rule list with the fields of the chosen rule (DatUmb01a); pages 1
@@ -267,8 +408,29 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
     f.DatUmb01a->setObjectName(QStringLiteral("DatUmb01a"));
     CreateIndexRulePages(f, f.DatUmb01a);
     CreateTextRulePages(f, f.DatUmb01a);
-    rules->addWidget(f.DatUmb01a, 1);
-    for (const char *name : {"Funktionen", "TTF", "MP3"})
+    NewPage(f.DatUmb01a, QStringLiteral("DatUmb01aPlugin")); // rule 10; the plug-in list fills it
+    // The fields scroll where the window is too narrow for them, rather than being cut.
+    auto *scroll = new QScrollArea(page);
+    scroll->setObjectName(QStringLiteral("DatUmb01aScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(f.DatUmb01a);
+    scroll->viewport()->setAutoFillBackground(false);
+    f.DatUmb01a->setAutoFillBackground(false);
+    // Only the page shown counts for the size, so a narrow page does not scroll.
+    QStackedWidget *fieldPages = f.DatUmb01a;
+    const auto sizeByShownPage = [fieldPages] {
+        for (int i = 0; i < fieldPages->count(); ++i) {
+            const auto policy = i == fieldPages->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+            fieldPages->widget(i)->setSizePolicy(policy, policy);
+        }
+        fieldPages->updateGeometry();
+    };
+    QObject::connect(fieldPages, &QStackedWidget::currentChanged, fieldPages, sizeByShownPage);
+    sizeByShownPage();
+    rules->addWidget(scroll, 1);
+    CreateFunctionView(f, NewPage(f.DatUmb01, QStringLiteral("Funktionen")));
+    for (const char *name : {"TTF", "MP3"})
         NewPage(f.DatUmb01, QString::fromLatin1(name));
     return f.DatUmb01;
 }
@@ -308,6 +470,48 @@ void CreatePreviewPage(THauptForm &f)
     layout->addWidget(f.VorschauStringGrid01);
 }
 
+// Every control that changes the batch refreshes the preview; the groups and boxes
+// with more to do run their own handlers.
+void BindRenamePage(THauptForm &f)
+{
+    const auto refresh = [&f] { return Action(f, &THauptUmbenennen::NeueVorschauNachAenderung); };
+    for (TSpeedButton *b : {f.DatUmbSpeedButton01, f.DatUmbSpeedButton02, f.DatUmbSpeedButton03, f.DatUmbSpeedButton04})
+        QObject::connect(b, &TSpeedButton::OnClick, &f, Action(f, &THauptUmbenennen::DatUmbAnsichtWechsel));
+    QObject::connect(f.DatUmbRadioGroup02, &TRadioGroup::OnClick, &f, Action(f, &THauptUmbenennen::DatUmbRadioGroup02Click));
+    QObject::connect(f.DatUmbSB01, &TSpeedButton::OnClick, &f, Action(f, &THauptUmbenennen::DatUmbSB01Click));
+    QObject::connect(f.DatUmbSB02, &TSpeedButton::OnClick, &f, Action(f, &THauptUmbenennen::DatUmbSB02Click));
+    QObject::connect(f.DatUmbSB03, &TSpeedButton::OnClick, &f, Action(f, &THauptUmbenennen::DatUmbSB03Click));
+    QObject::connect(f.DatUmbSB04, &TSpeedButton::OnClick, &f, Action(f, &THauptUmbenennen::DatUmbSB04Click));
+    QObject::connect(f.DatUmbRadioGroup05, &TRadioGroup::OnClick, &f, Action(f, &THauptUmbenennen::DatUmbRadioGroup05Click));
+    QObject::connect(f.DatUmbRadioGroup11, &TRadioGroup::OnClick, &f, Action(f, &THauptUmbenennen::DatUmbRadioGroup11Click));
+    QObject::connect(f.DatUmbAlleEndungen, &TCheckBox::OnClick, &f, Action(f, &THauptUmbenennen::DatUmbAlleEndungenClick));
+    QObject::connect(f.RGDatumZeit01, &TRadioGroup::OnClick, &f, Action(f, &THauptUmbenennen::RGDatumZeit01Click));
+    for (TEdit *edit : {f.DatUmbEdit01, f.DatUmbEdit02, f.DatUmbEdit03, f.DatUmbEdit04, f.DatUmbEdit05, f.DatUmbEdit06,
+                        f.DatUmbEdit07, f.DatUmbEdit08, f.DatUmbEdit09, f.DatUmbEdit10, f.DatUmbEdit11, f.MaskEdit01,
+                        f.MaskEdit02, f.DatUmbZielverzeichnis})
+        QObject::connect(edit, &TEdit::OnChange, &f, refresh());
+    // DatUmbComboBox03 (plug-in library) is bound where the plug-in page is built.
+    for (QComboBox *box : {f.DatUmbComboBox01, f.DatUmbComboBox02})
+        QObject::connect(box, &QComboBox::currentTextChanged, &f, refresh());
+    for (TRadioGroup *group : {f.DatUmbRadioGroup01, f.DatUmbRadioGroup03, f.DatUmbRadioGroup04, f.DatUmbRadioGroup06,
+                               f.DatUmbRadioGroup07, f.DatUmbRadioGroup08, f.DatUmbRadioGroup09, f.DatUmbRadioGroup10,
+                               f.DatUmbRadioGroup12, f.RGDatumZeit02, f.RGDatumZeit03})
+        QObject::connect(group, &TRadioGroup::OnClick, &f, refresh());
+    for (TCheckBox *box : {f.DatUmbRekursiv, f.DatUmbLogisch})
+        QObject::connect(box, &TCheckBox::OnClick, &f, refresh());
+    QObject::connect(f.FktListBox01, &QListWidget::itemDoubleClicked, &f, Action(f, &THauptUmbenennen::UmbFktEinfuegen));
+    HookKeyPress(f, f.DatUmbEdit01, &THauptUmbenennen::DatUmbEdit01KeyPress);
+    HookKeyPress(f, f.DatUmbEdit03, &THauptUmbenennen::DatUmbEdit03KeyPress);
+    // A click into the read-only target folder field opens the folder dialog.
+    const auto click = Action(f, &THauptUmbenennen::DatUmbZielverzeichnisClick);
+    new EventHook(f.DatUmbZielverzeichnis, [click](QEvent *event) {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            click();
+        return false;
+    });
+}
+
 } // namespace
 
 void THauptUmbenennen::CreateRenamePage()
@@ -341,6 +545,68 @@ void THauptUmbenennen::CreateRenamePage()
 
     Form().PageControl->insertTab(0, TabSheet01, LoadLangString(3500));
     Form().PageControl->setCurrentIndex(0);
+    BindRenamePage(Form());
+    // The fields of the rules as the chosen items of their groups want them.
+    DatUmbRadioGroup02Click();
+    DatUmbRadioGroup11Click();
+    RGDatumZeit01Click();
+}
+
+void THauptUmbenennen::CreateFileListPage(QWidget *Page)
+{
+    THauptForm &f = Form();
+    auto *column = new QVBoxLayout(Page);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+
+    DLGradientFill01 = new GradientFill(Page);
+    DLGradientFill01->setObjectName(QStringLiteral("DLGradientFill01"));
+    auto *header = new QHBoxLayout(DLGradientFill01);
+    header->setContentsMargins(6, 3, 6, 3);
+    DLPanel04 = new QLabel(LoadLangString(2010), DLGradientFill01);
+    DLPanel04->setObjectName(QStringLiteral("DLPanel04"));
+    QFont bold = DLPanel04->font();
+    bold.setBold(true);
+    DLPanel04->setFont(bold);
+    header->addWidget(DLPanel04);
+    column->addWidget(DLGradientFill01);
+
+    f.DLStringGrid = new TStringGrid(Page, QStringLiteral("DLStringGrid"), 2, 1, 0);
+    column->addWidget(f.DLStringGrid, 1);
+
+    // The button row, 394 px wide, centred below the list.
+    DLPanel02 = new QWidget(Page);
+    DLPanel02->setObjectName(QStringLiteral("DLPanel02"));
+    DLPanel02->setMinimumWidth(394); // wider only where the buttons' texts need it
+    auto *row = new QHBoxLayout(DLPanel02);
+    row->setContentsMargins(0, 0, 0, 2);
+    row->setSpacing(2);
+    DLSpeedButton01 = NewPageButton(DLPanel02, QStringLiteral("DLSpeedButton01"), 2008,
+                                    QIcon::fromTheme(QStringLiteral("view-sort-ascending"),
+                                                     Page->style()->standardIcon(QStyle::SP_ArrowDown)));
+    DLSpeedButton02 = NewPageButton(DLPanel02, QStringLiteral("DLSpeedButton02"), 2009,
+                                    QIcon::fromTheme(QStringLiteral("list-add"),
+                                                     Page->style()->standardIcon(QStyle::SP_ArrowLeft)));
+    row->addStretch(1);
+    row->addWidget(DLSpeedButton01);
+    row->addWidget(DLSpeedButton02);
+    QPushButton **buttons[] = {&DLBitBtn1, &DLBitBtn2, &DLBitBtn3, &DLBitBtn4};
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new QPushButton(LoadLangString(2000 + 2 * i), DLPanel02);
+        button->setObjectName(QStringLiteral("DLBitBtn%1").arg(i + 1));
+        button->setToolTip(LoadLangString(2001 + 2 * i));
+        row->addWidget(button);
+        *buttons[i] = button;
+    }
+    row->addStretch(1);
+    column->addWidget(DLPanel02, 0, Qt::AlignHCenter);
+
+    QObject::connect(DLSpeedButton01, &TSpeedButton::OnClick, &f, Action(f, &THauptUmbenennen::DLSpeedButton01Click));
+    QObject::connect(DLSpeedButton02, &TSpeedButton::OnClick, &f, Action(f, &THauptUmbenennen::DLSpeedButton02Click));
+    QObject::connect(DLBitBtn1, &QPushButton::clicked, &f, Action(f, &THauptUmbenennen::DLBitBtn1Click));
+    QObject::connect(DLBitBtn2, &QPushButton::clicked, &f, Action(f, &THauptUmbenennen::DLBitBtn2Click));
+    QObject::connect(DLBitBtn3, &QPushButton::clicked, &f, Action(f, &THauptUmbenennen::DLBitBtn3Click));
+    QObject::connect(DLBitBtn4, &QPushButton::clicked, &f, Action(f, &THauptUmbenennen::DLBitBtn4Click));
 }
 
 THauptForm &THauptUmbenennen::Form()

@@ -1,10 +1,17 @@
 #pragma once
-// The controls of the rename page (page 0 of PageControl) and of the rename preview.
-// Builder: Haupt_Umbenennen.cpp.
+// The controls of the rename page (page 0 of PageControl), of the rename preview and of
+// the file list. Builders: Haupt_Umbenennen.cpp; handlers: Haupt_UmbenennenHandler.cpp.
+
+#include <QStringList>
+
+#include <functional>
 
 class THauptForm;
+class QChar;
 class QComboBox;
 class QLabel;
+class QListWidget;
+class QPushButton;
 class QStackedWidget;
 class QWidget;
 class TCheckBox;
@@ -43,6 +50,9 @@ struct THauptUmbenennen {
     TRadioGroup *DatUmbRadioGroup03 = nullptr; // extension: unchanged, upper, lower case
     TRadioGroup *DatUmbRadioGroup04 = nullptr; // index at the end, at the beginning
     TRadioGroup *DatUmbRadioGroup05 = nullptr; // addition: stem, number index
+    // Page 0: start value from the options, continue after the last index, on to page 1;
+    // page 1: back to page 0.
+    TSpeedButton *DatUmbSB01 = nullptr, *DatUmbSB02 = nullptr, *DatUmbSB03 = nullptr, *DatUmbSB04 = nullptr;
     // Rule 3: text to replace, replacement.
     QLabel *DatUmbLabel06 = nullptr, *DatUmbLabel07 = nullptr;
     TEdit *DatUmbEdit05 = nullptr, *DatUmbEdit06 = nullptr;
@@ -72,12 +82,65 @@ struct THauptUmbenennen {
     QLabel *DZLabel01 = nullptr, *DZLabel02 = nullptr;
     TEdit *MaskEdit01 = nullptr; // own date, masked
     TEdit *MaskEdit02 = nullptr; // own time, masked
+    // Sub-view "Funktionen": the function text (default "<N>") and the commands to insert.
+    QLabel *FktLabel01 = nullptr, *FktLabel02 = nullptr, *FktLabel03 = nullptr;
+    TEdit *UmbenennungsFunktion = nullptr;
+    QListWidget *FktListBox01 = nullptr; // descriptions, with heading rows
+    QStringList FktListBox02;            // the templates, index-parallel; headings do not begin with ":"
     // The rename preview: Explorer02 page "Vorschau".
     TStringGrid *VorschauStringGrid01 = nullptr; // old name | new name, one header row
+    // The file list page (Explorer01 page "DateiListe") around DLStringGrid: the header
+    // DLGradientFill01 with the caption DLPanel04, and the 394-px button row DLPanel02.
+    QWidget *DLGradientFill01 = nullptr;
+    QLabel *DLPanel04 = nullptr;
+    QWidget *DLPanel02 = nullptr;
+    TSpeedButton *DLSpeedButton01 = nullptr; // sort
+    TSpeedButton *DLSpeedButton02 = nullptr; // add the selection of the right list
+    QPushButton *DLBitBtn1 = nullptr, *DLBitBtn2 = nullptr, *DLBitBtn3 = nullptr, *DLBitBtn4 = nullptr;
 
     void CreateRenamePage();
+    // The file list's controls on Page (DLStringGrid among them) and their handlers.
+    void CreateFileListPage(QWidget *Page);
+
+    // ---- Handlers (Haupt_UmbenennenHandler.cpp) ----
+    // Runs Action as one user action: the preview refreshes it asks for (its own and
+    // those of the handlers it sets off) run once, at its end, unless it aborts.
+    void RunAsOneAction(const std::function<void()> &Action);
+    // With the rename tab shown and DatUmbVorschau down: ShowRenamePreview. Inside an
+    // action: once, at the action's end.
+    void RefreshPreview();
+    void NeueVorschauNachAenderung();
+    void DatUmbAnsichtWechsel();
+    void DatUmbRadioGroup02Click();
+    void DatUmbSB01Click();
+    void DatUmbSB02Click();
+    void DatUmbSB03Click();
+    void DatUmbSB04Click();
+    void DatUmbRadioGroup05Click();
+    void DatUmbRadioGroup11Click();
+    void DatUmbAlleEndungenClick();
+    void RGDatumZeit01Click();
+    // Key filters: Key set to a null character drops the key.
+    void DatUmbEdit01KeyPress(QChar &Key);
+    void DatUmbEdit03KeyPress(QChar &Key);
+    void DatUmbZielverzeichnisClick();
+    void UmbFktEinfuegen();
+    // File list: sort, add, clear, up, down, delete.
+    void DLSpeedButton01Click();
+    void DLSpeedButton02Click();
+    void DLBitBtn1Click();
+    void DLBitBtn2Click();
+    void DLBitBtn3Click();
+    void DLBitBtn4Click();
+    // Sorts the file list by NumberInFileName of column 0, both columns together.
+    void SortFileList();
+    void SortFileListRows(int L, int R);
 
 protected:
     // The main window this page belongs to.
     THauptForm &Form();
+
+private:
+    int ActionDepth = 0;
+    bool PreviewPending = false;
 };

@@ -42,9 +42,8 @@ protected:
 
 TEST_F(Preview, ShowsOnlyTheNamesAndSetsLastIndexValue)
 {
-    Form().DatUmbRadioGroup01->setItemIndex(1);
     Form().DatUmbZielverzeichnis->setText("/ziel");
-    ShowRenamePreview();
+    Form().DatUmbRadioGroup01->setItemIndex(1); // the preview follows the target mode
     EXPECT_EQ(Column(0), (QStringList{LoadLangString(8993), "x.txt", "y.jpg"}));
     EXPECT_EQ(Column(1), (QStringList{LoadLangString(8994), "n05.txt", "n06.jpg"}));
     EXPECT_EQ(LastIndexValue, 6);
@@ -58,8 +57,10 @@ TEST_F(Preview, ShowsOnlyTheNamesAndSetsLastIndexValue)
 
 TEST_F(Preview, UnchangedNamesAreShownToo)
 {
+    Form().DatUmbVorschau->setDown(false); // the fields refresh a preview that is on
     Form().DatUmbRadioGroup02->setItemIndex(3);
     Form().DatUmbEdit05->setText("nowhere");
+    Form().DatUmbVorschau->setDown(true);
     ShowRenamePreview();
     EXPECT_EQ(Column(0).mid(1), (QStringList{"x.txt", "y.jpg"}));
     EXPECT_EQ(Column(1).mid(1), Column(0).mid(1));
@@ -100,8 +101,10 @@ TEST_F(Preview, AMessageEndsThePreviewAndTheGridKeepsItsContent)
     EXPECT_EQ(Column(1), shown);
 
     Form().DatUmbDateiListe->setChecked(true);
+    Form().DatUmbVorschau->setDown(false); // the fields refresh a preview that is on
     Form().UpDownStellenanzahl01->setPosition(1);
     Form().DatUmbEdit03->setText("9");
+    Form().DatUmbVorschau->setDown(true);
     ExpectMessageAndAbort(ShowRenamePreview, 9005);
     EXPECT_EQ(Column(1), shown);
 }

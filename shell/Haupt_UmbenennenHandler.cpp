@@ -1,0 +1,415 @@
+// Handlers of the rename page: the sub-views, the rule switch and its pages, the key
+// filters, the target folder, the preview refresh, the function list and the file list.
+
+#include "shell/Haupt.h"
+
+#include "localisation/fktSprache.h"
+#include "localisation/rvDialogs.h"
+#include "operations/fktAllgemein.h"
+#include "operations/fktUmbenennen.h"
+#include "platform/Environment.h"
+#include "platform/fs/FileSystem.h"
+#include "platform/toolkit/Buttons.h"
+#include "platform/toolkit/Edits.h"
+#include "platform/toolkit/RadioGroup.h"
+#include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/StringGrid.h"
+#include "shell/Haupt_Globals.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSet>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <initializer_list>
+#include <limits>
+#include <utility>
+
+namespace {
+
+void SetEnabled(std::initializer_list<QWidget *> Controls, bool Enabled)
+{
+    for (QWidget *c : Controls)
+        c->setEnabled(Enabled);
+}
+
+void SetVisible(std::initializer_list<QWidget *> Controls, bool Visible)
+{
+    for (QWidget *c : Controls)
+        c->setVisible(Visible);
+}
+
+// Chooses Item in Group and runs its click handler also when Item is chosen already.
+void ChooseItem(THauptForm &f, TRadioGroup *Group, int Item, void (THauptUmbenennen::*Click)())
+{
+    if (Group->ItemIndex() == Item)
+        (f.*Click)();
+    else
+        Group->setItemIndex(Item); // runs the handler
+}
+
+// The folder F names, or the nearest existing one above it: the last component is
+// cut off step by step (a trailing "/" first); "/" ends the search.
+QString NearestExistingFolder(QString F)
+{
+    while (F != QLatin1String("/") && !F.isEmpty() && !fs::isFolder(F)) {
+        if (F.endsWith(u'/'))
+            F.chop(1);
+        else
+            F.truncate(F.lastIndexOf(u'/') + 1);
+    }
+    return F.isEmpty() ? QStringLiteral("/") : F;
+}
+
+// The file list is empty when it is one row without a name.
+bool FileListEmpty(const TStringGrid *Grid)
+{
+    return Grid->RowCount() <= 1 && Grid->Cells(0, 0).isEmpty();
+}
+
+// Both columns of the file list, row by row.
+struct FileListColumns {
+    QStringList Names, Paths;
+};
+
+FileListColumns ReadFileList(const TStringGrid *Grid)
+{
+    FileListColumns c;
+    const int rows = Grid->RowCount();
+    c.Names.reserve(rows);
+    c.Paths.reserve(rows);
+    for (int r = 0; r < rows; ++r) {
+        c.Names.append(Grid->Cells(0, r));
+        c.Paths.append(Grid->Cells(1, r));
+    }
+    return c;
+}
+
+// The file list becomes exactly these rows (at least one, empty when there are none).
+void WriteFileList(TStringGrid *Grid, const FileListColumns &c)
+{
+    const int rows = std::max<int>(1, int(c.Names.size()));
+    Grid->setRowCount(rows);
+    if (c.Names.isEmpty()) {
+        Grid->setCells(0, 0, QString());
+        Grid->setCells(1, 0, QString());
+        return;
+    }
+    Grid->setColumn(0, 0, c.Names);
+    Grid->setColumn(1, 0, c.Paths);
+}
+
+void SwapFileListRows(TStringGrid *Grid, int A, int B)
+{
+    for (int col = 0; col < 2; ++col) {
+        const QString a = Grid->Cells(col, A);
+        Grid->setCells(col, A, Grid->Cells(col, B));
+        Grid->setCells(col, B, a);
+    }
+}
+
+} // namespace
+
+// ---- One user action, one preview ----
+
+void THauptUmbenennen::RunAsOneAction(const std::function<void()> &Action)
+{
+    ++ActionDepth;
+    try {
+        Action();
+    } catch (...) {
+        if (--ActionDepth == 0)
+            PreviewPending = false;
+        throw;
+    }
+    if (--ActionDepth == 0 && std::exchange(PreviewPending, false))
+        RefreshPreview();
+}
+
+void THauptUmbenennen::RefreshPreview()
+{
+    if (ActionDepth > 0) {
+        PreviewPending = true;
+        return;
+    }
+    if (Form().PageControl->currentWidget() == TabSheet01 && DatUmbVorschau->Down())
+        ShowRenamePreview();
+    // The folder tab with OrdnerVorschauSB down shows its folder preview (folder page).
+}
+
+void THauptUmbenennen::NeueVorschauNachAenderung()
+{
+    RefreshPreview();
+}
+
+// ---- Sub-views ----
+
+void THauptUmbenennen::DatUmbAnsichtWechsel()
+{
+    THauptForm &f = Form();
+    const QString builtinFilters = BuiltinFilterList.toString() + FilterString;
+    if (!DatUmbSpeedButton01->Down()) {
+        // The preview is switched off (view modes: DatUmbVorschau up, DatUmbVorschauClick).
+        if (DatUmbDateiListe->Checked())
+            DatUmbDateiListe->setChecked(false); // runs DatUmbDateiListeClick (view modes)
+        DatUmbRekursiv->setEnabled(true);
+        SetEnabled({DatUmbDateiListe, DatUmbLogisch}, false);
+    }
+    if (DatUmbSpeedButton01->Down()) {
+        DatUmb01->setCurrentIndex(0);
+        ChooseItem(f, DatUmbRadioGroup02, 0, &THauptUmbenennen::DatUmbRadioGroup02Click);
+        f.SetFilterLists(builtinFilters);
+        // The preview is switched off; view 7 returns to byte 2 of PreviousViewMode (view modes).
+        DatUmbRekursiv->setChecked(false);
+        DatUmbRekursiv->setEnabled(false);
+        SetEnabled({DatUmbDateiListe, DatUmbLogisch}, true);
+    }
+    if (DatUmbSpeedButton02->Down()) {
+        DatUmb01->setCurrentIndex(1);
+        f.SetFilterLists(builtinFilters);
+        // View 7 returns to byte 2 of PreviousViewMode (view modes).
+    }
+    if (DatUmbSpeedButton03->Down()) {
+        DatUmb01->setCurrentIndex(2);
+        f.SetFilterLists(QStringLiteral("*.ttf|*.ttf"));
+        // View 7 returns to byte 2 of PreviousViewMode (view modes).
+    }
+    if (!DatUmbSpeedButton04->Down()) {
+        // The View items and buttons are enabled and shown, the two sort items
+        // disabled and hidden (menus).
+    } else {
+        DatUmb01->setCurrentIndex(3);
+        f.SetFilterLists(QStringLiteral("*.mp3;*.mp+|*.mp3;*.mp+"));
+        // View 7 (view modes); the View items and buttons disabled and hidden, the two
+        // sort items enabled and shown (menus).
+    }
+}
+
+// ---- Rule switch and the rule pages ----
+
+void THauptUmbenennen::DatUmbRadioGroup02Click()
+{
+    const int rule = DatUmbRadioGroup02->ItemIndex();
+    if (rule < 0)
+        return;
+    if (rule <= 2) {
+        DatUmb01a->setCurrentIndex(0);
+        DatUmbRekursiv->setChecked(false);
+        DatUmbRekursiv->setEnabled(false);
+        DatUmbLogisch->setEnabled(rule != 2);
+        const bool number = rule == 0;
+        const bool letters = rule == 1;
+        const bool places = rule != 2;
+        SetEnabled({DatUmbLabel03, DatUmbEdit02, UpDownStellenanzahl01}, places);
+        SetEnabled({DatUmbLabel04, DatUmbEdit03, UpDownStartwert01, DatUmbSB01, DatUmbSB02}, number);
+        SetEnabled({DatUmbLabel05, DatUmbEdit04}, letters);
+        if (rule == 2) {
+            DatUmbRadioGroup04->hide();
+            DatUmbRadioGroup05->setItemIndex(0);
+            DatUmbRadioGroup05->show();
+        } else {
+            DatUmbRadioGroup04->setItemIndex(0);
+            DatUmbRadioGroup04->show();
+            DatUmbRadioGroup05->hide();
+        }
+        DatUmbEdit01->setFocus();
+    } else {
+        DatUmb01a->setCurrentIndex(rule - 1);
+        DatUmbRekursiv->setEnabled(rule != 5);
+        DatUmbLogisch->setEnabled(false);
+        if (rule == 3) {
+            DatUmbEdit05->setText(QString());
+            DatUmbEdit06->setText(QString());
+        }
+    }
+    RefreshPreview();
+}
+
+void THauptUmbenennen::DatUmbSB01Click()
+{
+    UpDownStartwert01->setPosition(Startwert);
+}
+
+void THauptUmbenennen::DatUmbSB02Click()
+{
+    UpDownStartwert01->setPosition(int(std::min<qint64>(qint64(LastIndexValue) + 1, std::numeric_limits<int>::max())));
+}
+
+void THauptUmbenennen::DatUmbSB03Click()
+{
+    DatUmb01a->setCurrentIndex(1);
+}
+
+void THauptUmbenennen::DatUmbSB04Click()
+{
+    DatUmb01a->setCurrentIndex(0);
+}
+
+void THauptUmbenennen::DatUmbRadioGroup05Click()
+{
+    // The addition's mode; the group is reset with the others when the texts change,
+    // and must not take the number index's fields away then.
+    if (DatUmbRadioGroup02->ItemIndex() == 2)
+        SetEnabled({DatUmbLabel03, DatUmbEdit02, UpDownStellenanzahl01, DatUmbLabel04, DatUmbEdit03,
+                    UpDownStartwert01, DatUmbSB01, DatUmbSB02},
+                   DatUmbRadioGroup05->ItemIndex() == 1);
+    RefreshPreview();
+}
+
+void THauptUmbenennen::DatUmbRadioGroup11Click()
+{
+    DatUmbRadioGroup12->setVisible(DatUmbRadioGroup11->ItemIndex() == 1);
+    RefreshPreview();
+}
+
+void THauptUmbenennen::DatUmbAlleEndungenClick()
+{
+    SetEnabled({DatUmbLabel13, DatUmbComboBox01}, !DatUmbAlleEndungen->Checked());
+    RefreshPreview();
+}
+
+void THauptUmbenennen::RGDatumZeit01Click()
+{
+    SetVisible({DZLabel01, DZLabel02, MaskEdit01, MaskEdit02}, RGDatumZeit01->ItemIndex() == 1);
+    RefreshPreview();
+}
+
+// ---- Key filters ----
+
+void THauptUmbenennen::DatUmbEdit01KeyPress(QChar &Key)
+{
+    if (SpecialCharacters.contains(Key))
+        Key = QChar();
+}
+
+void THauptUmbenennen::DatUmbEdit03KeyPress(QChar &Key)
+{
+    if (!(Key >= u'0' && Key <= u'9') && Key != u'\b')
+        Key = QChar();
+}
+
+// ---- Target folder ----
+
+void THauptUmbenennen::DatUmbZielverzeichnisClick()
+{
+    QString F = DatUmbZielverzeichnis->Text();
+    if (!F.isEmpty() && !IsDriveReady(F)) {
+        DatUmbZielverzeichnis->setText(HomeFolder());
+        return;
+    }
+    if (!F.isEmpty() && !fs::isFolder(F))
+        F = NearestExistingFolder(F);
+    // Abort leaves the field as it was, also when the dialog opened on a parent.
+    if (SelectDirectory(F, LoadLangString(9100), LoadLangString(9101), LanguageName()) != mrAbort)
+        DatUmbZielverzeichnis->setText(F);
+}
+
+// ---- Function list ----
+
+void THauptUmbenennen::UmbFktEinfuegen()
+{
+    const QString command = FktListBox02.value(FktListBox01->currentRow());
+    if (!command.startsWith(u':'))
+        return; // a heading
+    QString text = UmbenennungsFunktion->Text();
+    if (text.endsWith(u'>'))
+        text.chop(1);
+    UmbenennungsFunktion->setText(text + command + u'>');
+}
+
+// ---- File list ----
+
+void THauptUmbenennen::DLSpeedButton01Click()
+{
+    if (Form().DLStringGrid->RowCount() > 1)
+        SortFileList();
+}
+
+void THauptUmbenennen::SortFileList()
+{
+    SortFileListRows(0, Form().DLStringGrid->RowCount() - 1);
+}
+
+void THauptUmbenennen::SortFileListRows(int L, int R)
+{
+    TStringGrid *grid = Form().DLStringGrid;
+    if (L < 0 || R >= grid->RowCount() || L >= R)
+        return;
+    FileListColumns c = ReadFileList(grid);
+    std::vector<std::int32_t> keys(size_t(R) + 1);
+    for (int r = L; r <= R; ++r)
+        keys[size_t(r)] = NumberInFileName(c.Names[r]);
+    SortByNumberKeys(keys, L, R, [&c](int i, int j) {
+        c.Names.swapItemsAt(i, j);
+        c.Paths.swapItemsAt(i, j);
+    });
+    WriteFileList(grid, c);
+}
+
+void THauptUmbenennen::DLSpeedButton02Click()
+{
+    TStringGrid *grid = Form().DLStringGrid;
+    TShellListView *list = Form().ShellListView02;
+    FileListColumns c;
+    if (!FileListEmpty(grid))
+        c = ReadFileList(grid);
+    QSet<QString> listed(c.Paths.cbegin(), c.Paths.cend());
+    const qsizetype before = c.Names.size();
+    for (int row : list->SelectedRows()) {
+        const TShellFolder item = list->Folders(row);
+        // Folders, files without an extension (no "." in the name) and paths already
+        // listed are left out.
+        if (item.IsFolder || !item.Name.contains(u'.') || listed.contains(item.PathName))
+            continue;
+        listed.insert(item.PathName);
+        c.Names.append(item.Name);
+        c.Paths.append(item.PathName);
+    }
+    if (c.Names.size() > before)
+        WriteFileList(grid, c);
+}
+
+void THauptUmbenennen::DLBitBtn1Click()
+{
+    WriteFileList(Form().DLStringGrid, {});
+}
+
+void THauptUmbenennen::DLBitBtn2Click()
+{
+    TStringGrid *grid = Form().DLStringGrid;
+    const int r = grid->Row();
+    if (r > 0) {
+        SwapFileListRows(grid, r - 1, r);
+        grid->selectRow(r - 1);
+    }
+}
+
+void THauptUmbenennen::DLBitBtn3Click()
+{
+    TStringGrid *grid = Form().DLStringGrid;
+    const int r = grid->Row();
+    if (r >= 0 && r < grid->RowCount() - 1) {
+        SwapFileListRows(grid, r, r + 1);
+        grid->selectRow(r + 1);
+    }
+}
+
+void THauptUmbenennen::DLBitBtn4Click()
+{
+    TStringGrid *grid = Form().DLStringGrid;
+    const int r = grid->Row();
+    // Nothing to delete: an empty list, or no entry chosen.
+    if (FileListEmpty(grid) || r < 0)
+        return;
+    if (MessageDlg(LoadLangString(9066), mtConfirmation, mbYesNo, 0, LanguageName()) != mrYes)
+        return;
+    FileListColumns c = ReadFileList(grid);
+    c.Names.removeAt(r);
+    c.Paths.removeAt(r);
+    WriteFileList(grid, c);
+    if (grid->RowCount() > 0)
+        grid->selectRow(std::min(r, grid->RowCount() - 1));
+}
