@@ -7,6 +7,7 @@
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/Application.h"
+#include "platform/toolkit/Panel.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/Haupt.h"
@@ -535,6 +536,8 @@ bool SetControlCaption(QObject *Control, const QString &Caption)
         button->setText(Caption);
     } else if (auto *group = qobject_cast<QGroupBox *>(Control)) {
         group->setTitle(Caption);
+    } else if (auto *panel = qobject_cast<TPanel *>(Control)) {
+        panel->setCaption(Caption);
     } else if (auto *menu = qobject_cast<QMenu *>(Control)) {
         menu->setTitle(Caption);
     } else if (auto *action = qobject_cast<QAction *>(Control)) {
@@ -580,20 +583,21 @@ void ApplyLanguageCaptions()
     if (!form)
         return;
     form->setWindowTitle(QStringLiteral("Corvex Pro V1.52 ") + VersionDateText);
-    {
-        // The click handlers of the refilled groups run, but no preview while they do.
-        const BatchGuard noPreview;
-        QHash<QString, QObject *> controls;
-        for (QObject *control : form->findChildren<QObject *>())
-            if (!control->objectName().isEmpty() && !controls.contains(control->objectName()))
-                controls.insert(control->objectName(), control);
-        for (int step = 0; step < 3; ++step)
-            for (const MainWindowPage &page : Pages)
-                for (const MainWindowText &row : page.Texts)
-                    if (Step(row.Kind) == step)
-                        if (QObject *control = controls.value(QLatin1String(row.Control)))
-                            ApplyMainWindowText(control, row);
-    }
-    // One refresh of the preview, when it is on and the rename tab shown.
-    RunGuarded(ShowRenamePreview);
+    // One user action: the click handlers of the refilled groups run without a preview
+    // of their own; with the preview on it is refreshed once at the end.
+    RunGuarded([form] {
+        form->RunAsOneAction([form] {
+            QHash<QString, QObject *> controls;
+            for (QObject *control : form->findChildren<QObject *>())
+                if (!control->objectName().isEmpty() && !controls.contains(control->objectName()))
+                    controls.insert(control->objectName(), control);
+            for (int step = 0; step < 3; ++step)
+                for (const MainWindowPage &page : Pages)
+                    for (const MainWindowText &row : page.Texts)
+                        if (Step(row.Kind) == step)
+                            if (QObject *control = controls.value(QLatin1String(row.Control)))
+                                ApplyMainWindowText(control, row);
+            form->RefreshPreview();
+        });
+    });
 }

@@ -8,6 +8,7 @@
 #include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/Panel.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/Haupt_Globals.h"
@@ -151,13 +152,11 @@ void THauptAnsicht::CreateViewModes()
 
     // The rename preview's bar: caption, column width, close button.
     QWidget *previewPage = f.VorschauStringGrid01->parentWidget();
-    VorschauPanel04 = new QWidget(previewPage);
-    VorschauPanel04->setObjectName(QStringLiteral("VorschauPanel04"));
+    VorschauPanel04 = new TPanel(previewPage, QStringLiteral("VorschauPanel04"));
+    VorschauPanel04->setCaption(LoadLangString(607));
     auto *bar = new QHBoxLayout(VorschauPanel04);
     bar->setContentsMargins(4, 1, 1, 1);
-    auto *caption = new QLabel(LoadLangString(607), VorschauPanel04);
-    caption->setObjectName(QStringLiteral("VorschauPanel04Caption"));
-    bar->addWidget(caption, 1);
+    bar->addStretch(1);
     VorschauUpDown01 = new TUpDown(VorschauPanel04, QStringLiteral("VorschauUpDown01"));
     VorschauUpDown01->setRange(188, 376);
     VorschauUpDown01->setPosition(188);

@@ -11,6 +11,7 @@ class THauptForm;
 class QFrame;
 class QScrollArea;
 class QWidget;
+class TPanel;
 class TSpeedButton;
 class TUpDown;
 
@@ -37,7 +38,7 @@ TViewGeometry ViewGeometry(int ClientWidth);
 struct THauptAnsicht {
     QFrame *Bevel01 = nullptr;         // the line between the upper half and PageControl
     QFrame *BevelExplorer01 = nullptr; // between the left side and the right side
-    QWidget *VorschauPanel04 = nullptr; // the rename preview's bar above its grid
+    TPanel *VorschauPanel04 = nullptr; // the rename preview's bar above its grid
     TSpeedButton *VorschauSB01 = nullptr; // closes the rename preview
     TUpDown *VorschauUpDown01 = nullptr;  // column width of the rename preview
     // PageControl pages 1 to 4: attributes, sorting, folders, graphics.

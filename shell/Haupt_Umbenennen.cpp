@@ -500,6 +500,8 @@ void BindRenamePage(THauptForm &f)
     for (TCheckBox *box : {f.DatUmbRekursiv, f.DatUmbLogisch})
         QObject::connect(box, &TCheckBox::OnClick, &f, refresh());
     QObject::connect(f.FktListBox01, &QListWidget::itemDoubleClicked, &f, Action(f, &THauptUmbenennen::UmbFktEinfuegen));
+    QObject::connect(f.DatUmbVorschau, &TSpeedButton::OnClick, &f, Action(f, &THauptAnsicht::DatUmbVorschauClick));
+    QObject::connect(f.DatUmbDateiListe, &TCheckBox::OnClick, &f, Action(f, &THauptAnsicht::DatUmbDateiListeClick));
     HookKeyPress(f, f.DatUmbEdit01, &THauptUmbenennen::DatUmbEdit01KeyPress);
     HookKeyPress(f, f.DatUmbEdit03, &THauptUmbenennen::DatUmbEdit03KeyPress);
     // A click into the read-only target folder field opens the folder dialog.

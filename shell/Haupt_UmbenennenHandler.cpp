@@ -11,6 +11,7 @@
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
@@ -19,9 +20,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <algorithm>
 #include <initializer_list>
@@ -151,10 +154,16 @@ void THauptUmbenennen::DatUmbAnsichtWechsel()
 {
     THauptForm &f = Form();
     const QString builtinFilters = BuiltinFilterList.toString() + FilterString;
+    const auto previewOff = [this] {
+        if (DatUmbVorschau->Down()) {
+            DatUmbVorschau->setDown(false);
+            Form().DatUmbVorschauClick();
+        }
+    };
     if (!DatUmbSpeedButton01->Down()) {
-        // The preview is switched off (view modes: DatUmbVorschau up, DatUmbVorschauClick).
+        previewOff();
         if (DatUmbDateiListe->Checked())
-            DatUmbDateiListe->setChecked(false); // runs DatUmbDateiListeClick (view modes)
+            DatUmbDateiListe->setChecked(false); // runs DatUmbDateiListeClick
         DatUmbRekursiv->setEnabled(true);
         SetEnabled({DatUmbDateiListe, DatUmbLogisch}, false);
     }
@@ -162,7 +171,8 @@ void THauptUmbenennen::DatUmbAnsichtWechsel()
         DatUmb01->setCurrentIndex(0);
         ChooseItem(f, DatUmbRadioGroup02, 0, &THauptUmbenennen::DatUmbRadioGroup02Click);
         f.SetFilterLists(builtinFilters);
-        // The preview is switched off; view 7 returns to byte 2 of PreviousViewMode (view modes).
+        previewOff();
+        f.Mp3SubViewLeft();
         DatUmbRekursiv->setChecked(false);
         DatUmbRekursiv->setEnabled(false);
         SetEnabled({DatUmbDateiListe, DatUmbLogisch}, true);
@@ -170,21 +180,35 @@ void THauptUmbenennen::DatUmbAnsichtWechsel()
     if (DatUmbSpeedButton02->Down()) {
         DatUmb01->setCurrentIndex(1);
         f.SetFilterLists(builtinFilters);
-        // View 7 returns to byte 2 of PreviousViewMode (view modes).
+        f.Mp3SubViewLeft();
     }
     if (DatUmbSpeedButton03->Down()) {
         DatUmb01->setCurrentIndex(2);
         f.SetFilterLists(QStringLiteral("*.ttf|*.ttf"));
-        // View 7 returns to byte 2 of PreviousViewMode (view modes).
+        f.Mp3SubViewLeft();
     }
-    if (!DatUmbSpeedButton04->Down()) {
-        // The View items and buttons are enabled and shown, the two sort items
-        // disabled and hidden (menus).
-    } else {
+    const bool mp3 = DatUmbSpeedButton04->Down();
+    if (mp3) {
         DatUmb01->setCurrentIndex(3);
         f.SetFilterLists(QStringLiteral("*.mp3;*.mp+|*.mp3;*.mp+"));
-        // View 7 (view modes); the View items and buttons disabled and hidden, the two
-        // sort items enabled and shown (menus).
+        f.Mp3SubViewChosen();
+    }
+    // The MP3 sub-view hides the View items and buttons and shows the two sort items;
+    // the other sub-views the other way round.
+    f.HMenuAnsicht->setEnabled(!mp3);
+    for (QAction *item : {f.HMenuAnsichtDateiauswahl, f.HMenuAnsichtDragDrop, f.HMenuAnsichtDateiAttribute,
+                          f.HMenuAnsichtOrdnerFuell, f.HMenuAnsichtVorschau, f.HMenuAnsichtThumbs}) {
+        item->setEnabled(!mp3);
+        item->setVisible(!mp3);
+    }
+    for (QToolButton *button : {f.TB01Dateiauswahl, f.TB01DragDrop, f.TB01DateiAttribute, f.TB01OrdnerFuell,
+                                f.TB01Vorschau, f.TB01Thumbs}) {
+        button->setEnabled(!mp3);
+        button->setVisible(!mp3);
+    }
+    for (QAction *item : {static_cast<QAction *>(f.HMenuAktionenSortieren), static_cast<QAction *>(f.PM01Sortieren)}) {
+        item->setEnabled(mp3);
+        item->setVisible(mp3);
     }
 }
 

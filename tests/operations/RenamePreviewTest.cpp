@@ -95,7 +95,8 @@ TEST_F(Preview, AMessageEndsThePreviewAndTheGridKeepsItsContent)
     ShowRenamePreview();
     const QStringList shown = Column(1);
 
-    Form().DatUmbDateiListe->setChecked(false);
+    Form().DatUmbDateiListe->setChecked(false); // the file list off releases the preview
+    Form().DatUmbVorschau->setDown(true);
     ExpectMessageAndAbort(ShowRenamePreview, 9000);
     ExpectMessageAndAbort(ShowRenamePreview, 9000); // every refresh reports again
     EXPECT_EQ(Column(1), shown);
@@ -112,6 +113,7 @@ TEST_F(Preview, AMessageEndsThePreviewAndTheGridKeepsItsContent)
 TEST_F(Preview, StartValueIsCheckedBeforeAnythingIsCollected)
 {
     Form().DatUmbDateiListe->setChecked(false); // collecting would report 9000
+    Form().DatUmbVorschau->setDown(true);
     for (const char *start : {"", "abc", "-1", "99999999999"}) {
         Form().DatUmbEdit03->setText(start);
         EXPECT_THROW(ShowRenamePreview(), EAbort) << start;

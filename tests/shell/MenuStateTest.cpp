@@ -258,8 +258,8 @@ TEST_F(MenuState, FolderPageListsFoldersOnly)
 TEST_F(MenuState, RenamePageReleasesThePreviewButtonAndTheFileList)
 {
     THauptForm &f = Form();
+    f.DatUmbDateiListe->setChecked(true); // the file list on releases the preview
     f.DatUmbVorschau->setDown(true);
-    f.DatUmbDateiListe->setChecked(true);
     ShowPage(2);
     EXPECT_TRUE(f.DatUmbVorschau->Down()); // the sorting page has no resets
     ShowPage(0);

@@ -185,9 +185,6 @@ TEST_F(ViewModes, ArrangeMainWindowSizesTheGridsAndPanelsThatExist)
 {
     THauptForm &f = ShownAt(792);
     // Controls of pages still to come, as those pages will name them.
-    auto *buttons = new QWidget(f.DLStringGrid->parentWidget());
-    buttons->setObjectName("DLPanel02");
-    buttons->setGeometry(100, 7, 394, 30);
     auto *mp3 = new QWidget(f.Explorer02->widget(3));
     mp3->setObjectName("MP3Panel14");
     auto *statistics = new TStringGrid(f.OrdnerScrollBox01, "OrdnerStringGrid01", 4, 2, 1);
@@ -198,7 +195,8 @@ TEST_F(ViewModes, ArrangeMainWindowSizesTheGridsAndPanelsThatExist)
     EXPECT_EQ(f.DLStringGrid->DefaultColWidth(), 391);
     EXPECT_EQ(f.DLStringGrid->ColWidth(0), 391);
     EXPECT_EQ(f.DLStringGrid->ColWidth(1), 0);
-    EXPECT_EQ(buttons->pos(), QPoint(0, 7));
+    EXPECT_EQ(f.DLPanel02->width(), 394);
+    EXPECT_EQ(f.DLPanel02->x(), 0);
     EXPECT_EQ(mp3->width(), 196);
     for (int col = 0; col < 4; ++col)
         EXPECT_EQ(statistics->ColWidth(col), (std::array<int, 4>{182, 95, 44, 44})[size_t(col)]) << col;
