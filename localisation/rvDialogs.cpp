@@ -1,13 +1,14 @@
 #include "localisation/rvDialogs.h"
 
 #include "localisation/fktSprache.h"
+#include "platform/Environment.h"
 #include "platform/MulDiv.h"
+#include "platform/desktop/Desktop.h"
 #include "platform/dialogs/ModalSeam.h"
-#include "platform/fs/PathCodec.h"
+#include "platform/fs/PathNames.h"
 #include "platform/toolkit/ShellViews.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -17,11 +18,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QUrl>
 
 #include <algorithm>
 
-#include <unistd.h>
 
 namespace {
 
@@ -119,9 +118,8 @@ QString ExpandFileName(const QString &path)
 {
     QString full = path;
     if (!full.startsWith(QLatin1Char('/'))) {
-        char buffer[4096];
-        if (getcwd(buffer, sizeof buffer))
-            full = JoinPath(fs::decodeName(QByteArray(buffer)), path);
+        if (const QString current = CurrentFolder(); !current.isEmpty())
+            full = fs::joinPath(current, path);
     }
     return QDir::cleanPath(full);
 }
@@ -282,7 +280,7 @@ TMessageForm::TMessageForm(QWidget *parent) : TGradientDialog(parent) {}
 void TMessageForm::HelpButtonClick()
 {
     if (!HelpFile.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFile));
+        ShellOpen(ExpandFileName(HelpFile), QString(), QString(), 0);
 }
 
 // ---- Message box --------------------------------------------------------------
@@ -460,13 +458,6 @@ QString DialogLanguage;
 QString DialogOKText;
 QString DialogAbortText;
 
-QString JoinPath(const QString &Folder, const QString &Name)
-{
-    if (Folder.endsWith(QLatin1Char('/')))
-        return Folder + Name;
-    return Folder + QLatin1Char('/') + Name;
-}
-
 TSelectDirDlg::TSelectDirDlg(QWidget *parent) : TGradientDialog(parent)
 {
     setWindowTitle(DialogCaption);
@@ -513,7 +504,7 @@ void TSelectDirDlg::SetDialogDirectory(const QString &Folder)
 {
     if (Folder.isEmpty())
         return;
-    QString p = ExpandFileName(JoinPath(Folder, QStringLiteral("*.*")));
+    QString p = ExpandFileName(fs::joinPath(Folder, QStringLiteral("*.*")));
     p.truncate(p.lastIndexOf(QLatin1Char('/')) + 1);
     if (p != QLatin1String("/"))
         p.chop(1);

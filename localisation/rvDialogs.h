@@ -145,9 +145,6 @@ bool InputQuery(const QString &Caption, const QString &Prompt, QString &Value, c
 
 // ---- Folder dialog --------------------------------------------------------------
 
-// Folder + Name with one "/" between them; Folder is not empty.
-QString JoinPath(const QString &Folder, const QString &Name);
-
 // Written by SelectDirectory before the dialog is created, read by its constructor.
 extern QString DialogCaption;
 extern QString DialogPrompt;

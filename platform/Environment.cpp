@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <cerrno>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -78,6 +79,17 @@ QString TempFolder()
 {
     const QString folder = AbsoluteFromEnvironment("TMPDIR");
     return folder.isEmpty() ? QStringLiteral("/tmp/") : folder;
+}
+
+QString CurrentFolder()
+{
+    std::vector<char> buffer(4096);
+    while (!getcwd(buffer.data(), buffer.size())) {
+        if (errno != ERANGE)
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+    return WithSlash(fs::decodeName(QByteArray(buffer.data())));
 }
 
 QString ExecutableFolder()

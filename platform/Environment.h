@@ -20,6 +20,8 @@ QString DataHomeFolder();
 QString RuntimeFolder();
 // $TMPDIR when it is an absolute path, else "/tmp/".
 QString TempFolder();
+// The current working directory; empty when it cannot be read.
+QString CurrentFolder();
 // The folder of the running executable.
 QString ExecutableFolder();
 // True when the current user may create files in Folder.

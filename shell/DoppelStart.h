@@ -1,13 +1,9 @@
 #pragma once
-// Single instance: the first instance holds an flock on a lock file for its whole run
-// (released by the kernel however the process ends; not inherited by programs it starts).
+// Single instance: a second start is told that the program runs already
+// (the lock itself: platform/InstanceLock.h).
 
 #include <QString>
 #include <optional>
-
-// The lock file: $XDG_RUNTIME_DIR/Corvex Pro.lock, else "Corvex Pro-<uid>.lock" in the
-// temp folder.
-QString InstanceLockFileName();
 
 // True for a first argument that starts a command-file run ("/R:" in any letter case).
 bool IsCommandFileSwitch(const QString &Argument);

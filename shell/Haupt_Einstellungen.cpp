@@ -7,56 +7,187 @@
 #include "platform/registry/TRegistry.h"
 #include "shell/Haupt_Globals.h"
 
+#include <stdexcept>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
 const QString SettingsKey = QStringLiteral("\\Software\\Wexmoor\\CorvexPro\\V1.50");
 
 namespace {
 
-// A string setting whose read error keeps the value it had.
-void ReadKeptString(const TRegistry &Reg, const QString &Name, QString &Setting)
+enum class SettingKind { String, Integer, Byte, Truth };
+using SettingGlobal = std::variant<QString *, int *, std::uint8_t *>;
+using SettingValue = std::variant<QString, int>;
+
+// One setting: its value name in the store, the global holding it, its kind and
+// default. A string with a reading rule keeps its value on a read error and is then
+// completed by the rule; any other string becomes empty on a read error.
+struct SettingEntry {
+    QLatin1String Name;
+    SettingKind Kind;
+    SettingGlobal Global;
+    int Default = 0;
+    QString (*Rule)(const QString &) = nullptr;
+};
+
+SettingEntry String(const char *Name, QString &Global, QString (*Rule)(const QString &) = nullptr)
 {
+    return {QLatin1String(Name), SettingKind::String, &Global, 0, Rule};
+}
+
+SettingEntry Integer(const char *Name, int &Global, int Default)
+{
+    return {QLatin1String(Name), SettingKind::Integer, &Global, Default};
+}
+
+// Keeps the low 8 bits of the stored number.
+SettingEntry Byte(const char *Name, std::uint8_t &Global, std::uint8_t Default)
+{
+    return {QLatin1String(Name), SettingKind::Byte, &Global, Default};
+}
+
+// Stored as 0 or 1, read as true when not 0.
+SettingEntry Truth(const char *Name, std::uint8_t &Global, bool Default)
+{
+    return {QLatin1String(Name), SettingKind::Truth, &Global, Default ? 1 : 0};
+}
+
+QString WorkingFolder(const QString &Stored)
+{
+    return Stored.isEmpty() ? ProgramDataFolder() : AddTrailingBackslash(Stored);
+}
+
+QString StartFolder(const QString &Stored)
+{
+    return Stored.isEmpty() ? HomeFolder() : AddTrailingBackslash(Stored);
+}
+
+QString UndoLogName(const QString &Stored)
+{
+    return Stored.isEmpty() ? QStringLiteral("Protokoll.txt") : Stored;
+}
+
+// Every setting, in the order in which they are read.
+const std::vector<SettingEntry> &Settings()
+{
+    static const std::vector<SettingEntry> table = {
+        String("Arbeitsverzeichnis", Arbeitsverzeichnis, WorkingFolder),
+        String("StartverzeichnisLinks", StartverzeichnisLinks, StartFolder),
+        String("StartverzeichnisRechts", StartverzeichnisRechts, StartFolder),
+        String("Protokolldatei", Protokolldatei, UndoLogName),
+        String("Dateiendungen", Dateiendungen),
+        String("FilterEinst", FilterEinst),
+        Integer("Sprache", Sprache, 0),
+        Truth("Sprachwahl", Sprachwahl, true),
+        Byte("Datum", Datum, 0),
+        Byte("Zeit", Zeit, 0),
+        Integer("Startwert", Startwert, 0),
+        Truth("Kontextmenu", Kontextmenu, false),
+        Byte("TortenFarbe", TortenFarbe, 2),
+        Integer("ThumbsBreite", ThumbsBreite, 100),
+        Integer("ThumbsHoehe", ThumbsHoehe, 100),
+        Truth("ThumbLinks", ThumbLinks, false),
+        Truth("ThumbRechts", ThumbRechts, false),
+        Integer("ThumbHintGroesse", ThumbHintGroesse, 100),
+        Byte("ThumbTransparenz", ThumbTransparenz, 255),
+        Truth("VerstecktAnzeigen", VerstecktAnzeigen, false),
+        Truth("BildschirmSpeichern", BildschirmSpeichern, false),
+        Integer("Explorer01aLinks", Explorer01aLinks, 150),
+        Integer("Explorer02aLinks", Explorer02aLinks, 150),
+        Truth("SLVBackground01", SLVBackground01, true),
+        Truth("SLVBackground02", SLVBackground02, true),
+        Byte("SLVTextur01", SLVTextur01, 1),
+        Byte("SLVTextur02", SLVTextur02, 1),
+        String("SLVTexturPfad01", SLVTexturPfad01),
+        String("SLVTexturPfad02", SLVTexturPfad02),
+        Integer("SLVFontColor01", SLVFontColor01, 0),
+        Integer("SLVFontColor02", SLVFontColor02, 0),
+    };
+    return table;
+}
+
+const SettingEntry &EntryOf(const SettingGlobal &Global)
+{
+    for (const SettingEntry &entry : Settings())
+        if (entry.Global == Global)
+            return entry;
+    throw std::logic_error("not a setting");
+}
+
+// The stored value, or the setting's default when it is missing or of another type.
+SettingValue ReadValue(const TRegistry &Reg, const SettingEntry &Entry)
+{
+    if (Entry.Kind == SettingKind::String) {
+        QString text;
+        try {
+            text = Reg.ReadString(Entry.Name);
+        } catch (...) {
+            if (Entry.Rule)
+                text = *std::get<QString *>(Entry.Global);
+        }
+        return Entry.Rule ? Entry.Rule(text) : text;
+    }
     try {
-        Setting = Reg.ReadString(Name);
+        return Entry.Kind == SettingKind::Truth ? int(Reg.ReadBool(Entry.Name)) : Reg.ReadInteger(Entry.Name);
     } catch (...) {
+        return Entry.Default;
     }
 }
 
-QString ReadStringOr(const TRegistry &Reg, const QString &Name)
+void Assign(const SettingGlobal &Global, const SettingValue &Value)
 {
-    try {
-        return Reg.ReadString(Name);
-    } catch (...) {
-        return {};
+    std::visit(
+        [&Value](auto *global) {
+            using T = std::remove_pointer_t<decltype(global)>;
+            if constexpr (std::is_same_v<T, QString>)
+                *global = std::get<QString>(Value);
+            else
+                *global = T(std::get<int>(Value)); // bytes keep the low 8 bits
+        },
+        Global);
+}
+
+SettingValue CurrentValue(const SettingGlobal &Global)
+{
+    return std::visit([](auto *global) -> SettingValue {
+        if constexpr (std::is_same_v<decltype(global), QString *>)
+            return *global;
+        else
+            return int(*global);
+    }, Global);
+}
+
+void WriteValue(TRegistry &Reg, const SettingEntry &Entry, const SettingValue &Value)
+{
+    switch (Entry.Kind) {
+    case SettingKind::String: Reg.WriteString(Entry.Name, std::get<QString>(Value)); break;
+    case SettingKind::Truth: Reg.WriteBool(Entry.Name, std::get<int>(Value) != 0); break;
+    case SettingKind::Integer:
+    case SettingKind::Byte: Reg.WriteInteger(Entry.Name, std::get<int>(Value)); break;
     }
 }
 
-int ReadIntegerOr(const TRegistry &Reg, const QString &Name, int Default)
+using SettingWrites = std::vector<std::pair<SettingGlobal, SettingValue>>;
+
+// Stores the values under the names of these settings, in this order, in one
+// replacement of the store file.
+void StoreValues(const SettingWrites &Values)
 {
-    try {
-        return Reg.ReadInteger(Name);
-    } catch (...) {
-        return Default;
-    }
+    TRegistry Reg;
+    Reg.OpenKey(SettingsKey, true);
+    for (const auto &[global, value] : Values)
+        WriteValue(Reg, EntryOf(global), value);
+    Reg.CloseKey();
 }
 
-// "byte" settings keep the low 8 bits of the stored number.
-std::uint8_t ReadByteOr(const TRegistry &Reg, const QString &Name, std::uint8_t Default)
+// Stores the current values of these settings, in this order.
+void StoreSettings(std::initializer_list<SettingGlobal> Globals)
 {
-    return std::uint8_t(ReadIntegerOr(Reg, Name, Default));
-}
-
-std::uint8_t ReadTruthOr(const TRegistry &Reg, const QString &Name, bool Default)
-{
-    try {
-        return Reg.ReadBool(Name) ? 1 : 0;
-    } catch (...) {
-        return Default ? 1 : 0;
-    }
-}
-
-// A folder setting: Default() when empty, else with a trailing "/".
-void CompleteFolder(QString &Setting, QString (*Default)())
-{
-    Setting = Setting.isEmpty() ? Default() : AddTrailingBackslash(Setting);
+    SettingWrites values;
+    for (const SettingGlobal &global : Globals)
+        values.emplace_back(global, CurrentValue(global));
+    StoreValues(values);
 }
 
 } // namespace
@@ -74,45 +205,8 @@ void ReadSettings()
 {
     TRegistry Reg;
     Reg.OpenKey(SettingsKey, true); // when it cannot be opened, every read gives its default
-
-    ReadKeptString(Reg, QStringLiteral("Arbeitsverzeichnis"), Arbeitsverzeichnis);
-    CompleteFolder(Arbeitsverzeichnis, ProgramDataFolder);
-    ReadKeptString(Reg, QStringLiteral("StartverzeichnisLinks"), StartverzeichnisLinks);
-    CompleteFolder(StartverzeichnisLinks, HomeFolder);
-    ReadKeptString(Reg, QStringLiteral("StartverzeichnisRechts"), StartverzeichnisRechts);
-    CompleteFolder(StartverzeichnisRechts, HomeFolder);
-    ReadKeptString(Reg, QStringLiteral("Protokolldatei"), Protokolldatei);
-    if (Protokolldatei.isEmpty())
-        Protokolldatei = QStringLiteral("Protokoll.txt");
-    Dateiendungen = ReadStringOr(Reg, QStringLiteral("Dateiendungen"));
-    FilterEinst = ReadStringOr(Reg, QStringLiteral("FilterEinst"));
-
-    Sprache = ReadIntegerOr(Reg, QStringLiteral("Sprache"), 0);
-    Sprachwahl = ReadTruthOr(Reg, QStringLiteral("Sprachwahl"), true);
-    Datum = ReadByteOr(Reg, QStringLiteral("Datum"), 0);
-    Zeit = ReadByteOr(Reg, QStringLiteral("Zeit"), 0);
-    Startwert = ReadIntegerOr(Reg, QStringLiteral("Startwert"), 0);
-    Kontextmenu = ReadTruthOr(Reg, QStringLiteral("Kontextmenu"), false);
-    TortenFarbe = ReadByteOr(Reg, QStringLiteral("TortenFarbe"), 2);
-    ThumbsBreite = ReadIntegerOr(Reg, QStringLiteral("ThumbsBreite"), 100);
-    ThumbsHoehe = ReadIntegerOr(Reg, QStringLiteral("ThumbsHoehe"), 100);
-    ThumbLinks = ReadTruthOr(Reg, QStringLiteral("ThumbLinks"), false);
-    ThumbRechts = ReadTruthOr(Reg, QStringLiteral("ThumbRechts"), false);
-    ThumbHintGroesse = ReadIntegerOr(Reg, QStringLiteral("ThumbHintGroesse"), 100);
-    ThumbTransparenz = ReadByteOr(Reg, QStringLiteral("ThumbTransparenz"), 255);
-    VerstecktAnzeigen = ReadTruthOr(Reg, QStringLiteral("VerstecktAnzeigen"), false);
-    BildschirmSpeichern = ReadTruthOr(Reg, QStringLiteral("BildschirmSpeichern"), false);
-    Explorer01aLinks = ReadIntegerOr(Reg, QStringLiteral("Explorer01aLinks"), 150);
-    Explorer02aLinks = ReadIntegerOr(Reg, QStringLiteral("Explorer02aLinks"), 150);
-    SLVBackground01 = ReadTruthOr(Reg, QStringLiteral("SLVBackground01"), true);
-    SLVBackground02 = ReadTruthOr(Reg, QStringLiteral("SLVBackground02"), true);
-    SLVTextur01 = ReadByteOr(Reg, QStringLiteral("SLVTextur01"), 1);
-    SLVTextur02 = ReadByteOr(Reg, QStringLiteral("SLVTextur02"), 1);
-    SLVTexturPfad01 = ReadStringOr(Reg, QStringLiteral("SLVTexturPfad01"));
-    SLVTexturPfad02 = ReadStringOr(Reg, QStringLiteral("SLVTexturPfad02"));
-    SLVFontColor01 = ReadIntegerOr(Reg, QStringLiteral("SLVFontColor01"), 0);
-    SLVFontColor02 = ReadIntegerOr(Reg, QStringLiteral("SLVFontColor02"), 0);
-
+    for (const SettingEntry &entry : Settings())
+        Assign(entry.Global, ReadValue(Reg, entry));
     Reg.CloseKey();
     SetLanguageIndexFromSprache();
 }
@@ -165,62 +259,24 @@ int SplitOwnFilters(const QString &Stored)
 
 void WriteOptionsSettings()
 {
-    TRegistry Reg;
-    Reg.OpenKey(SettingsKey, true);
-    Reg.WriteString(QStringLiteral("Arbeitsverzeichnis"), Arbeitsverzeichnis);
-    Reg.WriteString(QStringLiteral("StartverzeichnisLinks"), StartverzeichnisLinks);
-    Reg.WriteString(QStringLiteral("StartverzeichnisRechts"), StartverzeichnisRechts);
-    Reg.WriteString(QStringLiteral("Protokolldatei"), Protokolldatei);
-    Reg.WriteString(QStringLiteral("Dateiendungen"), Dateiendungen);
-    Reg.WriteString(QStringLiteral("FilterEinst"), FilterEinst);
-    Reg.WriteInteger(QStringLiteral("Sprache"), Sprache);
-    Reg.WriteInteger(QStringLiteral("Datum"), Datum);
-    Reg.WriteInteger(QStringLiteral("Zeit"), Zeit);
-    Reg.WriteInteger(QStringLiteral("Startwert"), Startwert);
-    Reg.WriteInteger(QStringLiteral("TortenFarbe"), TortenFarbe);
-    Reg.WriteBool(QStringLiteral("Kontextmenu"), Kontextmenu != 0);
-    Reg.WriteBool(QStringLiteral("ThumbLinks"), ThumbLinks != 0);
-    Reg.WriteBool(QStringLiteral("ThumbRechts"), ThumbRechts != 0);
-    Reg.WriteInteger(QStringLiteral("ThumbHintGroesse"), ThumbHintGroesse);
-    Reg.WriteInteger(QStringLiteral("ThumbTransparenz"), ThumbTransparenz);
-    Reg.WriteBool(QStringLiteral("VerstecktAnzeigen"), VerstecktAnzeigen != 0);
-    Reg.WriteBool(QStringLiteral("BildschirmSpeichern"), BildschirmSpeichern != 0);
-    Reg.WriteBool(QStringLiteral("SLVBackground01"), SLVBackground01 != 0);
-    Reg.WriteBool(QStringLiteral("SLVBackground02"), SLVBackground02 != 0);
-    Reg.WriteInteger(QStringLiteral("SLVTextur01"), SLVTextur01);
-    Reg.WriteInteger(QStringLiteral("SLVTextur02"), SLVTextur02);
-    Reg.WriteString(QStringLiteral("SLVTexturPfad01"), SLVTexturPfad01);
-    Reg.WriteString(QStringLiteral("SLVTexturPfad02"), SLVTexturPfad02);
-    Reg.WriteInteger(QStringLiteral("SLVFontColor01"), SLVFontColor01);
-    Reg.WriteInteger(QStringLiteral("SLVFontColor02"), SLVFontColor02);
-    Reg.CloseKey();
+    StoreSettings({&Arbeitsverzeichnis, &StartverzeichnisLinks, &StartverzeichnisRechts, &Protokolldatei,
+                   &Dateiendungen, &FilterEinst, &Sprache, &Datum, &Zeit, &Startwert, &TortenFarbe, &Kontextmenu,
+                   &ThumbLinks, &ThumbRechts, &ThumbHintGroesse, &ThumbTransparenz, &VerstecktAnzeigen,
+                   &BildschirmSpeichern, &SLVBackground01, &SLVBackground02, &SLVTextur01, &SLVTextur02,
+                   &SLVTexturPfad01, &SLVTexturPfad02, &SLVFontColor01, &SLVFontColor02});
 }
 
 void WriteLanguageSettings()
 {
-    TRegistry Reg;
-    Reg.OpenKey(SettingsKey, true);
-    Reg.WriteString(QStringLiteral("Arbeitsverzeichnis"), Arbeitsverzeichnis);
-    Reg.WriteString(QStringLiteral("Protokolldatei"), Protokolldatei);
-    Reg.WriteInteger(QStringLiteral("Sprache"), Sprache);
-    Reg.WriteBool(QStringLiteral("Sprachwahl"), Sprachwahl != 0);
-    Reg.CloseKey();
+    StoreSettings({&Arbeitsverzeichnis, &Protokolldatei, &Sprache, &Sprachwahl});
 }
 
 void WriteTreePaneWidths(int Left, int Right)
 {
-    TRegistry Reg;
-    Reg.OpenKey(SettingsKey, true);
-    Reg.WriteInteger(QStringLiteral("Explorer01aLinks"), Left);
-    Reg.WriteInteger(QStringLiteral("Explorer02aLinks"), Right);
-    Reg.CloseKey();
+    StoreValues({{&Explorer01aLinks, Left}, {&Explorer02aLinks, Right}});
 }
 
 void WriteThumbSize(int Size)
 {
-    TRegistry Reg;
-    Reg.OpenKey(SettingsKey, true);
-    Reg.WriteInteger(QStringLiteral("ThumbsBreite"), Size);
-    Reg.WriteInteger(QStringLiteral("ThumbsHoehe"), Size);
-    Reg.CloseKey();
+    StoreValues({{&ThumbsBreite, Size}, {&ThumbsHoehe, Size}});
 }

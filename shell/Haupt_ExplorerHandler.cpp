@@ -369,12 +369,14 @@ void THauptExplorer::FilterComboBox01Change()
 {
     FilterMasksLeft = MasksOf(ChosenMask(FilterComboBox01));
     ShellListView01->Refresh();
+    ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
 }
 
 void THauptExplorer::FilterComboBox02Change()
 {
     FilterMasksRight = MasksOf(ChosenMask(FilterComboBox02));
     ShellListView02->Refresh();
+    ExplorerStatusBar02->setPanel(0, CountText(ShellListView02));
 }
 
 // ---- Commands ----

@@ -1,7 +1,7 @@
 #pragma once
-// A status bar of text panels addressed by index; every panel but the last has a
-// fixed width, the last one takes the rest. It asks for no minimum width: a narrow
-// bar cuts its panels off.
+// A status bar of text panels addressed by index; every panel but the last has its
+// given width, or more when its text needs more; the last one takes the rest. It asks
+// for no minimum width: a narrow bar cuts its panels off.
 
 #include <QWidget>
 #include <initializer_list>
@@ -25,6 +25,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    int PanelWidth(size_t index) const;
+    void LayoutPanels();
+
     std::vector<int> widths_;
     std::vector<QLabel *> panels_;
 };

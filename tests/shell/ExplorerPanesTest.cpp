@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -172,6 +173,36 @@ TEST_F(ExplorerPanes, StatusPanelsShowCountAndSizeInTheChosenLanguage)
     EXPECT_EQ(Str(f.ShellTreeView01->Path()), Str(Root + "/sub"));
     EXPECT_EQ(Str(CurrentFolderLeft), Str(Root + "/sub"));
     EXPECT_EQ(Str(status->Panel(0)), "Number: 1");
+}
+
+TEST_F(ExplorerPanes, FilterChangeUpdatesTheCountAndThePanelFitsItsText)
+{
+    Make("a.txt");
+    Make("b.jpg");
+    Make("sub/x.txt");
+    THauptForm &f = Form();
+    ASSERT_TRUE(f.ShellTreeView01->setPath(Root));
+    ASSERT_TRUE(f.ShellTreeView02->setPath(Root));
+    for (auto [box, status] : {std::pair{f.FilterComboBox01, f.ExplorerStatusBar01},
+                               std::pair{f.FilterComboBox02, f.ExplorerStatusBar02}}) {
+        EXPECT_EQ(Str(status->Panel(0)), "Anzahl: 3");
+        ChooseFilter(box, "*.jpg;*.jpeg");
+        EXPECT_EQ(Str(status->Panel(0)), "Anzahl: 2");
+        ChooseFilter(box, "*.*");
+        EXPECT_EQ(Str(status->Panel(0)), "Anzahl: 3");
+    }
+
+    // Panel 0 is at least 80 px and as wide as its text needs; panel 1 starts after it.
+    f.show();
+    TStatusBar *status = f.ExplorerStatusBar01;
+    const QList<QLabel *> panels = status->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(panels.size(), 2);
+    for (const QString text : {QStringLiteral("Anzahl: 3"), QStringLiteral("Anzahl: 200000")}) {
+        status->setPanel(0, text);
+        EXPECT_GE(panels[0]->width(), 78) << Str(text);
+        EXPECT_GE(panels[0]->width(), panels[0]->sizeHint().width()) << Str(text);
+        EXPECT_GT(panels[1]->x(), panels[0]->geometry().right()) << Str(text);
+    }
 }
 
 TEST_F(ExplorerPanes, TheListLastChangedIsTheActiveExplorer)

@@ -1,10 +1,10 @@
 // The real program as a process: single instance, a start after a crash, and an
 // unattended command-file run without a display.
 
+#include "platform/InstanceLock.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathCodec.h"
 #include "platform/registry/TRegistry.h"
-#include "shell/DoppelStart.h"
 #include "support/StoredSettings.h"
 
 #include <QDeadlineTimer>
