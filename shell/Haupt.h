@@ -37,9 +37,6 @@ public:
     explicit THauptForm(QWidget *parent = nullptr);
     ~THauptForm() override;
 
-    // File menu: opens the language dialog (Haupt_Sprache.cpp).
-    void HMenuDateiSpracheClick();
-
     // Upper half: the notebook of the view modes; its page "Versteckt" is never shown
     // and carries the work lists of a batch.
     QStackedWidget *NotebookHaupt = nullptr;

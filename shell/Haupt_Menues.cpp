@@ -224,7 +224,7 @@ void THauptMenues::CreateMenus()
     QObject::connect(HMenuDateiRueckgaengig, &QAction::changed, TB01Rueckgaengig,
                      [this] { TB01Rueckgaengig->setEnabled(HMenuDateiRueckgaengig->isEnabled()); });
     // HMenuDateiOptionen and TB01Optionen: OptionenF->ShowModal() (options dialog).
-    // HMenuDateiSprache: HMenuDateiSpracheClick (language dialog).
+    Bind(f, HMenuDateiSprache, {}, [form] { form->HMenuDateiSpracheClick(); });
     Bind(f, HMenuDateiProgEnde, {TB01ProgEnde}, [form] { form->HMenuDateiProgEndeClick(); });
     const std::pair<TMenuItem *, QToolButton *> views[] = {
         {HMenuAnsichtDateiauswahl, TB01Dateiauswahl}, {HMenuAnsichtDragDrop, TB01DragDrop},

@@ -85,6 +85,7 @@ struct THauptMenues {
     void HMenuAktionenClick();
     void PopupMenu01Popup();
     void HMenuDateiRueckgaengigClick();
+    void HMenuDateiSpracheClick(); // the language dialog
     // Esc: closes the window unless an in-place editor, a combo list or a pop-up takes it.
     void HMenuDateiProgEndeClick();
     // The help file of the language handed to the desktop's opener.

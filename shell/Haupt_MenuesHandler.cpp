@@ -4,6 +4,7 @@
 #include "shell/Haupt.h"
 
 #include "localisation/fktSprache.h"
+#include "localisation/frmSprache.h"
 #include "localisation/rvDialogs.h"
 #include "operations/fktAllgemein.h"
 #include "platform/fs/FileSystem.h"
@@ -264,6 +265,15 @@ void THauptMenues::HMenuDateiRueckgaengigClick()
     const BatchGuard guard; // not while a batch lets the message loop run
     if (guard.Entered())
         UndoLastAction();
+}
+
+void THauptMenues::HMenuDateiSpracheClick()
+{
+    // Relabelling resets the rename page's groups: not while a batch lets the message
+    // loop run.
+    const BatchGuard guard;
+    if (guard.Entered() && SpracheF)
+        SpracheF->ShowModal();
 }
 
 void THauptMenues::HMenuDateiProgEndeClick()
