@@ -24,19 +24,6 @@ TSpracheF *SpracheF = nullptr;
 
 namespace {
 
-// Behind the other controls: white to silver, left to right.
-class TGradientFill : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        DrawGradient(painter, rect(), 1, {QColor(0xFF, 0xFF, 0xFF), QColor(0xC0, 0xC0, 0xC0)});
-    }
-};
-
 enum class Flag { Germany, UnitedKingdom, UnitedStates, Netherlands, Spain, France };
 
 // Equal bands of the given colours, top to bottom (Vertical: left to right).
@@ -145,7 +132,7 @@ TSpracheF::TSpracheF(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
     setWindowTitle(QString::fromUtf8("Sprache auswählen"));
 
-    GradientFill01 = new TGradientFill(this);
+    GradientFill01 = new TSilverGradient(this);
     GradientFill01->setObjectName(QStringLiteral("GradientFill01"));
     GradientFill01->setGeometry(rect());
     Panel1 = new QWidget(this);

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QWidget>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -66,6 +67,16 @@ std::vector<GradientLine> GradientLines(const QRect &Rect, std::uint8_t Directio
 // Draws those lines with a solid pen of width 1; the painter's pen is restored.
 void DrawGradient(QPainter &Canvas, const QRect &Rect, std::uint8_t Direction,
                   const std::vector<QColor> &Colors);
+
+// A widget filled white to silver, left to right: the background of the language
+// dialog and of page headers.
+class TSilverGradient : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
 
 // ---- Texts ------------------------------------------------------------------------
 

@@ -29,6 +29,14 @@
 
 THauptForm *HauptForm = nullptr;
 
+QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name)
+{
+    auto *page = new QWidget(Notebook);
+    page->setObjectName(Name);
+    Notebook->addWidget(page);
+    return page;
+}
+
 THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
 {
     HauptForm = this; // the start-up reaches the window through HauptForm

@@ -81,6 +81,9 @@ private:
 
 extern THauptForm *HauptForm;
 
+// A new page of Notebook named Name, added at its end.
+QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name);
+
 // A handler of the window for connect: runs it so that no exception crosses Qt code.
 template <typename Handler> auto Guarded(THauptForm *form, Handler handler)
 {

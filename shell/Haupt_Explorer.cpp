@@ -72,14 +72,6 @@ ExplorerPair CreateExplorerPair(QWidget *parent, const QString &suffix)
     return e;
 }
 
-QWidget *NamedPage(QStackedWidget *notebook, const QString &name)
-{
-    auto *page = new QWidget(notebook);
-    page->setObjectName(name);
-    notebook->addWidget(page);
-    return page;
-}
-
 // Explorer0<Side> (1 left, 2 right) on the explorer page, its first page
 // "Explorer0<Side>Page" holding the explorer pair of that side, kept in the window's
 // members of that side.

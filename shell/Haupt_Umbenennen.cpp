@@ -74,19 +74,6 @@ void HookKeyPress(THauptForm &f, TEdit *edit, void (THauptUmbenennen::*filter)(Q
     });
 }
 
-// A header of a page: white to silver from left to right.
-class GradientFill : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        DrawGradient(painter, rect(), 1, {QColor(0xFF, 0xFF, 0xFF), QColor(0xC0, 0xC0, 0xC0)});
-    }
-};
-
 TEdit *NewEdit(QWidget *parent, const QString &name, int hintId, const QString &text = {})
 {
     auto *edit = new TEdit(parent, name);
@@ -175,14 +162,6 @@ TSpeedButton *NewPageButton(QWidget *parent, const QString &name, int hintId, co
     return button;
 }
 
-QWidget *NewPage(QStackedWidget *notebook, const QString &name)
-{
-    auto *page = new QWidget(notebook);
-    page->setObjectName(name);
-    notebook->addWidget(page);
-    return page;
-}
-
 // The locale's date separator, for the mask of the own date.
 QString DateSeparator()
 {
@@ -194,7 +173,7 @@ QString DateSeparator()
 
 void CreateIndexRulePages(THauptForm &f, QStackedWidget *notebook)
 {
-    auto *fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aIndex")));
+    auto *fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aIndex")));
     QWidget *page = fields->parentWidget();
     f.DatUmbEdit01 = NewEdit(page, QStringLiteral("DatUmbEdit01"), 500);
     f.DatUmbEdit02 = NewEdit(page, QStringLiteral("DatUmbEdit02"), 501);
@@ -225,7 +204,7 @@ void CreateIndexRulePages(THauptForm &f, QStackedWidget *notebook)
     fields->addWidget(f.DatUmbSB03, fields->rowCount(), 0, Qt::AlignLeft);
     KeepTopLeft(fields);
 
-    auto *modes = new QHBoxLayout(NewPage(notebook, QStringLiteral("DatUmb01aIndexModes")));
+    auto *modes = new QHBoxLayout(NamedPage(notebook, QStringLiteral("DatUmb01aIndexModes")));
     page = modes->parentWidget();
     f.DatUmbSB04 = NewPageButton(page, QStringLiteral("DatUmbSB04"), 603, {}, Qt::LeftArrow);
     f.DatUmbRadioGroup04 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup04"), 310, 311, 312, 313);
@@ -240,7 +219,7 @@ void CreateIndexRulePages(THauptForm &f, QStackedWidget *notebook)
 void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
 {
     // Rule 3: replace
-    auto *fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aErsetzen")));
+    auto *fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aErsetzen")));
     QWidget *page = fields->parentWidget();
     f.DatUmbEdit05 = NewEdit(page, QStringLiteral("DatUmbEdit05"), 504);
     f.DatUmbEdit06 = NewEdit(page, QStringLiteral("DatUmbEdit06"), 505);
@@ -251,7 +230,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     KeepTopLeft(fields);
 
     // Rule 4: insert
-    fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aEinsetzen")));
+    fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aEinsetzen")));
     page = fields->parentWidget();
     f.DatUmbEdit07 = NewEdit(page, QStringLiteral("DatUmbEdit07"), 506);
     f.DatUmbEdit08 = NewEdit(page, QStringLiteral("DatUmbEdit08"), 507);
@@ -265,7 +244,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     KeepTopLeft(fields);
 
     // Rule 5: cut
-    fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aAusschneiden")));
+    fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aAusschneiden")));
     page = fields->parentWidget();
     f.DatUmbEdit09 = NewEdit(page, QStringLiteral("DatUmbEdit09"), 508);
     f.DatUmbEdit10 = NewEdit(page, QStringLiteral("DatUmbEdit10"), 509);
@@ -280,7 +259,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     KeepTopLeft(fields);
 
     // Rule 6: letter case
-    auto *row = new QHBoxLayout(NewPage(notebook, QStringLiteral("DatUmb01aSchreibweise")));
+    auto *row = new QHBoxLayout(NamedPage(notebook, QStringLiteral("DatUmb01aSchreibweise")));
     page = row->parentWidget();
     f.DatUmbRadioGroup08 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup08"), 326, 327, 328, 332);
     f.DatUmbRadioGroup09 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup09"), 333, 334, 335, 337);
@@ -289,7 +268,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     row->addStretch(1);
 
     // Rule 7: shorten
-    fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aKuerzen")));
+    fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aKuerzen")));
     page = fields->parentWidget();
     f.DatUmbRadioGroup11 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup11"), 342, 343, 344, 346);
     f.DatUmbRadioGroup10 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup10"), 338, 339, 340, 341);
@@ -308,7 +287,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     KeepTopLeft(fields);
 
     // Rule 8: extension
-    fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aEndung")));
+    fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aEndung")));
     page = fields->parentWidget();
     f.DatUmbComboBox01 = NewExtensionBox(page, QStringLiteral("DatUmbComboBox01"));
     f.DatUmbComboBox02 = NewExtensionBox(page, QStringLiteral("DatUmbComboBox02"));
@@ -321,7 +300,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     KeepTopLeft(fields);
 
     // Rule 9: date and time
-    fields = new QGridLayout(NewPage(notebook, QStringLiteral("DatUmb01aDatumZeit")));
+    fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aDatumZeit")));
     page = fields->parentWidget();
     f.RGDatumZeit01 = NewRadioGroup(page, QStringLiteral("RGDatumZeit01"), 351, 352, 353, 354);
     f.RGDatumZeit02 = NewRadioGroup(page, QStringLiteral("RGDatumZeit02"), 355, 356, 357, 358);
@@ -399,7 +378,7 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
 {
     f.DatUmb01 = new QStackedWidget(parent);
     f.DatUmb01->setObjectName(QStringLiteral("DatUmb01"));
-    auto *rules = new QHBoxLayout(NewPage(f.DatUmb01, QStringLiteral("Allgemein")));
+    auto *rules = new QHBoxLayout(NamedPage(f.DatUmb01, QStringLiteral("Allgemein")));
     QWidget *page = rules->parentWidget();
     rules->setContentsMargins(0, 0, 0, 0);
     f.DatUmbRadioGroup02 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup02"), 1, 2, 3, 13);
@@ -408,7 +387,7 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
     f.DatUmb01a->setObjectName(QStringLiteral("DatUmb01a"));
     CreateIndexRulePages(f, f.DatUmb01a);
     CreateTextRulePages(f, f.DatUmb01a);
-    NewPage(f.DatUmb01a, QStringLiteral("DatUmb01aPlugin")); // rule 10; the plug-in list fills it
+    NamedPage(f.DatUmb01a, QStringLiteral("DatUmb01aPlugin")); // rule 10; the plug-in list fills it
     // The fields scroll where the window is too narrow for them, rather than being cut.
     auto *scroll = new QScrollArea(page);
     scroll->setObjectName(QStringLiteral("DatUmb01aScroll"));
@@ -429,9 +408,9 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
     QObject::connect(fieldPages, &QStackedWidget::currentChanged, fieldPages, sizeByShownPage);
     sizeByShownPage();
     rules->addWidget(scroll, 1);
-    CreateFunctionView(f, NewPage(f.DatUmb01, QStringLiteral("Funktionen")));
+    CreateFunctionView(f, NamedPage(f.DatUmb01, QStringLiteral("Funktionen")));
     for (const char *name : {"TTF", "MP3"})
-        NewPage(f.DatUmb01, QString::fromLatin1(name));
+        NamedPage(f.DatUmb01, QString::fromLatin1(name));
     return f.DatUmb01;
 }
 
@@ -460,7 +439,7 @@ QVBoxLayout *CreateSourceAndTarget(THauptForm &f, QWidget *parent)
 // Explorer02 page "Vorschau": the rename preview grid, old name | new name.
 void CreatePreviewPage(THauptForm &f)
 {
-    auto *layout = new QVBoxLayout(NewPage(f.Explorer02, QStringLiteral("Vorschau")));
+    auto *layout = new QVBoxLayout(NamedPage(f.Explorer02, QStringLiteral("Vorschau")));
     layout->setContentsMargins(0, 0, 0, 0);
     f.VorschauStringGrid01 = new TStringGrid(layout->parentWidget(), QStringLiteral("VorschauStringGrid01"), 2, 2, 1);
     f.VorschauStringGrid01->setCells(0, 0, LoadLangString(8993));
@@ -561,7 +540,7 @@ void THauptUmbenennen::CreateFileListPage(QWidget *Page)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
 
-    DLGradientFill01 = new GradientFill(Page);
+    DLGradientFill01 = new TSilverGradient(Page);
     DLGradientFill01->setObjectName(QStringLiteral("DLGradientFill01"));
     auto *header = new QHBoxLayout(DLGradientFill01);
     header->setContentsMargins(6, 3, 6, 3);
