@@ -88,6 +88,7 @@ inline void IsolateProgram(const QByteArray &Base)
             Fail("cannot create the program's folders");
         setenv(name, (Base + sub).constData(), 1);
     }
+    chmod((Base + "/runtime").constData(), 0700); // as Qt expects of XDG_RUNTIME_DIR
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         unsetenv(name);
     if (!fs::createFolders(QString::fromUtf8(Base + "/work")))

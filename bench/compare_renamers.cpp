@@ -1,6 +1,7 @@
 // Whole processes side by side on the same 100,000 files in 100 folders: a plain
-// renameat2 loop (bench_renameat2_loop), the program's command-file rename (/R:, action 1)
-// and its undo (action 0), mmv and perl rename, each renaming every file and back.
+// renameat2 loop (bench_renameat2_loop), the same loop writing an undo log as it goes
+// (one write per pair, as the program must), the program's command-file rename (/R:,
+// action 1) and its undo (action 0), mmv and perl rename, each renaming every file and back.
 // Rounds are interleaved (the order of the renamers turns each round); the figures are
 // medians: time, peak memory (from /usr/bin/time), and the program's time against each.
 // Started by bench/compare-renamers.sh, which installs mmv, rename and time.
@@ -161,8 +162,11 @@ int main(int argc, char **argv)
     const std::string at = base.toStdString(), treeAt = tree.toStdString();
     const QByteArray last = tree + "/d9/s8/";
 
+    const std::string loopLog = at + "/loop-log.txt";
     std::vector<Renamer> renamers = {
         {"renameat2 loop", {{loop, treeAt, "file", "loop"}}, {{loop, treeAt, "loop", "file"}}, last + "loop999.txt"},
+        {"loop + log", {{loop, treeAt, "file", "logged", loopLog}}, {{loop, treeAt, "logged", "file", loopLog}},
+         last + "logged999.txt"},
         {"corvexpro /R:", {{program, "/R:" + at + "/rename.txt"}}, {{program, "/R:" + at + "/undo.txt"}},
          last + "C099999.txt"},
         {"mmv", {{"mmv", "-r", treeAt + "/;file*.txt", "mmv#2.txt"}}, {{"mmv", "-r", treeAt + "/;mmv*.txt", "file#2.txt"}},
@@ -197,9 +201,9 @@ int main(int argc, char **argv)
     for (std::size_t i = 0; i < renamers.size(); ++i)
         std::printf("%-16s %10.3f %14.3f %10.1f\n", renamers[i].name, Median(figures[i].renameSeconds),
                     Median(figures[i].backSeconds), Median(figures[i].peakMiB));
-    const Figures &ours = figures[1];
+    const Figures &ours = figures[2];
     std::printf("\ncorvexpro's time against  rename   undo   (medians of the per-round ratios)\n");
-    for (const std::size_t other : {0, 2, 3}) {
+    for (const std::size_t other : {0, 1, 3, 4}) {
         std::vector<double> there, back;
         for (int i = 0; i < Rounds; ++i) {
             there.push_back(ours.renameSeconds[i] / figures[other].renameSeconds[i]);

@@ -196,10 +196,11 @@ public:
     // below WindowsDir or a protected system folder, as written or as it really lies.
     std::optional<QString> File(const QString &path)
     {
-        if (!path.startsWith(u'/') || path.contains(QChar(0)) || fs::isPlaceholderName(fs::nameOf(path)))
+        if (!path.startsWith(u'/') || path.contains(QChar(0))
+            || fs::isPlaceholderName(QStringView(path).mid(path.lastIndexOf(u'/') + 1)))
             return std::nullopt;
-        const QString normal = fs::normalPath(path);
-        if (!IsSafeFolder(fs::folderOf(normal)))
+        QString normal = fs::normalPath(path);
+        if (!IsSafeFolder(QStringView(normal).left(normal.lastIndexOf(u'/') + 1)))
             return std::nullopt;
         return normal;
     }
@@ -225,40 +226,42 @@ private:
         }
         return false;
     }
-    // Folder: absolute, normalised, with a trailing "/".
-    bool IsSafeFolder(const QString &folder)
+    // Folder: absolute, normalised, with a trailing "/". Entries come folder by folder,
+    // so the last folder is compared before the table is asked.
+    bool IsSafeFolder(QStringView folder)
     {
-        const auto known = safe_.constFind(folder);
-        if (known != safe_.constEnd())
-            return *known;
-        const bool safe = !IsProtected(folder) && !IsProtected(fs::realPath(folder));
-        safe_.insert(folder, safe);
-        return safe;
+        if (folder == lastFolder_)
+            return lastSafe_;
+        lastFolder_ = folder.toString();
+        const auto known = safe_.constFind(lastFolder_);
+        if (known != safe_.constEnd()) {
+            lastSafe_ = *known;
+        } else {
+            lastSafe_ = !IsProtected(lastFolder_) && !IsProtected(fs::realPath(lastFolder_));
+            safe_.insert(lastFolder_, lastSafe_);
+        }
+        return lastSafe_;
     }
 
     QHash<QString, bool> safe_;
+    QString lastFolder_; // never a folder: empty
+    bool lastSafe_ = false;
 };
 
-// Action 0: the pairs of the undo log moved back. A pair is used as it was tested: both
-// paths must pass the filter of the entries.
+// Action 0: the pairs of the undo log moved back, from the last complete pair to the
+// first (as UndoMoveLog). A pair is used as it was tested: both paths must pass the
+// filter of the entries.
 void UndoFromLog(PathFilter &filter)
 {
-    auto lines = TextLines::readLines(UndoLogPath());
+    const auto lines = TextLines::readPackedLines(UndoLogPath());
     if (!lines)
         return;
-    // The usable pairs are gathered in place, at the front of the lines.
-    QStringList &pairs = *lines;
-    qsizetype kept = 0;
-    for (qsizetype j = 0; j + 1 < pairs.size(); j += 2) {
-        auto oldPath = filter.File(pairs[j]);
-        auto newPath = filter.File(pairs[j + 1]);
-        if (oldPath && newPath) {
-            pairs[kept++] = std::move(*oldPath);
-            pairs[kept++] = std::move(*newPath);
-        }
+    for (qsizetype j = lines->size() / 2 * 2 - 2; j >= 0; j -= 2) {
+        const auto oldPath = filter.File(lines->at(j));
+        const auto newPath = filter.File(lines->at(j + 1));
+        if (oldPath && newPath)
+            UndoMovePair(*oldPath, *newPath);
     }
-    pairs.resize(kept);
-    UndoMoveLog(pairs);
 }
 
 void Dispatch(std::uint8_t action)

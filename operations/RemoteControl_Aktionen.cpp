@@ -10,6 +10,8 @@
 #include "platform/fs/PathNames.h"
 #include "shell/Haupt.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
 #include <optional>
 
@@ -36,13 +38,16 @@ void CarryOutBatch(Rule rule, bool LogCopies = false)
         (s.DATEILVK == 1 || s.DATEILVK == 2) && s.ZIELVERZEICHNIS.startsWith(u'/');
     const bool logged = s.DATEILVK != 2 || LogCopies;
     if (inPlace || intoTarget) {
+        if (logged)
+            HauptForm->ProtokollListBox.reserve(2 * batch.size());
         for (qsizetype i = 0; i < batch.size(); ++i) {
             const QString &oldPath = batch[i];
             const Parts parts = RenameEntry::Split(oldPath);
             const std::optional<QString> name = rule(parts, i);
             if (!name || fs::isPlaceholderName(*name))
                 continue;
-            const QString newPath = (inPlace ? parts.Folder : s.ZIELVERZEICHNIS) + *name;
+            // Views, so that the builder allocates the path exactly (the batch's log keeps it).
+            const QString newPath = QStringView(inPlace ? parts.Folder : s.ZIELVERZEICHNIS) % QStringView(*name);
             if (logged && (!UndoLogWriter::CanLog(oldPath) || !UndoLogWriter::CanLog(newPath)))
                 continue;
             const bool done = s.DATEILVK == 2 ? bool(fs::copyFile(oldPath, newPath))
@@ -68,9 +73,13 @@ QString CasedExt(const QString &ext)
 QString NumberText(qint64 value, int places)
 {
     const QString digits = QString::number(value < 0 ? -value : value);
-    const QString sign = value < 0 ? QStringLiteral("-") : QString();
-    const qsizetype zeros = std::max<qsizetype>(0, places - sign.size() - digits.size());
-    return sign + QString(zeros, u'0') + digits;
+    const qsizetype sign = value < 0 ? 1 : 0;
+    const qsizetype zeros = std::max<qsizetype>(0, places - sign - digits.size());
+    QString text(sign + zeros + digits.size(), u'0');
+    if (sign)
+        text[0] = u'-';
+    std::copy(digits.cbegin(), digits.cend(), text.begin() + sign + zeros);
+    return text;
 }
 
 QString Number(qsizetype i)
@@ -132,7 +141,9 @@ void RenumberFiles()
     const TCommandFileSettings &s = CommandSettings;
     const QString stem = NameText(s.STAMMNAME);
     CarryOutBatch([&](const Parts &e, qsizetype i) -> std::optional<QString> {
-        return (s.ENDE ? stem + Number(i) : Number(i) + stem) + CasedExt(e.Ext);
+        if (s.ENDE)
+            return QString(stem % Number(i) % CasedExt(e.Ext));
+        return QString(Number(i) % stem % CasedExt(e.Ext));
     });
 }
 

@@ -63,6 +63,27 @@ std::optional<QStringList> readLines(const QString &path)
     return lines;
 }
 
+QString PackedLines::at(qsizetype i) const
+{
+    const qsizetype begin = i > 0 ? ends_[size_t(i - 1)] : 0;
+    return fs::decodeName(QByteArray::fromRawData(bytes_.constData() + begin, ends_[size_t(i)] - begin));
+}
+
+std::optional<PackedLines> readPackedLines(const QString &path)
+{
+    fs::LineReader reader;
+    if (!reader.open(path))
+        return std::nullopt;
+    PackedLines lines;
+    while (const std::optional<QByteArray> line = reader.next()) {
+        lines.bytes_.append(*line);
+        lines.ends_.push_back(lines.bytes_.size());
+    }
+    if (reader.failed())
+        return std::nullopt;
+    return lines;
+}
+
 std::optional<QStringList> readTextLines(const QString &path)
 {
     std::optional<QByteArray> content = fs::readFile(path);

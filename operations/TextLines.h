@@ -8,12 +8,26 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace TextLines {
 
 // Lines of a file of paths: each line decoded with the lossless name codec, so that a
 // path written by writeLinesAtomic comes back byte for byte. nullopt when unreadable.
 std::optional<QStringList> readLines(const QString &path);
+// The lines of a file of paths held as their bytes in one block: a line is decoded
+// (as by readLines) only when it is asked for, so a long log costs little memory.
+class PackedLines {
+public:
+    qsizetype size() const { return qsizetype(ends_.size()); }
+    QString at(qsizetype i) const;
+
+private:
+    friend std::optional<PackedLines> readPackedLines(const QString &path);
+    QByteArray bytes_;
+    std::vector<qsizetype> ends_; // where each line's bytes end
+};
+std::optional<PackedLines> readPackedLines(const QString &path);
 // Lines of a text file: UTF-8 (a leading byte-order mark dropped), or Windows-1252
 // when the file is not valid UTF-8 (files brought from Windows).
 std::optional<QStringList> readTextLines(const QString &path);

@@ -134,14 +134,20 @@ UndoLogWriter::UndoLogWriter()
 
 bool UndoLogWriter::CanLog(const QString &Path)
 {
-    return !Path.contains(u'\r') && !Path.contains(u'\n');
+    return std::none_of(Path.cbegin(), Path.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
 }
 
 void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath)
 {
     HauptForm->ProtokollListBox << OldPath << NewPath;
-    if (ok_)
-        ok_ = bool(file_.append(fs::encodeName(OldPath) + "\r\n" + fs::encodeName(NewPath) + "\r\n"));
+    if (!ok_)
+        return;
+    record_.resize(0); // keeps its capacity for the next pair
+    fs::appendEncodedName(record_, OldPath);
+    record_.append("\r\n", 2);
+    fs::appendEncodedName(record_, NewPath);
+    record_.append("\r\n", 2);
+    ok_ = bool(file_.append(record_));
 }
 
 bool UndoLogWriter::Finish()
@@ -151,14 +157,16 @@ bool UndoLogWriter::Finish()
     return ok_;
 }
 
+void UndoMovePair(const QString &OldPath, const QString &NewPath)
+{
+    if (OldPath.startsWith(u'/') && NewPath.startsWith(u'/') && OldPath != NewPath)
+        fs::moveFile(NewPath, OldPath);
+}
+
 void UndoMoveLog(const QStringList &Lines)
 {
-    for (qsizetype j = Lines.size() / 2 * 2 - 2; j >= 0; j -= 2) {
-        const QString &oldPath = Lines[j];
-        const QString &newPath = Lines[j + 1];
-        if (oldPath.startsWith(u'/') && newPath.startsWith(u'/') && oldPath != newPath)
-            fs::moveFile(newPath, oldPath);
-    }
+    for (qsizetype j = Lines.size() / 2 * 2 - 2; j >= 0; j -= 2)
+        UndoMovePair(Lines[j], Lines[j + 1]);
 }
 
 void SetUndoMenuState(int CaptionId, int ItemHintId, int ButtonHintId, bool Enabled, int Tag)

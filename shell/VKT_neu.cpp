@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -45,6 +46,13 @@ int ProgramMain(int argc, char **argv)
     if (CommandFileName.isEmpty())
         mainWindow->show();
     const int status = app.exec();
+    if (!CommandFileName.isEmpty()) {
+        // The batch is carried out and its log closed: a window that was never shown,
+        // and the batch's lists, need no tearing down.
+        DoppelStartFinalization();
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
 
     languageDialog.reset();
     mainWindow.reset();

@@ -114,17 +114,23 @@ QString decodeName(const QByteArray &bytes)
     return name;
 }
 
-QByteArray encodeName(const QString &name)
+void appendEncodedName(QByteArray &bytes, QStringView name)
 {
-    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; }))
-        return name.toLatin1();
-    QByteArray bytes;
-    bytes.reserve(name.size());
-    const qsizetype size = name.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t unit = name.at(i).unicode();
-        if (QChar::isHighSurrogate(unit) && i + 1 < size && QChar::isLowSurrogate(name.at(i + 1).unicode())) {
-            appendUtf8(bytes, QChar::surrogateToUcs4(unit, name.at(i + 1).unicode()));
+    // Plain ASCII is copied unit by unit; the rest from the first other unit on.
+    const qsizetype size = name.size(), start = bytes.size();
+    bytes.resize(start + size);
+    char *out = bytes.data() + start;
+    const char16_t *units = name.utf16();
+    qsizetype i = 0;
+    for (; i < size && units[i] < 0x80; ++i)
+        out[i] = char(units[i]);
+    if (i == size)
+        return;
+    bytes.resize(start + i);
+    for (; i < size; ++i) {
+        const char16_t unit = units[i];
+        if (QChar::isHighSurrogate(unit) && i + 1 < size && QChar::isLowSurrogate(units[i + 1])) {
+            appendUtf8(bytes, QChar::surrogateToUcs4(unit, units[i + 1]));
             ++i;
         } else if (unit >= EscapeBase + 0x80 && unit <= EscapeBase + 0xFF) {
             bytes.append(char(unit - EscapeBase));
@@ -134,6 +140,12 @@ QByteArray encodeName(const QString &name)
             appendUtf8(bytes, unit);
         }
     }
+}
+
+QByteArray encodeName(const QString &name)
+{
+    QByteArray bytes;
+    appendEncodedName(bytes, name);
     return bytes;
 }
 

@@ -7,10 +7,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace fs {
 
 QString decodeName(const QByteArray &bytes);
 QByteArray encodeName(const QString &name);
+// Appends the bytes of the name to Bytes (no allocation when its capacity suffices).
+void appendEncodedName(QByteArray &bytes, QStringView name);
 
 } // namespace fs

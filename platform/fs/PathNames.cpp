@@ -33,13 +33,37 @@ QString joinPath(const QString &folder, const QString &name)
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
+namespace {
+
+// True when no component of the absolute path is empty (but a trailing one), "." or "..":
+// one pass, since nearly every path that comes in is normal already.
+bool isNormal(QStringView path)
+{
+    const QChar *at = path.data(), *end = at + path.size();
+    while (at != end) {
+        ++at; // past the "/"
+        const QChar *start = at;
+        while (at != end && *at != u'/')
+            ++at;
+        const qsizetype length = at - start;
+        if (length == 0 && at != end)
+            return false; // "//"
+        if (length == 1 && start[0] == u'.')
+            return false;
+        if (length == 2 && start[0] == u'.' && start[1] == u'.')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QString normalPath(const QString &path)
 {
     if (!path.startsWith(u'/'))
         return path;
-    if (!path.contains(u"//") && !path.contains(u"/./") && !path.contains(u"/../") && !path.endsWith(u"/.")
-        && !path.endsWith(u"/.."))
-        return path; // already normal: shared, not copied
+    if (isNormal(path))
+        return path; // shared, not copied
     QList<QStringView> kept;
     for (const QStringView part : QStringView(path).split(u'/')) {
         if (part.isEmpty() || part == u".")

@@ -6,6 +6,7 @@
 #include "localisation/fktSprache.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathCodec.h"
+#include "platform/fs/PathNames.h"
 #include "shell/Haupt.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
@@ -51,6 +52,28 @@ TEST(PathHelpers, PathBelowFolder)
     };
     for (const Case &c : cases)
         EXPECT_EQ(PathBelowFolder(S(c.a), S(c.b)), S(c.expected)) << S(c.a).toStdString() << " " << S(c.b).toStdString();
+}
+
+// Paths that are normal already come back as they are; every other form is rebuilt.
+TEST(PathHelpers, NormalPath)
+{
+    const std::pair<const char16_t *, const char16_t *> cases[] = {
+        {u"/", u"/"},
+        {u"/a/b.txt", u"/a/b.txt"},
+        {u"/a/b/", u"/a/b/"},
+        {u"/.a/..b/c.", u"/.a/..b/c."},
+        {u"/a//b", u"/a/b"},
+        {u"/a/./b", u"/a/b"},
+        {u"/a/../b", u"/b"},
+        {u"/../etc/x", u"/etc/x"},
+        {u"/a/.", u"/a"},
+        {u"/a/..", u"/"},
+        {u"/a/b/../", u"/a/"},
+        {u"//", u"/"},
+        {u"a/../b", u"a/../b"}, // not absolute: as it is
+    };
+    for (const auto &[path, expected] : cases)
+        EXPECT_EQ(fs::normalPath(S(path)), S(expected)) << S(path).toStdString();
 }
 
 TEST(PathHelpers, StringReplaceAll)
