@@ -18,7 +18,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QLocale>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
