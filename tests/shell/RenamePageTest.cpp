@@ -571,8 +571,13 @@ TEST_F(RenamePage, Screenshots)
     f->DatUmbSB03->click();
     save(f->TabSheet01, "rule0_page1");
     f->DatUmbSB04->click();
-    for (TSpeedButton *b : {f->DatUmbSpeedButton02, f->DatUmbSpeedButton03, f->DatUmbSpeedButton04, f->DatUmbSpeedButton01})
-        b->click(), save(f->TabSheet01, b->objectName());
+    for (int language : {10000, 0}) { // the sub-views in English and German
+        Sprache = language;
+        ApplyLanguageCaptions();
+        for (TSpeedButton *b :
+             {f->DatUmbSpeedButton02, f->DatUmbSpeedButton03, f->DatUmbSpeedButton04, f->DatUmbSpeedButton01})
+            b->click(), save(f->TabSheet01, b->objectName() + (language ? "_en" : ""));
+    }
     SelectAllRight(files);
     f->DLSpeedButton02->click();
     f->DLSpeedButton01->click();
