@@ -576,6 +576,15 @@ bool ApplyMainWindowText(QObject *Control, const MainWindowText &Row)
     return false;
 }
 
+void ApplyMainWindowTexts(QObject *Control)
+{
+    const QString name = Control->objectName();
+    for (const MainWindowPage &page : Pages)
+        for (const MainWindowText &row : page.Texts)
+            if (name == QLatin1String(row.Control))
+                ApplyMainWindowText(Control, row);
+}
+
 void ApplyLanguageCaptions()
 {
     VersionDateText = QStringLiteral("(") + LoadLangString(8990) + QStringLiteral("11.04.2003)");

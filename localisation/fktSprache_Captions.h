@@ -36,6 +36,9 @@ std::span<const MainWindowPage> MainWindowTexts();
 // Puts the row's text(s) in the chosen language on Control. False when Control is of a
 // kind that has no such text.
 bool ApplyMainWindowText(QObject *Control, const MainWindowText &Row);
+// Puts every text that the table gives Control (by its object name) on it: for a builder
+// whose layout or handlers need a control's items before the window's texts are applied.
+void ApplyMainWindowTexts(QObject *Control);
 // The visible text of Control; "&" marks the access key ("&&" shows one "&"), also on a
 // label without a buddy, which shows the text without the marks. False when Control has
 // no caption.

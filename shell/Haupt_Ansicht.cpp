@@ -3,7 +3,6 @@
 
 #include "shell/Haupt.h"
 
-#include "localisation/fktSprache.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
@@ -58,13 +57,13 @@ QWidget *EnsurePage(QStackedWidget *Notebook, int Index, const QString &Name)
     return page;
 }
 
-QWidget *EnsureTab(QTabWidget *PageControl, int Index, const QString &Name, int CaptionId)
+QWidget *EnsureTab(QTabWidget *PageControl, int Index, const QString &Name)
 {
     auto *page = PageControl->findChild<QWidget *>(Name);
     if (!page) {
         page = new QWidget(PageControl);
         page->setObjectName(Name);
-        PageControl->insertTab(std::min(Index, PageControl->count()), page, LoadLangString(CaptionId));
+        PageControl->insertTab(std::min(Index, PageControl->count()), page, QString());
     }
     return page;
 }
@@ -112,10 +111,10 @@ void THauptAnsicht::CreateViewModes()
     column->setSpacing(0);
     Bevel01 = NewBevel(f.centralWidget(), QStringLiteral("Bevel01"), QFrame::HLine);
     Bevel01->setFixedHeight(3);
-    TabSheet02 = EnsureTab(f.PageControl, 1, QStringLiteral("TabSheet02"), 3501);
-    TabSheet03 = EnsureTab(f.PageControl, 2, QStringLiteral("TabSheet03"), 3502);
-    TabSheet04 = EnsureTab(f.PageControl, 3, QStringLiteral("TabSheet04"), 3503);
-    TabSheet05 = EnsureTab(f.PageControl, 4, QStringLiteral("TabSheet05"), 3504);
+    TabSheet02 = EnsureTab(f.PageControl, 1, QStringLiteral("TabSheet02"));
+    TabSheet03 = EnsureTab(f.PageControl, 2, QStringLiteral("TabSheet03"));
+    TabSheet04 = EnsureTab(f.PageControl, 3, QStringLiteral("TabSheet04"));
+    TabSheet05 = EnsureTab(f.PageControl, 4, QStringLiteral("TabSheet05"));
     f.PageControl->setFixedHeight(std::max(PageControlHeight, f.PageControl->minimumSizeHint().height()));
     column->addWidget(f.NotebookHaupt, 1);
     column->addWidget(Bevel01);
@@ -153,7 +152,6 @@ void THauptAnsicht::CreateViewModes()
     // The rename preview's bar: caption, column width, close button.
     QWidget *previewPage = f.VorschauStringGrid01->parentWidget();
     VorschauPanel04 = new TPanel(previewPage, QStringLiteral("VorschauPanel04"));
-    VorschauPanel04->setCaption(LoadLangString(607));
     auto *bar = new QHBoxLayout(VorschauPanel04);
     bar->setContentsMargins(4, 1, 1, 1);
     bar->addStretch(1);
@@ -163,7 +161,6 @@ void THauptAnsicht::CreateViewModes()
     bar->addWidget(VorschauUpDown01);
     VorschauSB01 = new TSpeedButton(VorschauPanel04, QStringLiteral("VorschauSB01"));
     VorschauSB01->setIcon(f.style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    VorschauSB01->setToolTip(LoadLangString(2011));
     bar->addWidget(VorschauSB01);
     static_cast<QBoxLayout *>(previewPage->layout())->insertWidget(0, VorschauPanel04);
 

@@ -66,13 +66,13 @@ private:
     THauptForm &form_;
 };
 
-// A menu item with caption CaptionId and hint CaptionId + 1, added to Menu.
-TMenuItem *NewItem(THauptForm &f, QMenu *Menu, const char *Name, int CaptionId, int Image = -1,
-                   const QKeySequence &ShortCut = {})
+// The captions and hints of the menus, items and buttons come from the window's text
+// table (ApplyLanguageCaptions); the builders below set none.
+
+// A menu item added to Menu.
+TMenuItem *NewItem(THauptForm &f, QMenu *Menu, const char *Name, int Image = -1, const QKeySequence &ShortCut = {})
 {
-    auto *item = new TMenuItem(&f, QLatin1String(Name), LoadLangString(CaptionId));
-    item->setStatusTip(LoadLangString(CaptionId + 1));
-    item->setToolTip(LoadLangString(CaptionId + 1));
+    auto *item = new TMenuItem(&f, QLatin1String(Name));
     if (Image >= 0)
         item->setIcon(f.ImageList01[size_t(Image)]);
     item->setShortcut(ShortCut);
@@ -80,13 +80,22 @@ TMenuItem *NewItem(THauptForm &f, QMenu *Menu, const char *Name, int CaptionId, 
     return item;
 }
 
-QMenu *NewMenu(THauptForm &f, const char *Name, int CaptionId)
+QMenu *NewMenu(THauptForm &f, const char *Name)
 {
-    QMenu *menu = f.menuBar()->addMenu(LoadLangString(CaptionId));
+    QMenu *menu = f.menuBar()->addMenu(QString());
     menu->setObjectName(QLatin1String(Name));
-    menu->menuAction()->setStatusTip(LoadLangString(CaptionId + 1));
-    menu->setToolTip(LoadLangString(CaptionId + 1));
     return menu;
+}
+
+// An action item of the list pop-up, which the table leaves out: its caption CaptionId
+// and hint CaptionId + 1 until a selection sets its texts.
+TMenuItem *NewActionItem(THauptForm &f, QMenu *Menu, const char *Name, int CaptionId, int Image = -1)
+{
+    TMenuItem *item = NewItem(f, Menu, Name, Image);
+    item->setText(LoadLangString(CaptionId));
+    item->setStatusTip(LoadLangString(CaptionId + 1));
+    item->setToolTip(LoadLangString(CaptionId + 1));
+    return item;
 }
 
 QAction *NewSeparator(QMenu *Menu, const char *Name)
@@ -96,14 +105,13 @@ QAction *NewSeparator(QMenu *Menu, const char *Name)
     return separator;
 }
 
-// The next tool button of the bar, showing image Image with hint HintId.
-QToolButton *NewButton(THauptForm &f, const char *Name, int HintId, int Image)
+// The next tool button of the bar, showing image Image.
+QToolButton *NewButton(THauptForm &f, const char *Name, int Image)
 {
     auto *button = new QToolButton(f.ToolBar);
     button->setObjectName(QLatin1String(Name));
     button->setAutoRaise(true);
     button->setIcon(f.ImageList01[size_t(Image)]);
-    button->setToolTip(LoadLangString(HintId));
     f.ToolBar->addWidget(button);
     return button;
 }
@@ -126,33 +134,33 @@ void THauptMenues::CreateMenus()
         ImageList01[size_t(image.Index)] = f.style()->standardIcon(image.Pixmap);
 
     // ---- Main menu ----
-    HMenuDatei = NewMenu(f, "HMenuDatei", 3050);
-    HMenuDateiRueckgaengig = NewItem(f, HMenuDatei, "HMenuDateiRueckgaengig", 3054, 0);
+    HMenuDatei = NewMenu(f, "HMenuDatei");
+    HMenuDateiRueckgaengig = NewItem(f, HMenuDatei, "HMenuDateiRueckgaengig", 0);
     HMenuDateiRueckgaengig->setEnabled(false);
-    HMenuDateiOptionen = NewItem(f, HMenuDatei, "HMenuDateiOptionen", 3056, 1);
-    HMenuDateiSprache = NewItem(f, HMenuDatei, "HMenuDateiSprache", 3058);
+    HMenuDateiOptionen = NewItem(f, HMenuDatei, "HMenuDateiOptionen", 1);
+    HMenuDateiSprache = NewItem(f, HMenuDatei, "HMenuDateiSprache");
     HMenuDateiTrenner01 = NewSeparator(HMenuDatei, "HMenuDateiTrenner01");
-    HMenuDateiProgDeInst = NewItem(f, HMenuDatei, "HMenuDateiProgDeInst", 3060);
+    HMenuDateiProgDeInst = NewItem(f, HMenuDatei, "HMenuDateiProgDeInst");
     HMenuDateiTrenner02 = NewSeparator(HMenuDatei, "HMenuDateiTrenner02");
-    HMenuDateiProgEnde = NewItem(f, HMenuDatei, "HMenuDateiProgEnde", 3062, 4, Qt::Key_Escape);
+    HMenuDateiProgEnde = NewItem(f, HMenuDatei, "HMenuDateiProgEnde", 4, Qt::Key_Escape);
 
-    HMenuAnsicht = NewMenu(f, "HMenuAnsicht", 3100);
-    HMenuAnsichtDateiauswahl = NewItem(f, HMenuAnsicht, "HMenuAnsichtDateiauswahl", 3102, 5, Qt::Key_F2);
-    HMenuAnsichtDragDrop = NewItem(f, HMenuAnsicht, "HMenuAnsichtDragDrop", 3104, 19, Qt::Key_F3);
-    HMenuAnsichtDateiAttribute = NewItem(f, HMenuAnsicht, "HMenuAnsichtDateiAttribute", 3106, 18, Qt::Key_F4);
-    HMenuAnsichtOrdnerFuell = NewItem(f, HMenuAnsicht, "HMenuAnsichtOrdnerFuell", 3108, 15, Qt::Key_F5);
-    HMenuAnsichtVorschau = NewItem(f, HMenuAnsicht, "HMenuAnsichtVorschau", 3110, 6, Qt::Key_F6);
-    HMenuAnsichtThumbs = NewItem(f, HMenuAnsicht, "HMenuAnsichtThumbs", 3112, 24, Qt::Key_F7);
+    HMenuAnsicht = NewMenu(f, "HMenuAnsicht");
+    HMenuAnsichtDateiauswahl = NewItem(f, HMenuAnsicht, "HMenuAnsichtDateiauswahl", 5, Qt::Key_F2);
+    HMenuAnsichtDragDrop = NewItem(f, HMenuAnsicht, "HMenuAnsichtDragDrop", 19, Qt::Key_F3);
+    HMenuAnsichtDateiAttribute = NewItem(f, HMenuAnsicht, "HMenuAnsichtDateiAttribute", 18, Qt::Key_F4);
+    HMenuAnsichtOrdnerFuell = NewItem(f, HMenuAnsicht, "HMenuAnsichtOrdnerFuell", 15, Qt::Key_F5);
+    HMenuAnsichtVorschau = NewItem(f, HMenuAnsicht, "HMenuAnsichtVorschau", 6, Qt::Key_F6);
+    HMenuAnsichtThumbs = NewItem(f, HMenuAnsicht, "HMenuAnsichtThumbs", 24, Qt::Key_F7);
 
-    HMenuAktionen = NewMenu(f, "HMenuAktionen", 3200);
-    HMenuAktionenDateiLoeschen = NewItem(f, HMenuAktionen, "HMenuAktionenDateiLoeschen", 3202);
-    HMenuAktionenUmbenennen = NewItem(f, HMenuAktionen, "HMenuAktionenUmbenennen", 3204, 10);
-    HMenuAktionenAttrAendern = NewItem(f, HMenuAktionen, "HMenuAktionenAttrAendern", 3206, 20);
-    HMenuAktionenSortieren = NewItem(f, HMenuAktionen, "HMenuAktionenSortieren", 3208, 17);
+    HMenuAktionen = NewMenu(f, "HMenuAktionen");
+    HMenuAktionenDateiLoeschen = NewItem(f, HMenuAktionen, "HMenuAktionenDateiLoeschen");
+    HMenuAktionenUmbenennen = NewItem(f, HMenuAktionen, "HMenuAktionenUmbenennen", 10);
+    HMenuAktionenAttrAendern = NewItem(f, HMenuAktionen, "HMenuAktionenAttrAendern", 20);
+    HMenuAktionenSortieren = NewItem(f, HMenuAktionen, "HMenuAktionenSortieren", 17);
 
-    HMenuInfo = NewMenu(f, "HMenuInfo", 3300);
-    HMenuInfoHilfe = NewItem(f, HMenuInfo, "HMenuInfoHilfe", 3302, 21, Qt::Key_F1);
-    HMenuInfoInfo = NewItem(f, HMenuInfo, "HMenuInfoInfo", 3304, 22);
+    HMenuInfo = NewMenu(f, "HMenuInfo");
+    HMenuInfoHilfe = NewItem(f, HMenuInfo, "HMenuInfoHilfe", 21, Qt::Key_F1);
+    HMenuInfoInfo = NewItem(f, HMenuInfo, "HMenuInfoInfo", 22);
 
     // ---- Tool bar ----
     ToolBar = new GradientToolBar(f);
@@ -160,17 +168,17 @@ void THauptMenues::CreateMenus()
     ToolBar->setMovable(false);
     ToolBar->setIconSize(QSize(16, 16));
     f.addToolBar(ToolBar);
-    TB01Refresh = NewButton(f, "TB01Refresh", 2013, 23);
+    TB01Refresh = NewButton(f, "TB01Refresh", 23);
     ToolBar->addSeparator();
-    TB01Rueckgaengig = NewButton(f, "TB01Rueckgaengig", 3055, 0);
+    TB01Rueckgaengig = NewButton(f, "TB01Rueckgaengig", 0);
     TB01Rueckgaengig->setEnabled(false);
-    TB01Optionen = NewButton(f, "TB01Optionen", 3057, 1);
-    TB01ProgEnde = NewButton(f, "TB01ProgEnde", 3063, 4);
+    TB01Optionen = NewButton(f, "TB01Optionen", 1);
+    TB01ProgEnde = NewButton(f, "TB01ProgEnde", 4);
     ToolBar->addSeparator();
-    TB01LargeIcon = NewButton(f, "TB01LargeIcon", 3214, 25);
-    TB01SmallIcon = NewButton(f, "TB01SmallIcon", 3215, 26);
-    TB01List = NewButton(f, "TB01List", 3216, 27);
-    TB01Report = NewButton(f, "TB01Report", 3217, 28);
+    TB01LargeIcon = NewButton(f, "TB01LargeIcon", 25);
+    TB01SmallIcon = NewButton(f, "TB01SmallIcon", 26);
+    TB01List = NewButton(f, "TB01List", 27);
+    TB01Report = NewButton(f, "TB01Report", 28);
     auto *styles = new QButtonGroup(ToolBar);
     for (QToolButton *button : {TB01LargeIcon, TB01SmallIcon, TB01List, TB01Report}) {
         button->setCheckable(true);
@@ -178,42 +186,45 @@ void THauptMenues::CreateMenus()
     }
     TB01List->setChecked(true);
     ToolBar->addSeparator();
-    TB01Dateiauswahl = NewButton(f, "TB01Dateiauswahl", 3102, 5);
-    TB01DragDrop = NewButton(f, "TB01DragDrop", 3104, 19);
-    TB01DateiAttribute = NewButton(f, "TB01DateiAttribute", 3106, 18);
-    TB01OrdnerFuell = NewButton(f, "TB01OrdnerFuell", 3108, 15);
-    TB01Vorschau = NewButton(f, "TB01Vorschau", 3110, 6);
-    TB01Thumbs = NewButton(f, "TB01Thumbs", 3112, 24);
+    TB01Dateiauswahl = NewButton(f, "TB01Dateiauswahl", 5);
+    TB01DragDrop = NewButton(f, "TB01DragDrop", 19);
+    TB01DateiAttribute = NewButton(f, "TB01DateiAttribute", 18);
+    TB01OrdnerFuell = NewButton(f, "TB01OrdnerFuell", 15);
+    TB01Vorschau = NewButton(f, "TB01Vorschau", 6);
+    TB01Thumbs = NewButton(f, "TB01Thumbs", 24);
     ToolBar->addSeparator();
-    TB01Umbenennen = NewButton(f, "TB01Umbenennen", 3204, 10);
-    TB01AttrAendern = NewButton(f, "TB01AttrAendern", 3206, 20);
-    TB01Sortieren = NewButton(f, "TB01Sortieren", 3208, 17);
-    TB01Markieren = NewButton(f, "TB01Markieren", 3402, 16);
+    TB01Umbenennen = NewButton(f, "TB01Umbenennen", 10);
+    TB01AttrAendern = NewButton(f, "TB01AttrAendern", 20);
+    TB01Sortieren = NewButton(f, "TB01Sortieren", 17);
+    TB01Markieren = NewButton(f, "TB01Markieren", 16);
     ToolBar->addSeparator();
-    ToolButton1 = NewButton(f, "ToolButton1", 3303, 21);
-    ToolButton2 = NewButton(f, "ToolButton2", 3305, 22);
+    ToolButton1 = NewButton(f, "ToolButton1", 21);
+    ToolButton2 = NewButton(f, "ToolButton2", 22);
+    // The table leaves out the two help buttons: their hints are those of their items.
+    ToolButton1->setToolTip(LoadLangString(3303));
+    ToolButton2->setToolTip(LoadLangString(3305));
 
     // ---- Pop-ups ----
     PopupMenu01 = new QMenu(&f);
     PopupMenu01->setObjectName(QStringLiteral("PopupMenu01"));
-    PM01DateiLoeschen = NewItem(f, PopupMenu01, "PM01DateiLoeschen", 3202);
-    PM01DateiUmbenennen = NewItem(f, PopupMenu01, "PM01DateiUmbenennen", 3204, 10);
-    PM01AttrAendern = NewItem(f, PopupMenu01, "PM01AttrAendern", 3400, 20);
-    PM01Sortieren = NewItem(f, PopupMenu01, "PM01Sortieren", 3208, 17);
+    PM01DateiLoeschen = NewActionItem(f, PopupMenu01, "PM01DateiLoeschen", 3202);
+    PM01DateiUmbenennen = NewActionItem(f, PopupMenu01, "PM01DateiUmbenennen", 3204, 10);
+    PM01AttrAendern = NewItem(f, PopupMenu01, "PM01AttrAendern", 20);
+    PM01Sortieren = NewActionItem(f, PopupMenu01, "PM01Sortieren", 3208, 17);
     for (TMenuItem *item : {PM01AttrAendern, PM01Sortieren}) {
         item->setEnabled(false);
         item->setVisible(false);
     }
     PopupMenu01->addSeparator();
-    PM01AllesMarkieren = NewItem(f, PopupMenu01, "PM01AllesMarkieren", 3402, 16);
+    PM01AllesMarkieren = NewItem(f, PopupMenu01, "PM01AllesMarkieren", 16);
     PopupMenu01->addSeparator();
-    PM01Eigenschaften = NewItem(f, PopupMenu01, "PM01Eigenschaften", 3404);
+    PM01Eigenschaften = NewItem(f, PopupMenu01, "PM01Eigenschaften");
 
     PopupMenu02 = new QMenu(&f);
     PopupMenu02->setObjectName(QStringLiteral("PopupMenu02"));
-    PM02OrdnerNeu = NewItem(f, PopupMenu02, "PM02OrdnerNeu", 3406);
+    PM02OrdnerNeu = NewItem(f, PopupMenu02, "PM02OrdnerNeu");
     PM02OrdnerNeu->setVisible(false);
-    PM02Eigenschaften = NewItem(f, PopupMenu02, "PM02Eigenschaften", 3404);
+    PM02Eigenschaften = NewItem(f, PopupMenu02, "PM02Eigenschaften");
 
     // ---- Handlers ----
     THauptForm *form = &f;

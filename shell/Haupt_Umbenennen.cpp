@@ -2,7 +2,7 @@
 
 #include "shell/Haupt.h"
 
-#include "localisation/fktSprache.h"
+#include "localisation/fktSprache_Captions.h"
 #include "localisation/rvDialogs.h"
 #include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
@@ -22,6 +22,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -73,34 +74,31 @@ void HookKeyPress(THauptForm &f, TEdit *edit, void (THauptUmbenennen::*filter)(Q
     });
 }
 
-TEdit *NewEdit(QWidget *parent, const QString &name, int hintId, const QString &text = {})
+// The texts of the page's controls come from the window's text table
+// (ApplyLanguageCaptions); the builders below set none.
+
+TEdit *NewEdit(QWidget *parent, const QString &name, const QString &text = {})
 {
     auto *edit = new TEdit(parent, name);
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
-    edit->setToolTip(LoadLangString(hintId));
     edit->setText(text);
     return edit;
 }
 
-QLabel *NewLabel(QWidget *parent, const QString &name, int captionId, QWidget *buddy)
+QLabel *NewLabel(QWidget *parent, const QString &name, QWidget *buddy)
 {
-    auto *label = new QLabel(LoadLangString(captionId), parent);
+    auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setBuddy(buddy);
     return label;
 }
 
-// A radio group with caption, hint and the items of the text ids First..Last; item 0 chosen.
-TRadioGroup *NewRadioGroup(QWidget *parent, const QString &name, int captionId, int hintId, int first, int last)
+// A radio group with its caption and items from the text table, item 0 chosen: the
+// page's size and the rule handlers that the builder runs need the items at once.
+TRadioGroup *NewRadioGroup(QWidget *parent, const QString &name)
 {
     auto *group = new TRadioGroup(parent, name);
-    group->setTitle(LoadLangString(captionId));
-    group->setToolTip(LoadLangString(hintId));
-    QStringList items;
-    for (int id = first; id <= last; ++id)
-        items << LoadLangString(id);
-    group->setItems(items);
-    group->setItemIndex(0);
+    ApplyMainWindowTexts(group);
     return group;
 }
 
@@ -113,12 +111,6 @@ TUpDown *NewUpDown(QWidget *parent, const QString &name, TEdit *edit, int min, i
     return upDown;
 }
 
-TCheckBox *NewCheckBox(QWidget *parent, const QString &name, int captionId, int hintId)
-{
-    auto *box = new TCheckBox(parent, name, LoadLangString(captionId));
-    box->setToolTip(LoadLangString(hintId));
-    return box;
-}
 
 // An editable extension box; the start-up fills in the extensions.
 QComboBox *NewExtensionBox(QWidget *parent, const QString &name)
@@ -147,12 +139,10 @@ void KeepTopLeft(QGridLayout *grid)
     grid->setColumnStretch(grid->columnCount(), 1);
 }
 
-// A speed button of a rule page with its hint, shown by an icon or an arrow.
-TSpeedButton *NewPageButton(QWidget *parent, const QString &name, int hintId, const QIcon &icon,
-                            Qt::ArrowType arrow = Qt::NoArrow)
+// A speed button of a rule page, shown by an icon or an arrow.
+TSpeedButton *NewPageButton(QWidget *parent, const QString &name, const QIcon &icon, Qt::ArrowType arrow = Qt::NoArrow)
 {
     auto *button = new TSpeedButton(parent, name);
-    button->setToolTip(LoadLangString(hintId));
     if (arrow != Qt::NoArrow) {
         button->setArrowType(arrow);
         button->setAutoRaise(false); // an arrow alone needs the button's frame to be seen
@@ -174,27 +164,27 @@ void CreateIndexRulePages(THauptForm &f, QStackedWidget *notebook)
 {
     auto *fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aIndex")));
     QWidget *page = fields->parentWidget();
-    f.DatUmbEdit01 = NewEdit(page, QStringLiteral("DatUmbEdit01"), 500);
-    f.DatUmbEdit02 = NewEdit(page, QStringLiteral("DatUmbEdit02"), 501);
+    f.DatUmbEdit01 = NewEdit(page, QStringLiteral("DatUmbEdit01"));
+    f.DatUmbEdit02 = NewEdit(page, QStringLiteral("DatUmbEdit02"));
     f.DatUmbEdit02->setReadOnly(true);
     f.UpDownStellenanzahl01 = NewUpDown(page, QStringLiteral("UpDownStellenanzahl01"), f.DatUmbEdit02, 1, 9, 1);
-    f.DatUmbEdit03 = NewEdit(page, QStringLiteral("DatUmbEdit03"), 502, QStringLiteral("0"));
+    f.DatUmbEdit03 = NewEdit(page, QStringLiteral("DatUmbEdit03"), QStringLiteral("0"));
     f.UpDownStartwert01 = NewUpDown(page, QStringLiteral("UpDownStartwert01"), f.DatUmbEdit03, 0, 32767, 0);
-    f.DatUmbEdit04 = NewEdit(page, QStringLiteral("DatUmbEdit04"), 503, QStringLiteral("a"));
-    f.DatUmbLabel02 = NewLabel(page, QStringLiteral("DatUmbLabel02"), 101, f.DatUmbEdit01);
-    f.DatUmbLabel03 = NewLabel(page, QStringLiteral("DatUmbLabel03"), 102, f.DatUmbEdit02);
-    f.DatUmbLabel04 = NewLabel(page, QStringLiteral("DatUmbLabel04"), 103, f.DatUmbEdit03);
-    f.DatUmbLabel05 = NewLabel(page, QStringLiteral("DatUmbLabel05"), 104, f.DatUmbEdit04);
+    f.DatUmbEdit04 = NewEdit(page, QStringLiteral("DatUmbEdit04"), QStringLiteral("a"));
+    f.DatUmbLabel02 = NewLabel(page, QStringLiteral("DatUmbLabel02"), f.DatUmbEdit01);
+    f.DatUmbLabel03 = NewLabel(page, QStringLiteral("DatUmbLabel03"), f.DatUmbEdit02);
+    f.DatUmbLabel04 = NewLabel(page, QStringLiteral("DatUmbLabel04"), f.DatUmbEdit03);
+    f.DatUmbLabel05 = NewLabel(page, QStringLiteral("DatUmbLabel05"), f.DatUmbEdit04);
     AddFieldRow(fields, f.DatUmbLabel02, f.DatUmbEdit01);
     AddFieldRow(fields, f.DatUmbLabel03, f.DatUmbEdit02, f.UpDownStellenanzahl01);
     AddFieldRow(fields, f.DatUmbLabel04, f.DatUmbEdit03, f.UpDownStartwert01);
     AddFieldRow(fields, f.DatUmbLabel05, f.DatUmbEdit04);
     // The start-value buttons beside the start value; the way on to page 1 below.
-    f.DatUmbSB01 = NewPageButton(page, QStringLiteral("DatUmbSB01"), 600, page->style()->standardIcon(QStyle::SP_BrowserReload));
-    f.DatUmbSB02 = NewPageButton(page, QStringLiteral("DatUmbSB02"), 601, page->style()->standardIcon(QStyle::SP_MediaSeekForward));
+    f.DatUmbSB01 = NewPageButton(page, QStringLiteral("DatUmbSB01"), page->style()->standardIcon(QStyle::SP_BrowserReload));
+    f.DatUmbSB02 = NewPageButton(page, QStringLiteral("DatUmbSB02"), page->style()->standardIcon(QStyle::SP_MediaSeekForward));
     f.DatUmbSB01->setEnabled(false);
     f.DatUmbSB02->setEnabled(false);
-    f.DatUmbSB03 = NewPageButton(page, QStringLiteral("DatUmbSB03"), 602, {}, Qt::RightArrow);
+    f.DatUmbSB03 = NewPageButton(page, QStringLiteral("DatUmbSB03"), {}, Qt::RightArrow);
     auto *startButtons = new QHBoxLayout;
     startButtons->setSpacing(0);
     startButtons->addWidget(f.DatUmbSB01);
@@ -205,10 +195,10 @@ void CreateIndexRulePages(THauptForm &f, QStackedWidget *notebook)
 
     auto *modes = new QHBoxLayout(NamedPage(notebook, QStringLiteral("DatUmb01aIndexModes")));
     page = modes->parentWidget();
-    f.DatUmbSB04 = NewPageButton(page, QStringLiteral("DatUmbSB04"), 603, {}, Qt::LeftArrow);
-    f.DatUmbRadioGroup04 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup04"), 310, 311, 312, 313);
-    f.DatUmbRadioGroup05 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup05"), 314, 315, 316, 317);
-    f.DatUmbRadioGroup03 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup03"), 305, 306, 307, 309);
+    f.DatUmbSB04 = NewPageButton(page, QStringLiteral("DatUmbSB04"), {}, Qt::LeftArrow);
+    f.DatUmbRadioGroup04 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup04"));
+    f.DatUmbRadioGroup05 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup05"));
+    f.DatUmbRadioGroup03 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup03"));
     for (QWidget *w : {static_cast<QWidget *>(f.DatUmbSB04), static_cast<QWidget *>(f.DatUmbRadioGroup04),
                        static_cast<QWidget *>(f.DatUmbRadioGroup05), static_cast<QWidget *>(f.DatUmbRadioGroup03)})
         modes->addWidget(w, 0, Qt::AlignTop);
@@ -220,10 +210,10 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     // Rule 3: replace
     auto *fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aErsetzen")));
     QWidget *page = fields->parentWidget();
-    f.DatUmbEdit05 = NewEdit(page, QStringLiteral("DatUmbEdit05"), 504);
-    f.DatUmbEdit06 = NewEdit(page, QStringLiteral("DatUmbEdit06"), 505);
-    f.DatUmbLabel06 = NewLabel(page, QStringLiteral("DatUmbLabel06"), 105, f.DatUmbEdit05);
-    f.DatUmbLabel07 = NewLabel(page, QStringLiteral("DatUmbLabel07"), 106, f.DatUmbEdit06);
+    f.DatUmbEdit05 = NewEdit(page, QStringLiteral("DatUmbEdit05"));
+    f.DatUmbEdit06 = NewEdit(page, QStringLiteral("DatUmbEdit06"));
+    f.DatUmbLabel06 = NewLabel(page, QStringLiteral("DatUmbLabel06"), f.DatUmbEdit05);
+    f.DatUmbLabel07 = NewLabel(page, QStringLiteral("DatUmbLabel07"), f.DatUmbEdit06);
     AddFieldRow(fields, f.DatUmbLabel06, f.DatUmbEdit05);
     AddFieldRow(fields, f.DatUmbLabel07, f.DatUmbEdit06);
     KeepTopLeft(fields);
@@ -231,12 +221,12 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     // Rule 4: insert
     fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aEinsetzen")));
     page = fields->parentWidget();
-    f.DatUmbEdit07 = NewEdit(page, QStringLiteral("DatUmbEdit07"), 506);
-    f.DatUmbEdit08 = NewEdit(page, QStringLiteral("DatUmbEdit08"), 507);
+    f.DatUmbEdit07 = NewEdit(page, QStringLiteral("DatUmbEdit07"));
+    f.DatUmbEdit08 = NewEdit(page, QStringLiteral("DatUmbEdit08"));
     f.DatUmbUpDownZKE = NewUpDown(page, QStringLiteral("DatUmbUpDownZKE"), f.DatUmbEdit08, 0, 255, 0);
-    f.DatUmbLabel08 = NewLabel(page, QStringLiteral("DatUmbLabel08"), 107, f.DatUmbEdit07);
-    f.DatUmbLabel09 = NewLabel(page, QStringLiteral("DatUmbLabel09"), 108, f.DatUmbEdit08);
-    f.DatUmbRadioGroup06 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup06"), 318, 319, 320, 321);
+    f.DatUmbLabel08 = NewLabel(page, QStringLiteral("DatUmbLabel08"), f.DatUmbEdit07);
+    f.DatUmbLabel09 = NewLabel(page, QStringLiteral("DatUmbLabel09"), f.DatUmbEdit08);
+    f.DatUmbRadioGroup06 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup06"));
     AddFieldRow(fields, f.DatUmbLabel08, f.DatUmbEdit07);
     AddFieldRow(fields, f.DatUmbLabel09, f.DatUmbEdit08, f.DatUmbUpDownZKE);
     fields->addWidget(f.DatUmbRadioGroup06, 0, 3, 2, 1);
@@ -245,13 +235,13 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     // Rule 5: cut
     fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aAusschneiden")));
     page = fields->parentWidget();
-    f.DatUmbEdit09 = NewEdit(page, QStringLiteral("DatUmbEdit09"), 508);
-    f.DatUmbEdit10 = NewEdit(page, QStringLiteral("DatUmbEdit10"), 509);
+    f.DatUmbEdit09 = NewEdit(page, QStringLiteral("DatUmbEdit09"));
+    f.DatUmbEdit10 = NewEdit(page, QStringLiteral("DatUmbEdit10"));
     f.DatUmbUpDownZA01 = NewUpDown(page, QStringLiteral("DatUmbUpDownZA01"), f.DatUmbEdit09, 0, 255, 0);
     f.DatUmbUpDownZA02 = NewUpDown(page, QStringLiteral("DatUmbUpDownZA02"), f.DatUmbEdit10, 0, 255, 0);
-    f.DatUmbLabel10 = NewLabel(page, QStringLiteral("DatUmbLabel10"), 109, f.DatUmbEdit09);
-    f.DatUmbLabel11 = NewLabel(page, QStringLiteral("DatUmbLabel11"), 110, f.DatUmbEdit10);
-    f.DatUmbRadioGroup07 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup07"), 322, 323, 324, 325);
+    f.DatUmbLabel10 = NewLabel(page, QStringLiteral("DatUmbLabel10"), f.DatUmbEdit09);
+    f.DatUmbLabel11 = NewLabel(page, QStringLiteral("DatUmbLabel11"), f.DatUmbEdit10);
+    f.DatUmbRadioGroup07 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup07"));
     AddFieldRow(fields, f.DatUmbLabel10, f.DatUmbEdit09, f.DatUmbUpDownZA01);
     AddFieldRow(fields, f.DatUmbLabel11, f.DatUmbEdit10, f.DatUmbUpDownZA02);
     fields->addWidget(f.DatUmbRadioGroup07, 0, 3, 2, 1);
@@ -260,8 +250,8 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     // Rule 6: letter case
     auto *row = new QHBoxLayout(NamedPage(notebook, QStringLiteral("DatUmb01aSchreibweise")));
     page = row->parentWidget();
-    f.DatUmbRadioGroup08 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup08"), 326, 327, 328, 332);
-    f.DatUmbRadioGroup09 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup09"), 333, 334, 335, 337);
+    f.DatUmbRadioGroup08 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup08"));
+    f.DatUmbRadioGroup09 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup09"));
     row->addWidget(f.DatUmbRadioGroup08, 0, Qt::AlignTop);
     row->addWidget(f.DatUmbRadioGroup09, 0, Qt::AlignTop);
     row->addStretch(1);
@@ -269,13 +259,13 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     // Rule 7: shorten
     fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aKuerzen")));
     page = fields->parentWidget();
-    f.DatUmbRadioGroup11 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup11"), 342, 343, 344, 346);
-    f.DatUmbRadioGroup10 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup10"), 338, 339, 340, 341);
-    f.DatUmbRadioGroup12 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup12"), 347, 348, 349, 350);
-    f.DatUmbEdit11 = NewEdit(page, QStringLiteral("DatUmbEdit11"), 510);
+    f.DatUmbRadioGroup11 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup11"));
+    f.DatUmbRadioGroup10 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup10"));
+    f.DatUmbRadioGroup12 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup12"));
+    f.DatUmbEdit11 = NewEdit(page, QStringLiteral("DatUmbEdit11"));
     f.DatUmbEdit11->setReadOnly(true);
     f.DatUmbUpDownNK = NewUpDown(page, QStringLiteral("DatUmbUpDownNK"), f.DatUmbEdit11, 0, 255, 0);
-    f.DatUmbLabel12 = NewLabel(page, QStringLiteral("DatUmbLabel12"), 111, f.DatUmbEdit11);
+    f.DatUmbLabel12 = NewLabel(page, QStringLiteral("DatUmbLabel12"), f.DatUmbEdit11);
     // Two columns: the mode above the side; the count above its extension group.
     fields->addWidget(f.DatUmbRadioGroup11, 0, 0, 1, 3, Qt::AlignTop);
     fields->addWidget(f.DatUmbRadioGroup10, 1, 0, 1, 3, Qt::AlignTop);
@@ -290,9 +280,9 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     page = fields->parentWidget();
     f.DatUmbComboBox01 = NewExtensionBox(page, QStringLiteral("DatUmbComboBox01"));
     f.DatUmbComboBox02 = NewExtensionBox(page, QStringLiteral("DatUmbComboBox02"));
-    f.DatUmbLabel13 = NewLabel(page, QStringLiteral("DatUmbLabel13"), 112, f.DatUmbComboBox01);
-    f.DatUmbLabel14 = NewLabel(page, QStringLiteral("DatUmbLabel14"), 113, f.DatUmbComboBox02);
-    f.DatUmbAlleEndungen = NewCheckBox(page, QStringLiteral("DatUmbAlleEndungen"), 206, 207);
+    f.DatUmbLabel13 = NewLabel(page, QStringLiteral("DatUmbLabel13"), f.DatUmbComboBox01);
+    f.DatUmbLabel14 = NewLabel(page, QStringLiteral("DatUmbLabel14"), f.DatUmbComboBox02);
+    f.DatUmbAlleEndungen = new TCheckBox(page, QStringLiteral("DatUmbAlleEndungen"));
     AddFieldRow(fields, f.DatUmbLabel13, f.DatUmbComboBox01);
     AddFieldRow(fields, f.DatUmbLabel14, f.DatUmbComboBox02);
     fields->addWidget(f.DatUmbAlleEndungen, fields->rowCount(), 0, 1, 2);
@@ -301,9 +291,9 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     // Rule 9: date and time
     fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aDatumZeit")));
     page = fields->parentWidget();
-    f.RGDatumZeit01 = NewRadioGroup(page, QStringLiteral("RGDatumZeit01"), 351, 352, 353, 354);
-    f.RGDatumZeit02 = NewRadioGroup(page, QStringLiteral("RGDatumZeit02"), 355, 356, 357, 358);
-    f.RGDatumZeit03 = NewRadioGroup(page, QStringLiteral("RGDatumZeit03"), 359, 360, 361, 364);
+    f.RGDatumZeit01 = NewRadioGroup(page, QStringLiteral("RGDatumZeit01"));
+    f.RGDatumZeit02 = NewRadioGroup(page, QStringLiteral("RGDatumZeit02"));
+    f.RGDatumZeit03 = NewRadioGroup(page, QStringLiteral("RGDatumZeit03"));
     f.RGDatumZeit03->setColumns(2);
     // Own date: day, month and year with the locale's separator; own time: hours,
     // minutes, seconds. Blanks show as "_".
@@ -315,8 +305,8 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     f.MaskEdit02->setInputMask(QStringLiteral("09.99.99;_"));
     for (TEdit *edit : {f.MaskEdit01, f.MaskEdit02})
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
-    f.DZLabel01 = NewLabel(page, QStringLiteral("DZLabel01"), 116, f.MaskEdit01);
-    f.DZLabel02 = NewLabel(page, QStringLiteral("DZLabel02"), 117, f.MaskEdit02);
+    f.DZLabel01 = NewLabel(page, QStringLiteral("DZLabel01"), f.MaskEdit01);
+    f.DZLabel02 = NewLabel(page, QStringLiteral("DZLabel02"), f.MaskEdit02);
     // Two columns: the source above the place; the arrangement above the own values.
     fields->addWidget(f.RGDatumZeit01, 0, 0, 2, 1, Qt::AlignTop);
     fields->addWidget(f.RGDatumZeit02, 2, 0, 2, 1, Qt::AlignTop);
@@ -329,12 +319,26 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
 }
 
 // The rows of the command list: a heading (template not beginning with ":") above
-// its commands; text ids of FktListBox01 from 1203 on.
+// its commands; the text table fills FktListBox01 index by index.
 const QStringList FunctionTemplates = {
     QString(),          QStringLiteral(":ZSAx"), // numbers
     QString(),          QStringLiteral(":ZED?;?"), // replacing
     QString(),          QStringLiteral(":SZE"), QStringLiteral(":SZU"), // special characters
     QString(),          QStringLiteral(":LFA"), QStringLiteral(":LVG"), QStringLiteral(":LVZ?"), // blanks
+};
+
+// The headings of the command list show in bold, however often its texts are refilled.
+class HeadingRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!FunctionTemplates.value(index.row()).startsWith(u':'))
+            option->font.setBold(true);
+    }
 };
 
 // Sub-view "Funktionen": the function text above the list of commands and its help.
@@ -343,20 +347,13 @@ void CreateFunctionView(THauptForm &f, QWidget *page)
     auto *column = new QVBoxLayout(page);
     f.UmbenennungsFunktion = new TEdit(page, QStringLiteral("UmbenennungsFunktion"));
     f.UmbenennungsFunktion->setText(QStringLiteral("<N>"));
-    f.FktLabel01 = NewLabel(page, QStringLiteral("FktLabel01"), 1200, f.UmbenennungsFunktion);
+    f.FktLabel01 = NewLabel(page, QStringLiteral("FktLabel01"), f.UmbenennungsFunktion);
     f.FktListBox01 = new QListWidget(page);
     f.FktListBox01->setObjectName(QStringLiteral("FktListBox01"));
+    f.FktListBox01->setItemDelegate(new HeadingRows(f.FktListBox01));
     f.FktListBox02 = FunctionTemplates;
-    for (int i = 0; i < int(FunctionTemplates.size()); ++i) {
-        auto *item = new QListWidgetItem(LoadLangString(1203 + i), f.FktListBox01);
-        if (!FunctionTemplates[i].startsWith(u':')) {
-            QFont bold = item->font();
-            bold.setBold(true);
-            item->setFont(bold);
-        }
-    }
-    f.FktLabel02 = NewLabel(page, QStringLiteral("FktLabel02"), 1201, f.FktListBox01);
-    f.FktLabel03 = NewLabel(page, QStringLiteral("FktLabel03"), 1202, nullptr);
+    f.FktLabel02 = NewLabel(page, QStringLiteral("FktLabel02"), f.FktListBox01);
+    f.FktLabel03 = NewLabel(page, QStringLiteral("FktLabel03"), nullptr);
     f.FktLabel03->setWordWrap(true);
     auto *text = new QHBoxLayout;
     text->addWidget(f.FktLabel01);
@@ -380,7 +377,7 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
     auto *rules = new QHBoxLayout(NamedPage(f.DatUmb01, QStringLiteral("Allgemein")));
     QWidget *page = rules->parentWidget();
     rules->setContentsMargins(0, 0, 0, 0);
-    f.DatUmbRadioGroup02 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup02"), 1, 2, 3, 13);
+    f.DatUmbRadioGroup02 = NewRadioGroup(page, QStringLiteral("DatUmbRadioGroup02"));
     rules->addWidget(f.DatUmbRadioGroup02, 0, Qt::AlignTop);
     f.DatUmb01a = new QStackedWidget(page);
     f.DatUmb01a->setObjectName(QStringLiteral("DatUmb01a"));
@@ -417,16 +414,14 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
 QVBoxLayout *CreateSourceAndTarget(THauptForm &f, QWidget *parent)
 {
     auto *column = new QVBoxLayout;
-    f.DatUmbRekursiv = NewCheckBox(parent, QStringLiteral("DatUmbRekursiv"), 200, 201);
-    f.DatUmbDateiListe = NewCheckBox(parent, QStringLiteral("DatUmbDateiListe"), 202, 203);
-    f.DatUmbLogisch = NewCheckBox(parent, QStringLiteral("DatUmbLogisch"), 204, 205);
-    f.DatUmbZielverzeichnis = NewEdit(parent, QStringLiteral("DatUmbZielverzeichnis"), 511);
+    f.DatUmbRekursiv = new TCheckBox(parent, QStringLiteral("DatUmbRekursiv"));
+    f.DatUmbDateiListe = new TCheckBox(parent, QStringLiteral("DatUmbDateiListe"));
+    f.DatUmbLogisch = new TCheckBox(parent, QStringLiteral("DatUmbLogisch"));
+    f.DatUmbZielverzeichnis = NewEdit(parent, QStringLiteral("DatUmbZielverzeichnis"));
     f.DatUmbZielverzeichnis->setReadOnly(true);
-    f.DatUmbLabel01 = NewLabel(parent, QStringLiteral("DatUmbLabel01"), 100, f.DatUmbZielverzeichnis);
+    f.DatUmbLabel01 = NewLabel(parent, QStringLiteral("DatUmbLabel01"), f.DatUmbZielverzeichnis);
     f.DatUmbVorschau = new TSpeedButton(parent, QStringLiteral("DatUmbVorschau"), 2);
     f.DatUmbVorschau->setAllowAllUp(true);
-    f.DatUmbVorschau->setText(LoadLangString(606));
-    f.DatUmbVorschau->setToolTip(LoadLangString(607));
     for (QWidget *w : std::initializer_list<QWidget *>{f.DatUmbRekursiv, f.DatUmbDateiListe, f.DatUmbLogisch,
                                                        f.DatUmbRadioGroup01, f.DatUmbLabel01,
                                                        f.DatUmbZielverzeichnis, f.DatUmbVorschau})
@@ -441,8 +436,6 @@ void CreatePreviewPage(THauptForm &f)
     auto *layout = new QVBoxLayout(NamedPage(f.Explorer02, QStringLiteral("Vorschau")));
     layout->setContentsMargins(0, 0, 0, 0);
     f.VorschauStringGrid01 = new TStringGrid(layout->parentWidget(), QStringLiteral("VorschauStringGrid01"), 2, 2, 1);
-    f.VorschauStringGrid01->setCells(0, 0, LoadLangString(8993));
-    f.VorschauStringGrid01->setCells(1, 0, LoadLangString(8994));
     f.VorschauStringGrid01->setColWidth(0, 188);
     f.VorschauStringGrid01->setColWidth(1, 188);
     layout->addWidget(f.VorschauStringGrid01);
@@ -505,8 +498,6 @@ void THauptUmbenennen::CreateRenamePage()
                                 &DatUmbSpeedButton04};
     for (int i = 0; i < 4; ++i) {
         auto *b = new TSpeedButton(TabSheet01, QStringLiteral("DatUmbSpeedButton0%1").arg(i + 1), 1);
-        b->setText(LoadLangString(608 + 2 * i));
-        b->setToolTip(LoadLangString(609 + 2 * i));
         subViews->addWidget(b);
         *buttons[i] = b;
     }
@@ -515,15 +506,11 @@ void THauptUmbenennen::CreateRenamePage()
     layout->addLayout(subViews);
     layout->addWidget(CreateSubViews(Form(), TabSheet01), 1);
 
-    DatUmbRadioGroup01 = new TRadioGroup(TabSheet01, QStringLiteral("DatUmbRadioGroup01"));
-    DatUmbRadioGroup01->setTitle(LoadLangString(300));
-    DatUmbRadioGroup01->setToolTip(LoadLangString(301));
-    DatUmbRadioGroup01->setItems({LoadLangString(302), LoadLangString(303), LoadLangString(304)});
-    DatUmbRadioGroup01->setItemIndex(0);
+    DatUmbRadioGroup01 = NewRadioGroup(TabSheet01, QStringLiteral("DatUmbRadioGroup01"));
     layout->addLayout(CreateSourceAndTarget(Form(), TabSheet01));
     CreatePreviewPage(Form());
 
-    Form().PageControl->insertTab(0, TabSheet01, LoadLangString(3500));
+    Form().PageControl->insertTab(0, TabSheet01, QString());
     Form().PageControl->setCurrentIndex(0);
     BindRenamePage(Form());
     // The fields of the rules as the chosen items of their groups want them.
@@ -543,7 +530,7 @@ void THauptUmbenennen::CreateFileListPage(QWidget *Page)
     DLGradientFill01->setObjectName(QStringLiteral("DLGradientFill01"));
     auto *header = new QHBoxLayout(DLGradientFill01);
     header->setContentsMargins(6, 3, 6, 3);
-    DLPanel04 = new QLabel(LoadLangString(2010), DLGradientFill01);
+    DLPanel04 = new QLabel(DLGradientFill01);
     DLPanel04->setObjectName(QStringLiteral("DLPanel04"));
     QFont bold = DLPanel04->font();
     bold.setBold(true);
@@ -561,10 +548,10 @@ void THauptUmbenennen::CreateFileListPage(QWidget *Page)
     auto *row = new QHBoxLayout(DLPanel02);
     row->setContentsMargins(0, 0, 0, 2);
     row->setSpacing(2);
-    DLSpeedButton01 = NewPageButton(DLPanel02, QStringLiteral("DLSpeedButton01"), 2008,
+    DLSpeedButton01 = NewPageButton(DLPanel02, QStringLiteral("DLSpeedButton01"),
                                     QIcon::fromTheme(QStringLiteral("view-sort-ascending"),
                                                      Page->style()->standardIcon(QStyle::SP_ArrowDown)));
-    DLSpeedButton02 = NewPageButton(DLPanel02, QStringLiteral("DLSpeedButton02"), 2009,
+    DLSpeedButton02 = NewPageButton(DLPanel02, QStringLiteral("DLSpeedButton02"),
                                     QIcon::fromTheme(QStringLiteral("list-add"),
                                                      Page->style()->standardIcon(QStyle::SP_ArrowLeft)));
     row->addStretch(1);
@@ -572,9 +559,8 @@ void THauptUmbenennen::CreateFileListPage(QWidget *Page)
     row->addWidget(DLSpeedButton02);
     QPushButton **buttons[] = {&DLBitBtn1, &DLBitBtn2, &DLBitBtn3, &DLBitBtn4};
     for (int i = 0; i < 4; ++i) {
-        auto *button = new QPushButton(LoadLangString(2000 + 2 * i), DLPanel02);
+        auto *button = new QPushButton(DLPanel02);
         button->setObjectName(QStringLiteral("DLBitBtn%1").arg(i + 1));
-        button->setToolTip(LoadLangString(2001 + 2 * i));
         row->addWidget(button);
         *buttons[i] = button;
     }

@@ -9,14 +9,18 @@
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/MenuItem.h"
+#include "platform/toolkit/Panel.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/StringGrid.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
+#include "support/StoredSettings.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QChartView>
 #include <QMenu>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -194,6 +198,76 @@ TEST_F(MainWindowTextsTest, PreviewRefreshesOnceAtTheEnd)
     EXPECT_EQ(modals_.shown().size(), 1u);
 }
 
+// What a control shows of Row's kind of text, whatever its class.
+QString Shown(QObject *Control, const MainWindowText &Row)
+{
+    auto *widget = qobject_cast<QWidget *>(Control);
+    auto *action = qobject_cast<QAction *>(Control);
+    auto *menu = qobject_cast<QMenu *>(Control);
+    switch (Row.Kind) {
+    case TextKind::Caption:
+        if (auto *label = qobject_cast<QLabel *>(Control))
+            return label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(Control))
+            return button->text();
+        if (auto *group = qobject_cast<QGroupBox *>(Control))
+            return group->title();
+        if (auto *panel = qobject_cast<TPanel *>(Control))
+            return panel->Caption();
+        return menu ? menu->title() : action ? action->text() : QString();
+    case TextKind::Hint:
+        if (menu)
+            return menu->toolTip() + u'|' + menu->menuAction()->statusTip();
+        return action ? action->toolTip() + u'|' + action->statusTip() : widget ? widget->toolTip() : QString();
+    case TextKind::Items:
+    case TextKind::ItemsUnselected:
+        if (auto *group = qobject_cast<TRadioGroup *>(Control))
+            return group->Items().join(u'|') + QString::number(group->ItemIndex());
+        if (auto *list = qobject_cast<QListWidget *>(Control)) {
+            QString items;
+            for (int i = 0; i < list->count(); ++i)
+                items += list->item(i)->text() + u'|';
+            return items + QString::number(list->currentRow());
+        }
+        return {};
+    case TextKind::TabCaption:
+        for (QWidget *w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
+            if (auto *tabs = qobject_cast<QTabWidget *>(w); tabs && tabs->indexOf(widget) >= 0)
+                return tabs->tabText(tabs->indexOf(widget));
+        return {};
+    case TextKind::ColumnHeader:
+        if (auto *grid = qobject_cast<TStringGrid *>(Control))
+            return grid->Cells(Row.Last, 0);
+        return {};
+    case TextKind::ChartTitle:
+        if (auto *chart = qobject_cast<QChartView *>(Control); chart && chart->chart())
+            return chart->chart()->title();
+        return {};
+    }
+    return {};
+}
+
+// The window starts in the stored language with every text of the table on it: no
+// control is built after the relabelling, none keeps a text of its builder.
+TEST_F(MainWindowTextsTest, StartsWithTheTableTextsOfTheStoredLanguage)
+{
+    form_.reset();
+    StoreSettings([](TRegistry &reg) { reg.WriteInteger(QStringLiteral("Sprache"), 10000); });
+    form_.Create();
+    ASSERT_EQ(Sprache, 10000);
+    EXPECT_EQ(Form().PageControl->tabText(0).toStdString(), "&Rename Files");
+    int checked = 0;
+    for (const MainWindowPage &page : MainWindowTexts())
+        for (const MainWindowText &row : page.Texts)
+            if (QObject *control = Form().findChild<QObject *>(QLatin1String(row.Control))) {
+                const QString atStart = Shown(control, row);
+                ASSERT_TRUE(ApplyMainWindowText(control, row));
+                EXPECT_EQ(atStart, Shown(control, row)) << row.Control << " text " << row.Id;
+                ++checked;
+            }
+    EXPECT_GT(checked, 0);
+}
+
 // Every row of a built part finds its control and can set its kind of text there.
 TEST_F(MainWindowTextsTest, EveryRowOfABuiltPartFindsItsControl)
 {
@@ -211,13 +285,15 @@ TEST_F(MainWindowTextsTest, EveryRowOfABuiltPartFindsItsControl)
             } else if (built) {
                 EXPECT_NE(control, nullptr) << page.Name << ": no control " << row.Control;
             }
-            if (control)
+            if (control) {
                 EXPECT_TRUE(ApplyMainWindowText(control, row))
                     << row.Control << " (" << control->metaObject()->className() << ") takes no text of kind "
                     << int(row.Kind);
+            }
         }
-        if (!built)
+        if (!built) {
             EXPECT_FALSE(anyFound) << page.Name << " has controls: take it off PagesNotBuiltYet";
+        }
     }
     for (const std::string &name : PagesNotBuiltYet)
         EXPECT_TRUE(pages.count(name)) << "no part " << name << " in the table";

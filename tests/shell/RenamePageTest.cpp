@@ -10,6 +10,7 @@
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -28,7 +30,10 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -357,37 +362,118 @@ TEST_F(RenamePage, FunctionList)
 TEST_F(RenamePage, SubViewFilters)
 {
     const QString folder = Root + "fonts/";
-    MakeFiles(folder, {"a.ttf", "b.TTF", "c.txt", "sub/"});
+    MakeFiles(folder, {"a.ttf", "b.TTF", "c.txt", "d.mp3", "sub/"});
     ASSERT_TRUE(f->ShellTreeView01->setPath(folder));
     f->ShellListView02->setRoot(folder);
     FilterString = QStringLiteral("|*.eigen|*.eigen|");
-
-    f->DatUmbSpeedButton03->click();
-    EXPECT_EQ(f->DatUmb01->currentIndex(), 2);
-    for (QComboBox *box : {f->FilterComboBox01, f->FilterComboBox02}) {
-        ASSERT_EQ(box->count(), 1);
-        EXPECT_EQ(box->currentText(), QStringLiteral("*.ttf"));
-    }
-    for (TShellListView *list : {f->ShellListView01, f->ShellListView02}) {
+    const auto shownFilters = [](const QComboBox *box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    };
+    const auto listed = [](const TShellListView *list) {
         QStringList names;
         for (int i = 0; i < list->Count(); ++i)
             names << list->Folders(i).Name;
-        EXPECT_EQ(names, QStringList({"sub", "a.ttf", "b.TTF"}));
+        return names;
+    };
+    const QStringList builtin = {"*.*", "*.bak", "*.doc", "*.exe", "*.gif", "*.htm;*.html", "*.jpg;*.jpeg",
+                                 "*.mp3;*.mp+", "*.mpg;*.mpeg", "*.pas", "*.res", "*.tmp", "*.txt", "*.vqf",
+                                 "*.zip"};
+    // Each sub-view's filter in both boxes, chosen, and both lists showing what it matches.
+    const struct {
+        TSpeedButton *button;
+        int page;
+        QStringList filters, names;
+    } views[] = {
+        {f->DatUmbSpeedButton03, 2, {"*.ttf"}, {"sub", "a.ttf", "b.TTF"}},
+        {f->DatUmbSpeedButton02, 1, builtin + QStringList{"*.eigen"}, {"sub", "a.ttf", "b.TTF", "c.txt", "d.mp3"}},
+        {f->DatUmbSpeedButton04, 3, {"*.mp3;*.mp+"}, {"sub", "d.mp3"}},
+        {f->DatUmbSpeedButton03, 2, {"*.ttf"}, {"sub", "a.ttf", "b.TTF"}},
+        {f->DatUmbSpeedButton01, 0, builtin + QStringList{"*.eigen"}, {"sub", "a.ttf", "b.TTF", "c.txt", "d.mp3"}},
+    };
+    for (const auto &v : views) {
+        SCOPED_TRACE(Str(v.button->objectName()));
+        v.button->click();
+        EXPECT_EQ(f->DatUmb01->currentIndex(), v.page);
+        for (QComboBox *box : {f->FilterComboBox01, f->FilterComboBox02}) {
+            EXPECT_EQ(shownFilters(box), v.filters);
+            EXPECT_EQ(box->currentIndex(), 0);
+        }
+        EXPECT_EQ(listed(f->ShellListView01), v.names);
+        EXPECT_EQ(listed(f->ShellListView02), v.names);
+        if (v.page != 0) {
+            EXPECT_TRUE(f->DatUmbRekursiv->isEnabled());
+            EXPECT_FALSE(f->DatUmbDateiListe->isEnabled());
+        }
     }
-    EXPECT_TRUE(f->DatUmbRekursiv->isEnabled());
-    EXPECT_FALSE(f->DatUmbDateiListe->isEnabled());
-
-    f->DatUmbSpeedButton01->click();
-    EXPECT_EQ(f->DatUmb01->currentIndex(), 0);
-    for (QComboBox *box : {f->FilterComboBox01, f->FilterComboBox02}) {
-        ASSERT_EQ(box->count(), 16);
-        EXPECT_EQ(box->itemText(0), QStringLiteral("*.*"));
-        EXPECT_EQ(box->itemText(15), QStringLiteral("*.eigen")); // the own filter follows
-    }
-    EXPECT_EQ(f->ShellListView01->Count(), 4);
     EXPECT_FALSE(f->DatUmbRekursiv->isEnabled());
     EXPECT_TRUE(f->DatUmbDateiListe->isEnabled());
     EXPECT_TRUE(f->DatUmbLogisch->isEnabled());
+}
+
+// The MP3 sub-view shows the tag editor (view 7) in place of the View items and buttons
+// and brings the sort items; "Allgemein" goes back to the view before and rule 0.
+TEST_F(RenamePage, Mp3SubViewAndBack)
+{
+    const std::vector<QAction *> viewItems = {f->HMenuAnsichtDateiauswahl, f->HMenuAnsichtDragDrop,
+                                              f->HMenuAnsichtDateiAttribute, f->HMenuAnsichtOrdnerFuell,
+                                              f->HMenuAnsichtVorschau, f->HMenuAnsichtThumbs};
+    const std::vector<QWidget *> viewButtons = {f->TB01Dateiauswahl, f->TB01DragDrop, f->TB01DateiAttribute,
+                                                f->TB01OrdnerFuell, f->TB01Vorschau, f->TB01Thumbs};
+    const std::vector<QAction *> sortItems = {f->HMenuAktionenSortieren, f->PM01Sortieren};
+    const auto expectMp3Items = [&](bool mp3) {
+        EXPECT_EQ(f->HMenuAnsicht->isEnabled(), !mp3);
+        for (QAction *item : viewItems) {
+            EXPECT_EQ(item->isEnabled(), !mp3) << Str(item->objectName());
+            EXPECT_EQ(item->isVisible(), !mp3) << Str(item->objectName());
+        }
+        for (QWidget *button : viewButtons) {
+            EXPECT_EQ(button->isEnabled(), !mp3) << Str(button->objectName());
+            EXPECT_EQ(button->isVisibleTo(f), !mp3) << Str(button->objectName());
+        }
+        for (QAction *item : sortItems) {
+            EXPECT_EQ(item->isEnabled(), mp3) << Str(item->objectName());
+            EXPECT_EQ(item->isVisible(), mp3) << Str(item->objectName());
+        }
+    };
+    f->show();
+    f->HMenuAnsichtDateiAttribute->trigger();
+    ASSERT_EQ(ViewMode, 3);
+    ChooseRule(5);
+    ASSERT_EQ(f->DatUmb01a->currentIndex(), 4);
+
+    for (int time = 0; time < 2; ++time) { // a second choice keeps the view to go back to
+        f->DatUmbSpeedButton04->click();
+        EXPECT_TRUE(f->DatUmbSpeedButton04->Down());
+        EXPECT_EQ(ViewMode, 7);
+        EXPECT_EQ(f->DatUmb01->currentIndex(), 3);
+        expectMp3Items(true);
+    }
+    f->DatUmbSpeedButton01->click();
+    EXPECT_EQ(ViewMode, 3);
+    EXPECT_EQ(f->DatUmb01->currentIndex(), 0);
+    EXPECT_EQ(f->DatUmbRadioGroup02->ItemIndex(), 0);
+    EXPECT_EQ(f->DatUmb01a->currentIndex(), 0);
+    expectMp3Items(false);
+}
+
+// The page control is tall enough for the rename page's texts in either language.
+TEST_F(RenamePage, PageControlFitsTheTexts)
+{
+    f->setWindowState(Qt::WindowNoState);
+    f->resize(800, 565);
+    f->show();
+    for (int language : {0, 10000}) {
+        Sprache = language;
+        ApplyLanguageCaptions();
+        QCoreApplication::processEvents();
+        EXPECT_GE(f->PageControl->height(), f->PageControl->minimumSizeHint().height()) << language;
+        for (QWidget *w : std::initializer_list<QWidget *>{f->DatUmbRadioGroup02, f->DatUmbVorschau})
+            EXPECT_GE(w->height(), w->minimumSizeHint().height()) << Str(w->objectName()) << " " << language;
+    }
+    Sprache = 0;
 }
 
 TEST_F(RenamePage, FileListAddsFilesOnce)
@@ -485,8 +571,13 @@ TEST_F(RenamePage, Screenshots)
     f->DatUmbSB03->click();
     save(f->TabSheet01, "rule0_page1");
     f->DatUmbSB04->click();
-    for (TSpeedButton *b : {f->DatUmbSpeedButton02, f->DatUmbSpeedButton03, f->DatUmbSpeedButton04, f->DatUmbSpeedButton01})
-        b->click(), save(f->TabSheet01, b->objectName());
+    for (int language : {10000, 0}) { // the sub-views in English and German
+        Sprache = language;
+        ApplyLanguageCaptions();
+        for (TSpeedButton *b :
+             {f->DatUmbSpeedButton02, f->DatUmbSpeedButton03, f->DatUmbSpeedButton04, f->DatUmbSpeedButton01})
+            b->click(), save(f->TabSheet01, b->objectName() + (language ? "_en" : ""));
+    }
     SelectAllRight(files);
     f->DLSpeedButton02->click();
     f->DLSpeedButton01->click();
