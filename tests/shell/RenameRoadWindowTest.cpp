@@ -4,9 +4,11 @@
 
 #include "localisation/fktSprache.h"
 #include "localisation/rvDialogs.h"
+#include "operations/fktAllgemein.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
@@ -17,6 +19,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -104,11 +107,13 @@ protected:
         ASSERT_EQ(Group->ItemIndex(), Item);
     }
 
+    // A click in the middle of Control; on a check box's box.
     static void Click(QWidget *Control)
     {
         ASSERT_TRUE(Control->isVisible()) << Str(Control->objectName());
         ASSERT_TRUE(Control->isEnabled()) << Str(Control->objectName());
-        QTest::mouseClick(Control, Qt::LeftButton);
+        const bool box = qobject_cast<QCheckBox *>(Control);
+        QTest::mouseClick(Control, Qt::LeftButton, {}, box ? QPoint(6, Control->height() / 2) : QPoint());
         QCoreApplication::processEvents();
     }
 
@@ -126,6 +131,14 @@ protected:
         QStringList names;
         for (int r = 1; r < f->VorschauStringGrid01->RowCount(); ++r)
             names << f->VorschauStringGrid01->Cells(1, r);
+        return names;
+    }
+
+    static QStringList Listed(TShellListView *List)
+    {
+        QStringList names;
+        for (int i = 0; i < List->Count(); ++i)
+            names << List->Folders(i).Name;
         return names;
     }
 
@@ -177,8 +190,70 @@ TEST_F(RenameRoadWindow, SelectedFilesRenamedAndRestored)
 
     Rename();
     EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt", "Reisen 1.jpg", "Reisen 2.jpg"}));
+    EXPECT_EQ(Listed(f->ShellListView01), FilesIn(Folder)); // the list shows the new names
+    EXPECT_TRUE(f->TB01Rueckgaengig->isEnabled());
+    Undo();
+    EXPECT_EQ(Listed(f->ShellListView01), FilesIn(Folder));
+    EXPECT_FALSE(f->TB01Rueckgaengig->isEnabled());
+    EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt", "Urlaub 1.jpg", "Urlaub 2.jpg"}));
+}
+
+// The file list as the source: filled from the right list, previewed in mode 6.
+TEST_F(RenameRoadWindow, FileListRenamedAndRestored)
+{
+    Click(f->DatUmbDateiListe);
+    ASSERT_TRUE(f->DatUmbDateiListe->Checked());
+    EXPECT_EQ(ViewMode, 5);
+    EXPECT_EQ(f->Explorer01->currentWidget()->objectName(), QStringLiteral("DateiListe"));
+    ASSERT_TRUE(f->ShellListView02->isVisible());
+    OpenFolder(f->ShellListView02, "Fotos");
+    SelectFiles(f->ShellListView02, {"Notiz.txt", "Urlaub 2.jpg"});
+    Click(f->DLSpeedButton02);
+    ASSERT_EQ(f->DLStringGrid->RowCount(), 2);
+    EXPECT_EQ(f->DLStringGrid->Cells(1, 0), Folder + "Notiz.txt");
+    EXPECT_EQ(f->DLStringGrid->Cells(1, 1), Folder + "Urlaub 2.jpg");
+
+    ReplaceRule("t", "T");
+    Click(f->DatUmbVorschau);
+    EXPECT_EQ(ViewMode, 6);
+    EXPECT_TRUE(f->DLStringGrid->isVisible());
+    EXPECT_TRUE(f->VorschauStringGrid01->isVisible());
+    EXPECT_EQ(PreviewNames(), QStringList({"NoTiz.TxT", "Urlaub 2.jpg"}));
+
+    Rename();
+    EXPECT_EQ(FilesIn(Folder), QStringList({"NoTiz.TxT", "Urlaub 1.jpg", "Urlaub 2.jpg"}));
+    EXPECT_EQ(Listed(f->ShellListView02), FilesIn(Folder));
+    Undo();
+    EXPECT_EQ(Listed(f->ShellListView02), FilesIn(Folder));
+    EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt", "Urlaub 1.jpg", "Urlaub 2.jpg"}));
+}
+
+// Target mode 1: the renamed files are moved into the folder chosen in the folder dialog.
+TEST_F(RenameRoadWindow, MovedIntoTheChosenFolderAndBack)
+{
+    OpenFolder(f->ShellListView01, "Fotos");
+    SelectFiles(f->ShellListView01, {"Urlaub 1.jpg", "Urlaub 2.jpg"});
+    ClickItem(f->DatUmbRadioGroup01, 1);
+    modals.answerWith([this](QDialog &dialog, const ModalRecord &) {
+        auto &folders = static_cast<TSelectDirDlg &>(dialog);
+        EXPECT_TRUE(folders.ShellTreeView->setPath(Target));
+        return int(mrOk);
+    });
+    Click(f->DatUmbZielverzeichnis);
+    ASSERT_EQ(modals.pending(), 0u);
+    EXPECT_EQ(modals.shown().back().kind, QStringLiteral("SelectDirectory"));
+    EXPECT_EQ(AddTrailingBackslash(f->DatUmbZielverzeichnis->Text()), Target);
+
+    ReplaceRule("Urlaub", "Reise");
+    Click(f->DatUmbVorschau);
+    EXPECT_EQ(PreviewNames(), QStringList({"Reise 1.jpg", "Reise 2.jpg"}));
+    Rename();
+    EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt"}));
+    EXPECT_EQ(FilesIn(Target), QStringList({"Reise 1.jpg", "Reise 2.jpg"}));
+    EXPECT_EQ(Listed(f->ShellListView01), QStringList({"Notiz.txt"}));
     Undo();
     EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt", "Urlaub 1.jpg", "Urlaub 2.jpg"}));
+    EXPECT_EQ(FilesIn(Target), QStringList());
 }
 
 } // namespace
