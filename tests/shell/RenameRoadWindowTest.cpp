@@ -16,6 +16,7 @@
 #include "shell/Haupt_Globals.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
+#include "support/StoredSettings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -254,6 +255,57 @@ TEST_F(RenameRoadWindow, MovedIntoTheChosenFolderAndBack)
     Undo();
     EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt", "Urlaub 1.jpg", "Urlaub 2.jpg"}));
     EXPECT_EQ(FilesIn(Target), QStringList());
+}
+
+// Pictures of the window along the road, modes 1 to 6 reached through the tool bar and
+// the rename page, in German and English, at a common size and at the minimum size.
+TEST_F(RenameRoadWindow, Screenshots)
+{
+    const QString folder = qEnvironmentVariable("CORVEX_ROAD_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set CORVEX_ROAD_SCREENSHOTS=<folder> to save the window in modes 1 to 6";
+    for (int language : {0, 10000}) {
+        for (const QSize size : {QSize(1024, 700), QSize(800, 565)}) {
+            StoreSettings([&](TRegistry &reg) { reg.WriteInteger("Sprache", language); });
+            f = &window_.Create();
+            ASSERT_EQ(Sprache, language);
+            f->setWindowState(Qt::WindowNoState);
+            f->resize(size);
+            f->show();
+            QCoreApplication::processEvents();
+            const QString name = QStringLiteral("%1/road_%2_%3_mode%4.png")
+                                     .arg(folder, language ? "en" : "de", QString::number(size.width()));
+            const auto save = [&](int mode) {
+                QCoreApplication::processEvents();
+                ASSERT_EQ(ViewMode, mode);
+                std::printf("%s %dx%d mode %d: PageControl %d px high, window %dx%d\n", language ? "en" : "de",
+                            size.width(), size.height(), mode, f->PageControl->height(), f->width(), f->height());
+                ASSERT_TRUE(f->grab().save(name.arg(mode)));
+            };
+            OpenFolder(f->ShellListView01, "Fotos");
+            SelectFiles(f->ShellListView01, {"Urlaub 1.jpg", "Urlaub 2.jpg"});
+            ReplaceRule("Urlaub", "Reise");
+            save(1);
+            Click(f->DatUmbVorschau);
+            save(4);
+            Click(f->DatUmbVorschau);
+            Click(f->TB01DragDrop); // deselects both lists
+            save(2);
+            Click(f->TB01DateiAttribute);
+            SelectFiles(f->ShellListView01, {"Urlaub 1.jpg"});
+            save(3);
+            Click(f->TB01Dateiauswahl);
+            Click(f->DatUmbDateiListe);
+            OpenFolder(f->ShellListView02, "Fotos");
+            SelectFiles(f->ShellListView02, {"Notiz.txt", "Urlaub 1.jpg", "Urlaub 2.jpg"});
+            Click(f->DLSpeedButton02);
+            save(5);
+            Click(f->DatUmbVorschau);
+            save(6);
+        }
+    }
+    Sprache = 0;
+    LanguageIndex = 0;
 }
 
 } // namespace
