@@ -17,6 +17,7 @@
 #include <QMimeDatabase>
 #include <QScrollBar>
 #include <QStackedLayout>
+#include <QStyledItemDelegate>
 #include <QStyle>
 #include <QTimer>
 
@@ -560,6 +561,40 @@ void TShellTreeView::currentChanged()
 
 // ---------------------------------------------------------------------------
 
+namespace {
+
+// With uniform item sizes a list view asks the size of its last item only and gives
+// every item that size. This delegate answers with the widest of the longest names (at
+// most 64 measured), so no name on one line is cut short and a large folder stays fast.
+class TListItemDelegate : public QStyledItemDelegate {
+public:
+    TListItemDelegate(const TShellListModel *model, QObject *parent) : QStyledItemDelegate(parent), model_(model) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const auto &items = model_->items;
+        // Wrapped names (the icon style) keep the last item's size.
+        if (index.row() != int(items.size()) - 1 || (option.features & QStyleOptionViewItem::WrapText))
+            return size;
+        qsizetype longest = 0;
+        for (const auto &item : items)
+            longest = std::max(longest, item.name.size());
+        int measured = 0;
+        for (int row = 0; row < int(items.size()) && measured < 64; ++row)
+            if (items[size_t(row)].name.size() + 2 >= longest) {
+                size = size.expandedTo(QStyledItemDelegate::sizeHint(option, model_->index(row, 0)));
+                ++measured;
+            }
+        return size;
+    }
+
+private:
+    const TShellListModel *model_;
+};
+
+} // namespace
+
 TShellListView::TShellListView(QWidget *parent, const QString &name)
     : QWidget(parent), model_(new TShellListModel(this)), selection_(new QItemSelectionModel(model_, this)),
       listView_(new QListView(this)), reportView_(new QTreeView(this)), stack_(new QStackedLayout(this))
@@ -580,6 +615,7 @@ TShellListView::TShellListView(QWidget *parent, const QString &name)
         stack_->addWidget(v);
     }
     listView_->setUniformItemSizes(true);
+    listView_->setItemDelegate(new TListItemDelegate(model_, listView_));
     listView_->setMovement(QListView::Static);
     listView_->setResizeMode(QListView::Adjust);
     listView_->setSelectionRectVisible(true);

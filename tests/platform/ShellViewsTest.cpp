@@ -255,6 +255,30 @@ TEST_F(ShellViews, ScrollEventsAfterScrolling)
     EXPECT_GE(horz, 1);
 }
 
+// Every item of a list gets one size (a list of 100,000 stays fast); it is the size of the
+// longest name, wherever that lies, so no name is cut short.
+TEST_F(ShellViews, ListItemsAreWideEnoughForTheLongestName)
+{
+    for (const char *name : {"Ein recht langer Ordnername/", "Urlaub am Meer im Sommer.jpg", "z.txt"})
+        Make(QStringLiteral("names/") + name + (QString::fromUtf8(name).endsWith('/') ? "x" : ""));
+    for (TViewStyle style : {vsList, vsSmallIcon}) {
+        SCOPED_TRACE(style);
+        TShellListView list;
+        list.resize(600, 200);
+        list.setViewStyle(style);
+        list.setRoot(Root + "/names");
+        list.show();
+        QCoreApplication::processEvents();
+        QAbstractItemView *view = list.currentView();
+        for (int row = 0; row < list.Count(); ++row) {
+            const QString name = list.Folders(row).Name;
+            EXPECT_GT(view->visualRect(view->model()->index(row, 0)).width(),
+                      view->fontMetrics().horizontalAdvance(name) + view->iconSize().width())
+                << name.toStdString();
+        }
+    }
+}
+
 TEST_F(ShellViews, LargeFolderIsListedWhole)
 {
     for (int i = 0; i < 20000; ++i)

@@ -12,6 +12,7 @@
 #include "shell/Haupt_Globals.h"
 #include "support/FolderNames.h"
 #include "support/MainWindowFixture.h"
+#include "support/StoredSettings.h"
 #include "support/ScriptedModals.h"
 #include "support/SilentWav.h"
 
@@ -471,9 +472,11 @@ TEST_F(MenuState, Screenshots)
     if (folder.isEmpty())
         GTEST_SKIP() << "set CORVEX_MENU_SCREENSHOTS=<folder> to save pictures of the menus and the tool bar";
     for (int language : {0, 10000}) {
-        Sprache = language;
+        // The window takes its language from the stored settings.
+        StoreSettings([&](TRegistry &reg) { reg.WriteInteger("Sprache", language); });
         form_.reset();
         THauptForm &f = Form();
+        ASSERT_EQ(Sprache, language);
         f.setWindowState(Qt::WindowNoState);
         f.resize(1024, 700);
         f.show();
