@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileIconProvider>
-#include <QFontMetrics>
 #include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -674,7 +673,6 @@ bool TShellListView::reload(const QString &folder, bool notify)
     folders.insert(folders.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
     quiet_ = true;
     model_->replace(folder, std::move(folders));
-    fitListCells();
     selection_->clear();
     quiet_ = false;
     if (hadSelection && notify)
@@ -790,31 +788,7 @@ void TShellListView::setViewStyle(TViewStyle style)
     listView_->setMovement(QListView::Static);
     listView_->setResizeMode(QListView::Adjust);
     listView_->setWordWrap(style == vsIcon);
-    fitListCells();
     stack_->setCurrentWidget(listView_);
-}
-
-void TShellListView::fitListCells()
-{
-    if (style_ != vsSmallIcon && style_ != vsList) {
-        listView_->setGridSize({});
-        return;
-    }
-    // Measuring every name of a large folder costs too much: the longest few by
-    // characters stand for all of them.
-    constexpr size_t Measured = 32;
-    std::vector<const QString *> longest;
-    for (const TShellListModel::Item &item : model_->items)
-        longest.push_back(&item.name);
-    const auto cut = longest.begin() + std::ptrdiff_t(std::min(Measured, longest.size()));
-    std::partial_sort(longest.begin(), cut, longest.end(),
-                      [](const QString *a, const QString *b) { return a->size() > b->size(); });
-    const QFontMetrics metrics(listView_->font());
-    int text = 0;
-    for (auto it = longest.begin(); it != cut; ++it)
-        text = std::max(text, metrics.horizontalAdvance(**it));
-    const int icon = listView_->iconSize().width();
-    listView_->setGridSize(QSize(std::min(icon + text + 16, 600), std::max(icon, metrics.height()) + 4));
 }
 
 void TShellListView::setColumnCaption(int column, const QString &caption)

@@ -176,8 +176,6 @@ private:
     void hookScrollBars(QAbstractItemView *view);
     // Reads folder; true when a selection was lost. With notify OnChange follows then.
     bool reload(const QString &folder, bool notify = true);
-    // Small icons and list: every cell as wide as the longest name needs, so no name is cut.
-    void fitListCells();
 
     TShellListModel *model_;
     QItemSelectionModel *selection_;
