@@ -55,6 +55,14 @@ inline void CreateEmptyFile(const QByteArray &Path)
     close(fd);
 }
 
+// A new folder with Count empty files, named Name(0) to Name(Count - 1).
+template <typename NameOf> void MakeFolderOfFiles(const QString &Folder, int Count, NameOf Name)
+{
+    MakeFolder(Folder);
+    for (int i = 0; i < Count; ++i)
+        CreateEmptyFile(fs::encodeName(Folder + QLatin1Char('/') + Name(i)));
+}
+
 constexpr int TreeFolders = 100;
 constexpr int TreeFilesPerFolder = 1000;
 

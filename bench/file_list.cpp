@@ -34,9 +34,7 @@ int main(int argc, char **argv)
 {
     const WindowBench run(argc, argv);
     const QString folder = run.Folder() + "/files";
-    MakeFolder(folder);
-    for (int i = 0; i < Files; ++i)
-        CreateEmptyFile(fs::encodeName(folder + QStringLiteral("/track%1.mp3").arg((i * 7919) % Files)));
+    MakeFolderOfFiles(folder, Files, [](int i) { return QStringLiteral("track%1.mp3").arg((i * 7919) % Files); });
     std::printf("folder: %d files under %s\n", Files, qPrintable(folder));
 
     THauptForm form;

@@ -27,9 +27,7 @@ int main(int argc, char **argv)
 {
     const WindowBench run(argc, argv);
     const QString folder = run.Folder() + "/files";
-    MakeFolder(folder);
-    for (int i = 0; i < Files; ++i)
-        CreateEmptyFile(fs::encodeName(folder + QStringLiteral("/file%1.txt").arg(i)));
+    MakeFolderOfFiles(folder, Files, [](int i) { return QStringLiteral("file%1.txt").arg(i); });
 
     BenchMainWindow window(folder);
     THauptForm &form = window.form;

@@ -24,9 +24,7 @@ int main(int argc, char **argv)
 {
     const WindowBench run(argc, argv);
     const QString folder = run.Folder() + "/files";
-    MakeFolder(folder);
-    for (int i = 0; i < Files; ++i)
-        CreateEmptyFile(fs::encodeName(folder + QStringLiteral("/Urlaub %1.jpg").arg(i)));
+    MakeFolderOfFiles(folder, Files, [](int i) { return QStringLiteral("Urlaub %1.jpg").arg(i); });
     std::printf("%d files in %s\n", Files, qPrintable(folder));
 
     BenchMainWindow window(folder);
