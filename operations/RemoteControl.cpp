@@ -46,11 +46,11 @@ public:
     // The next line, or nullopt at the end of the file (or when it cannot be read on).
     std::optional<QString> Read()
     {
-        std::optional<QByteArray> line = reader_.next();
+        std::optional<QByteArrayView> line = reader_.next();
         if (!line)
             return std::nullopt;
         if (first_ && line->startsWith("\xEF\xBB\xBF"))
-            line->remove(0, 3);
+            line = line->sliced(3);
         first_ = false;
         return fs::decodeName(*line);
     }

@@ -7,18 +7,20 @@
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen_Eintrag.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PathCodec.h"
 #include "platform/fs/PathNames.h"
 #include "shell/Haupt.h"
 
 #include <QStringBuilder>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
 
 using RenameEntry::NameText;
-using RenameEntry::Parts;
+using RenameEntry::PartViews;
 
 // Carries out the batch: Rule gives the new file name of entry i, or nullopt to leave
 // the entry out. DATEILVK 0 renames in the entry's folder, 1 moves and 2 copies into
@@ -33,6 +35,7 @@ void CarryOutBatch(Rule rule, bool LogCopies = false)
     const TCommandFileSettings &s = CommandSettings;
     const QStringList &batch = HauptForm->AlteDateinamen;
     UndoLogWriter log;
+    QByteArray oldBytes, newBytes; // the paths as the file system takes them, reused
     const bool inPlace = s.DATEILVK == 0;
     const bool intoTarget =
         (s.DATEILVK == 1 || s.DATEILVK == 2) && s.ZIELVERZEICHNIS.startsWith(u'/');
@@ -42,49 +45,65 @@ void CarryOutBatch(Rule rule, bool LogCopies = false)
             HauptForm->ProtokollListBox.reserve(2 * batch.size());
         for (qsizetype i = 0; i < batch.size(); ++i) {
             const QString &oldPath = batch[i];
-            const Parts parts = RenameEntry::Split(oldPath);
+            const PartViews parts = RenameEntry::SplitView(oldPath);
             const std::optional<QString> name = rule(parts, i);
             if (!name || fs::isPlaceholderName(*name))
                 continue;
             // Views, so that the builder allocates the path exactly (the batch's log keeps it).
-            const QString newPath = QStringView(inPlace ? parts.Folder : s.ZIELVERZEICHNIS) % QStringView(*name);
-            if (logged && (!UndoLogWriter::CanLog(oldPath) || !UndoLogWriter::CanLog(newPath)))
+            const QString newPath = (inPlace ? parts.Folder : QStringView(s.ZIELVERZEICHNIS)) % QStringView(*name);
+            // Each path is encoded once, for the log test, the move and the log.
+            oldBytes.resize(0);
+            fs::appendEncodedName(oldBytes, oldPath);
+            newBytes.resize(0);
+            fs::appendEncodedName(newBytes, newPath);
+            if (logged && (!UndoLogWriter::CanLogBytes(oldBytes) || !UndoLogWriter::CanLogBytes(newBytes)))
                 continue;
             const bool done = s.DATEILVK == 2 ? bool(fs::copyFile(oldPath, newPath))
-                                              : newPath == oldPath || fs::moveFile(oldPath, newPath);
+                                              : newBytes == oldBytes || fs::moveEncoded(oldBytes, newBytes);
             if (done && logged)
-                log.Append(oldPath, newPath);
+                log.Append(oldPath, newPath, oldBytes, newBytes);
         }
     }
     log.Finish();
 }
 
-// The extension in the case DEND asks for.
-QString CasedExt(const QString &ext)
+// The extension in the case DEND asks for; Changed holds it when the case changes.
+QStringView CasedExt(QStringView ext, QString &Changed)
 {
     switch (CommandSettings.DEND) {
-    case 1: return AsciiUpper(ext);
-    case 2: return AsciiLower(ext);
+    case 1: return Changed = AsciiUpper(ext.toString());
+    case 2: return Changed = AsciiLower(ext.toString());
     default: return ext;
     }
 }
 
-// STWERT + i in decimal, padded with zeros after the sign to STANZ characters.
-QString NumberText(qint64 value, int places)
+// Room for a number of up to 255 places (STANZ) with the sign and 19 digits.
+using NumberBuffer = std::array<char16_t, 256 + 20>;
+
+// Value in decimal, padded with zeros after the sign to Places characters, written
+// into Buffer.
+QStringView NumberText(qint64 value, int places, NumberBuffer &buffer)
 {
-    const QString digits = QString::number(value < 0 ? -value : value);
-    const qsizetype sign = value < 0 ? 1 : 0;
-    const qsizetype zeros = std::max<qsizetype>(0, places - sign - digits.size());
-    QString text(sign + zeros + digits.size(), u'0');
-    if (sign)
-        text[0] = u'-';
-    std::copy(digits.cbegin(), digits.cend(), text.begin() + sign + zeros);
-    return text;
+    std::array<char16_t, 20> digits{}; // backwards
+    std::size_t count = 0;
+    quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+    do {
+        digits[count++] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    char16_t *out = buffer.data();
+    if (value < 0)
+        *out++ = u'-';
+    const qsizetype zeros = std::max<qsizetype>(0, places - (out - buffer.data()) - qsizetype(count));
+    out = std::fill_n(out, zeros, u'0');
+    out = std::reverse_copy(digits.data(), digits.data() + count, out);
+    return QStringView(buffer.data(), out - buffer.data());
 }
 
-QString Number(qsizetype i)
+// STWERT + i as NumberText with STANZ places.
+QStringView Number(qsizetype i, NumberBuffer &buffer)
 {
-    return NumberText(qint64(CommandSettings.STWERT) + i, CommandSettings.STANZ);
+    return NumberText(qint64(CommandSettings.STWERT) + i, CommandSettings.STANZ, buffer);
 }
 
 // Advances the letter index: the last character steps to the next code; "z" and
@@ -140,10 +159,13 @@ void RenumberFiles()
 {
     const TCommandFileSettings &s = CommandSettings;
     const QString stem = NameText(s.STAMMNAME);
-    CarryOutBatch([&](const Parts &e, qsizetype i) -> std::optional<QString> {
+    NumberBuffer digits;
+    QString changed;
+    CarryOutBatch([&](const PartViews &e, qsizetype i) -> std::optional<QString> {
+        const QStringView number = Number(i, digits), ext = CasedExt(e.Ext, changed);
         if (s.ENDE)
-            return QString(stem % Number(i) % CasedExt(e.Ext));
-        return QString(Number(i) % stem % CasedExt(e.Ext));
+            return QString(stem % number % ext);
+        return QString(number % stem % ext);
     });
 }
 
@@ -154,10 +176,12 @@ void LetterIndexFiles()
     std::u32string index = Chars(s.STWERTLetters);
     if (index.size() != s.STANZ)
         index.assign(s.STANZ, U'a');
-    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
+    QString changed;
+    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
         const QString letters = NameText(Text(index));
         AdvanceLetterIndex(index);
-        return (s.ENDE ? stem + letters : letters + stem) + CasedExt(e.Ext);
+        const QStringView ext = CasedExt(e.Ext, changed);
+        return s.ENDE ? QString(stem % letters % ext) : QString(letters % stem % ext);
     });
 }
 
@@ -165,11 +189,14 @@ void AddToFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
     const QString stem = NameText(s.STAMMNAME);
-    CarryOutBatch([&](const Parts &e, qsizetype i) -> std::optional<QString> {
+    NumberBuffer digits;
+    QString changed;
+    CarryOutBatch([&](const PartViews &e, qsizetype i) -> std::optional<QString> {
+        const QStringView ext = CasedExt(e.Ext, changed);
         switch (s.ERGAENZUNG) {
-        case 0: return stem + e.Stem + CasedExt(e.Ext);
-        case 1: return Number(i) + e.Stem + CasedExt(e.Ext);
-        default: return e.Stem + CasedExt(e.Ext);
+        case 0: return QString(stem % e.Stem % ext);
+        case 1: return QString(Number(i, digits) % e.Stem % ext);
+        default: return QString(e.Stem % ext);
         }
     });
 }
@@ -179,10 +206,10 @@ void ReplaceInFileNames()
     const TCommandFileSettings &s = CommandSettings;
     const QString replacement = NameText(s.ZKNEU);
     CarryOutBatch(
-        [&](const Parts &e, qsizetype) -> std::optional<QString> {
+        [&](const PartViews &e, qsizetype) -> std::optional<QString> {
             if (s.ZKALT.isEmpty())
                 return std::nullopt;
-            QString name = StringReplaceAll(e.Name, s.ZKALT, replacement);
+            QString name = StringReplaceAll(e.Name.toString(), s.ZKALT, replacement);
             if (name == e.Name)
                 return std::nullopt;
             return name;
@@ -194,33 +221,33 @@ void InsertIntoFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
     const QString text = NameText(s.ZK);
-    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
         const std::u32string stem = Chars(e.Stem);
         const std::size_t L = stem.size(), P = s.POSITION;
         if (L < P)
             return std::nullopt;
         const std::size_t split = s.ANFANG ? P : L - P;
-        return Text(std::u32string_view(stem).substr(0, split)) + text
-            + Text(std::u32string_view(stem).substr(split)) + e.Ext;
+        return QString(Text(std::u32string_view(stem).substr(0, split)) % text
+                       % Text(std::u32string_view(stem).substr(split)) % e.Ext);
     });
 }
 
 void CutFromFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
-    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
         const std::u32string chars = Chars(e.Stem);
         const std::u32string_view stem(chars);
         const qsizetype L = qsizetype(stem.size()), P = s.POSITION, N = s.ANZZEICHEN;
         // The stem is kept up to Keep characters and again from the From-th character
         // (0-based, from the first when below 0).
         auto cut = [&](qsizetype keep, qsizetype from) { return LeftText(stem, keep) + TextFrom(stem, from); };
-        QString newStem = e.Stem;
+        QString newStem = e.Stem.toString();
         if (s.ANFANG && L - P + 1 >= N)
             newStem = cut(P - 1, P + N - 1);
         else if (!s.ANFANG && N <= P)
             newStem = cut(L - P, L - P + N);
-        return newStem + e.Ext;
+        return QString(newStem % e.Ext);
     });
 }
 
@@ -229,18 +256,18 @@ void ChangeFileNameCase()
     const TCommandFileSettings &s = CommandSettings;
     const bool stemToo = s.OPTION2 == 0 || s.OPTION2 == 2;
     const bool extToo = s.OPTION2 == 1 || s.OPTION2 == 2;
-    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
-        return (stemToo ? ChangeCase(e.Stem, s.OPTION1, false) : e.Stem)
-            + (extToo ? ChangeCase(e.Ext, s.OPTION1, true) : e.Ext);
+    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
+        return (stemToo ? ChangeCase(e.Stem.toString(), s.OPTION1, false) : e.Stem.toString())
+            + (extToo ? ChangeCase(e.Ext.toString(), s.OPTION1, true) : e.Ext.toString());
     });
 }
 
 void ShortenFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
-    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
         std::u32string stem = Chars(e.Stem);
-        QString ext = e.Ext;
+        QString ext = e.Ext.toString();
         const std::size_t L = stem.size();
         auto cut = [&](std::size_t d) {
             stem = s.ANFANG ? stem.substr(d) : stem.substr(0, L - d);
@@ -272,8 +299,8 @@ void ReplaceFileExtension()
         batch = std::move(kept);
     }
     const QString ext = NameText(s.ENDUNGNEU);
-    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
-        return e.Stem + ext;
+    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
+        return QString(e.Stem % ext);
     });
 }
 
@@ -281,12 +308,12 @@ void CutAtStopCharacter()
 {
     const TCommandFileSettings &s = CommandSettings;
     const std::u32string stop = Chars(s.STOPZEICHEN); // empty: never matches
-    CarryOutBatch([&](const Parts &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
         const std::u32string chars = Chars(e.Stem);
         const std::u32string_view stem(chars);
         const std::size_t L = stem.size();
         std::size_t count = 0;
-        QString newStem = e.Stem;
+        QString newStem = e.Stem.toString();
         for (std::size_t step = 0; step < L; ++step) {
             const std::size_t k = s.ANFANG ? step : L - 1 - step;
             if (!stop.empty() && stem[k] == stop[0])
@@ -296,6 +323,6 @@ void CutAtStopCharacter()
                 break;
             }
         }
-        return newStem + e.Ext;
+        return QString(newStem % e.Ext);
     });
 }

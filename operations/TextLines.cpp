@@ -56,7 +56,7 @@ std::optional<QStringList> readLines(const QString &path)
     if (!reader.open(path))
         return std::nullopt;
     QStringList lines;
-    while (const std::optional<QByteArray> line = reader.next())
+    while (const std::optional<QByteArrayView> line = reader.next())
         lines.append(fs::decodeName(*line));
     if (reader.failed())
         return std::nullopt;
@@ -66,7 +66,7 @@ std::optional<QStringList> readLines(const QString &path)
 QString PackedLines::at(qsizetype i) const
 {
     const qsizetype begin = i > 0 ? ends_[size_t(i - 1)] : 0;
-    return fs::decodeName(QByteArray::fromRawData(bytes_.constData() + begin, ends_[size_t(i)] - begin));
+    return fs::decodeName(QByteArrayView(bytes_).sliced(begin, ends_[size_t(i)] - begin));
 }
 
 std::optional<PackedLines> readPackedLines(const QString &path)
@@ -75,7 +75,7 @@ std::optional<PackedLines> readPackedLines(const QString &path)
     if (!reader.open(path))
         return std::nullopt;
     PackedLines lines;
-    while (const std::optional<QByteArray> line = reader.next()) {
+    while (const std::optional<QByteArrayView> line = reader.next()) {
         lines.bytes_.append(*line);
         lines.ends_.push_back(lines.bytes_.size());
     }

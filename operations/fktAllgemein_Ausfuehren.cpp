@@ -23,6 +23,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 #include <vector>
 
@@ -137,6 +138,12 @@ bool UndoLogWriter::CanLog(const QString &Path)
     return std::none_of(Path.cbegin(), Path.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
 }
 
+bool UndoLogWriter::CanLogBytes(QByteArrayView EncodedPath)
+{
+    return !std::memchr(EncodedPath.data(), '\r', size_t(EncodedPath.size()))
+        && !std::memchr(EncodedPath.data(), '\n', size_t(EncodedPath.size()));
+}
+
 void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath)
 {
     HauptForm->ProtokollListBox << OldPath << NewPath;
@@ -146,6 +153,22 @@ void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath)
     fs::appendEncodedName(record_, OldPath);
     record_.append("\r\n", 2);
     fs::appendEncodedName(record_, NewPath);
+    Write();
+}
+
+void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath, QByteArrayView OldBytes,
+                           QByteArrayView NewBytes)
+{
+    HauptForm->ProtokollListBox << OldPath << NewPath;
+    if (!ok_)
+        return;
+    record_.resize(0);
+    record_.append(OldBytes).append("\r\n", 2).append(NewBytes);
+    Write();
+}
+
+void UndoLogWriter::Write()
+{
     record_.append("\r\n", 2);
     ok_ = bool(file_.append(record_));
 }

@@ -32,11 +32,15 @@ public:
     // False for a path holding CR or LF: the log holds one value per line, so a
     // rename or move of such a path must not be carried out.
     static bool CanLog(const QString &Path);
+    static bool CanLogBytes(QByteArrayView EncodedPath); // the same for its bytes
     void Append(const QString &OldPath, const QString &NewPath);
+    // The same, with the bytes of both paths at hand (fs::encodeName).
+    void Append(const QString &OldPath, const QString &NewPath, QByteArrayView OldBytes, QByteArrayView NewBytes);
     // True when every pair reached the log file.
     bool Finish();
 
 private:
+    void Write(); // record_ to the file
     fs::AppendFile file_;
     QByteArray record_; // the bytes of one pair, reused
     bool ok_ = false;

@@ -10,11 +10,17 @@ namespace RenameEntry {
 
 Parts Split(const QString &Entry)
 {
+    const PartViews views = SplitView(Entry);
+    return {views.Folder.toString(), views.Name.toString(), views.Stem.toString(), views.Ext.toString()};
+}
+
+PartViews SplitView(QStringView Entry)
+{
+    PartViews parts;
     const qsizetype slash = Entry.lastIndexOf(u'/');
-    Parts parts;
-    parts.Folder = AddTrailingBackslash(Entry.left(slash + 1));
-    parts.Name = Entry.mid(slash + 1);
-    parts.Ext = fs::extensionOf(parts.Name);
+    parts.Folder = Entry.left(slash + 1);
+    parts.Name = Entry.sliced(slash + 1);
+    parts.Ext = fs::extensionView(parts.Name);
     parts.Stem = parts.Name.left(parts.Name.size() - parts.Ext.size());
     return parts;
 }

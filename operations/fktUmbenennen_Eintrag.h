@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace RenameEntry {
 
@@ -17,6 +18,14 @@ struct Parts {
     QString Ext;
 };
 Parts Split(const QString &Entry);
+// The same parts as views into the entry, for a caller that keeps the entry meanwhile.
+struct PartViews {
+    QStringView Folder;
+    QStringView Name;
+    QStringView Stem;
+    QStringView Ext;
+};
+PartViews SplitView(QStringView Entry);
 
 // Target mode of DatUmbRadioGroup01: 0 rename in place, 1 move, 2 copy.
 int TargetMode();

@@ -451,7 +451,11 @@ std::optional<std::int64_t> fileSize(const QString &path)
 
 Result moveFile(const QString &from, const QString &to)
 {
-    const QByteArray source = nativePath(from), target = nativePath(to);
+    return moveEncoded(nativePath(from), nativePath(to));
+}
+
+Result moveEncoded(const QByteArray &source, const QByteArray &target)
+{
     if (source.isEmpty() || target.isEmpty())
         return {ENOENT};
     // The no-replace rename answers nearly every move alone; source and target are
@@ -473,7 +477,7 @@ Result moveFile(const QString &from, const QString &to)
         const bool sameEntry = targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino;
         if (sameEntry && source == target)
             return {};
-        if (sameEntry && from.compare(to, Qt::CaseInsensitive) == 0)
+        if (sameEntry && decodeName(source).compare(decodeName(target), Qt::CaseInsensitive) == 0)
             return {renameThroughTemporary(source, target, folder)};
         return {EEXIST};
     }

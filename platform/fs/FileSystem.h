@@ -36,6 +36,9 @@ std::optional<std::int64_t> fileSize(const QString &path); // size of a regular 
 // to be writable first), the copy stays and the error is reported, so nothing is lost.
 // A folder on a file system without RENAME_NOREPLACE is not moved (EINVAL).
 Result moveFile(const QString &from, const QString &to);
+// The same for paths given as their bytes (encodeName) without a trailing "/", for a
+// caller that holds them already.
+Result moveEncoded(const QByteArray &from, const QByteArray &to);
 // Copies a regular file (following links); the target must not exist. Mode (without
 // set-id bits), last-write time and user extended attributes (not the creation time:
 // the copy is new) are kept; a partial target is removed on failure. A fifo, socket or

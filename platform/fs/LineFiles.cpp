@@ -57,7 +57,7 @@ bool LineReader::fill()
     return true;
 }
 
-std::optional<QByteArray> LineReader::next()
+std::optional<QByteArrayView> LineReader::next()
 {
     qsizetype searchFrom = start_;
     for (;;) {
@@ -66,7 +66,7 @@ std::optional<QByteArray> LineReader::next()
             qsizetype stop = end;
             if (stop > start_ && buffer_.at(stop - 1) == '\r')
                 --stop;
-            QByteArray line = buffer_.mid(start_, stop - start_);
+            const QByteArrayView line(buffer_.constData() + start_, stop - start_);
             start_ = end + 1;
             return line;
         }
@@ -74,7 +74,7 @@ std::optional<QByteArray> LineReader::next()
         if (!fill()) {
             if (error_ != 0 || start_ >= buffer_.size())
                 return std::nullopt;
-            QByteArray line = buffer_.mid(start_);
+            const QByteArrayView line = QByteArrayView(buffer_).sliced(start_);
             start_ = buffer_.size();
             return line;
         }

@@ -5,6 +5,7 @@
 #include "platform/fs/FileSystem.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -21,9 +22,9 @@ public:
     LineReader &operator=(const LineReader &) = delete;
 
     Result open(const QString &path);
-    // The next line as its bytes; nullopt at the end of the file or after a read error
-    // (failed() tells them apart).
-    std::optional<QByteArray> next();
+    // The next line as its bytes, valid until the next call (no copy is made); nullopt
+    // at the end of the file or after a read error (failed() tells them apart).
+    std::optional<QByteArrayView> next();
     bool failed() const { return error_ != 0; }
 
 private:

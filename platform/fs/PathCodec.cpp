@@ -1,7 +1,5 @@
 #include "platform/fs/PathCodec.h"
 
-#include <algorithm>
-
 namespace fs {
 
 namespace {
@@ -85,10 +83,13 @@ void appendUtf8(QByteArray &out, char32_t code)
 
 } // namespace
 
-QString decodeName(const QByteArray &bytes)
+QString decodeName(QByteArrayView bytes)
 {
-    // most names are plain ASCII
-    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (unsigned char)c < 0x80; }))
+    // Most names are plain ASCII. The test has no early exit, so that it runs in vector steps.
+    unsigned char any = 0;
+    for (const char c : bytes)
+        any |= (unsigned char)c;
+    if (any < 0x80)
         return QString::fromLatin1(bytes);
     QString name;
     name.reserve(bytes.size());
@@ -116,16 +117,22 @@ QString decodeName(const QByteArray &bytes)
 
 void appendEncodedName(QByteArray &bytes, QStringView name)
 {
-    // Plain ASCII is copied unit by unit; the rest from the first other unit on.
+    // Plain ASCII is copied in one pass without an early exit (so it runs in vector
+    // steps); otherwise the rest is encoded again from the first other unit on.
     const qsizetype size = name.size(), start = bytes.size();
     bytes.resize(start + size);
     char *out = bytes.data() + start;
     const char16_t *units = name.utf16();
-    qsizetype i = 0;
-    for (; i < size && units[i] < 0x80; ++i)
-        out[i] = char(units[i]);
-    if (i == size)
+    char16_t any = 0;
+    for (qsizetype k = 0; k < size; ++k) {
+        any |= units[k];
+        out[k] = char(units[k]);
+    }
+    if (any < 0x80)
         return;
+    qsizetype i = 0;
+    while (units[i] < 0x80)
+        ++i;
     bytes.resize(start + i);
     for (; i < size; ++i) {
         const char16_t unit = units[i];

@@ -6,12 +6,13 @@
 // encodes is either the exact bytes of a decoded name or valid UTF-8.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
 namespace fs {
 
-QString decodeName(const QByteArray &bytes);
+QString decodeName(QByteArrayView bytes);
 QByteArray encodeName(const QString &name);
 // Appends the bytes of the name to Bytes (no allocation when its capacity suffices).
 void appendEncodedName(QByteArray &bytes, QStringView name);

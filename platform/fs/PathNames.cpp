@@ -14,11 +14,16 @@ QString nameOf(const QString &path)
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
-QString extensionOf(QStringView path)
+QStringView extensionView(QStringView path)
 {
     const QStringView name = path.mid(path.lastIndexOf(u'/') + 1);
     const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? QString() : name.mid(dot).toString();
+    return dot < 0 ? QStringView() : name.mid(dot);
+}
+
+QString extensionOf(QStringView path)
+{
+    return extensionView(path).toString();
 }
 
 QString withoutTrailingSlash(QString path)

@@ -14,6 +14,7 @@ QString nameOf(const QString &path);
 // The extension of the name part: from its last "." on, the dot included; empty
 // when the name has no dot. Works on bare names and masks as well.
 QString extensionOf(QStringView path);
+QStringView extensionView(QStringView path); // the same as a view into the path
 // The path without trailing "/"; "/" itself stays "/".
 QString withoutTrailingSlash(QString path);
 // Folder + name with exactly one "/" between them (folder "/" gives "/name").
