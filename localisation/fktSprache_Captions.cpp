@@ -8,6 +8,7 @@
 #include "operations/fktUmbenennen.h"
 #include "platform/Application.h"
 #include "platform/toolkit/Panel.h"
+#include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/Haupt.h"
@@ -361,9 +362,23 @@ const MainWindowText FileListTexts[] = {
     {"DLPanel04", Caption, 2010},
 };
 
+// The report columns of both explorer lists.
+const MainWindowText ExplorerTexts[] = {
+    {"ShellListView01", ColumnHeader, 3210, 0}, {"ShellListView01", ColumnHeader, 3211, 1},
+    {"ShellListView01", ColumnHeader, 3212, 2}, {"ShellListView01", ColumnHeader, 3213, 3},
+    {"ShellListView02", ColumnHeader, 3210, 0}, {"ShellListView02", ColumnHeader, 3211, 1},
+    {"ShellListView02", ColumnHeader, 3212, 2}, {"ShellListView02", ColumnHeader, 3213, 3},
+};
+
 // Main menu, explorer pop-ups and tool bar
 const MainWindowText MenusTexts[] = {
     {"HMenuDatei", Caption, 3050}, {"HMenuDatei", Hint, 3051},
+    // The pop-up's action items read like the Aktionen menu's until a selection names them.
+    {"PM01DateiLoeschen", Caption, 3202}, {"PM01DateiLoeschen", Hint, 3203},
+    {"PM01DateiUmbenennen", Caption, 3204}, {"PM01DateiUmbenennen", Hint, 3205},
+    {"PM01Sortieren", Caption, 3208}, {"PM01Sortieren", Hint, 3209},
+    // The help and info buttons show their items' hints.
+    {"ToolButton1", Hint, 3303}, {"ToolButton2", Hint, 3305},
     {"HMenuDateiRueckgaengig", Caption, 3054}, {"HMenuDateiRueckgaengig", Hint, 3055},
     {"HMenuDateiOptionen", Caption, 3056}, {"HMenuDateiOptionen", Hint, 3057},
     {"HMenuDateiSprache", Caption, 3058}, {"HMenuDateiSprache", Hint, 3059},
@@ -434,6 +449,7 @@ const MainWindowPage Pages[] = {
     {"MP3 album view", Mp3AlbumViewTexts},
     {"Folder tree editor", FolderTreeEditorTexts},
     {"File list", FileListTexts},
+    {"Explorer panes", ExplorerTexts},
     {"Menus and tool bar", MenusTexts},
     {"Drag-and-drop pop-up", DragDropMenuTexts},
 };
@@ -563,6 +579,10 @@ bool ApplyMainWindowText(QObject *Control, const MainWindowText &Row)
     case ColumnHeader:
         if (auto *grid = qobject_cast<TStringGrid *>(Control)) {
             grid->setCells(Row.Last, 0, LoadLangString(Row.Id));
+            return true;
+        }
+        if (auto *list = qobject_cast<TShellListView *>(Control)) {
+            list->setColumnCaption(Row.Last, LoadLangString(Row.Id));
             return true;
         }
         return false;

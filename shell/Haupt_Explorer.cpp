@@ -60,8 +60,6 @@ ExplorerPair CreateExplorerPair(QWidget *parent, const QString &suffix)
     listColumn->setSpacing(1);
     e.List = new TShellListView(e.ListPane, QStringLiteral("ShellListView") + suffix);
     e.List->setContextMenuPolicy(Qt::CustomContextMenu);
-    for (int column = 0; column < 4; ++column)
-        e.List->setColumnCaption(column, LoadLangString(3210 + column));
     listColumn->addWidget(e.List, 1);
     e.Status = new TStatusBar(e.ListPane, QStringLiteral("ExplorerStatusBar") + suffix, {80, 100});
     listColumn->addWidget(e.Status);

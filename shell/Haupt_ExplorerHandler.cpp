@@ -177,8 +177,6 @@ void THauptExplorer::TB01ReportClick()
 {
     ShellListView01->setViewStyle(vsIcon);
     ShellListView01->setViewStyle(vsReport);
-    for (int column = 0; column < 4; ++column)
-        ShellListView01->setColumnCaption(column, LoadLangString(3210 + column));
 }
 
 // ---- Lists ----

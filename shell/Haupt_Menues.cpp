@@ -87,17 +87,6 @@ QMenu *NewMenu(THauptForm &f, const char *Name)
     return menu;
 }
 
-// An action item of the list pop-up, which the table leaves out: its caption CaptionId
-// and hint CaptionId + 1 until a selection sets its texts.
-TMenuItem *NewActionItem(THauptForm &f, QMenu *Menu, const char *Name, int CaptionId, int Image = -1)
-{
-    TMenuItem *item = NewItem(f, Menu, Name, Image);
-    item->setText(LoadLangString(CaptionId));
-    item->setStatusTip(LoadLangString(CaptionId + 1));
-    item->setToolTip(LoadLangString(CaptionId + 1));
-    return item;
-}
-
 QAction *NewSeparator(QMenu *Menu, const char *Name)
 {
     QAction *separator = Menu->addSeparator();
@@ -201,16 +190,14 @@ void THauptMenues::CreateMenus()
     ToolButton1 = NewButton(f, "ToolButton1", 21);
     ToolButton2 = NewButton(f, "ToolButton2", 22);
     // The table leaves out the two help buttons: their hints are those of their items.
-    ToolButton1->setToolTip(LoadLangString(3303));
-    ToolButton2->setToolTip(LoadLangString(3305));
 
     // ---- Pop-ups ----
     PopupMenu01 = new QMenu(&f);
     PopupMenu01->setObjectName(QStringLiteral("PopupMenu01"));
-    PM01DateiLoeschen = NewActionItem(f, PopupMenu01, "PM01DateiLoeschen", 3202);
-    PM01DateiUmbenennen = NewActionItem(f, PopupMenu01, "PM01DateiUmbenennen", 3204, 10);
+    PM01DateiLoeschen = NewItem(f, PopupMenu01, "PM01DateiLoeschen");
+    PM01DateiUmbenennen = NewItem(f, PopupMenu01, "PM01DateiUmbenennen", 10);
     PM01AttrAendern = NewItem(f, PopupMenu01, "PM01AttrAendern", 20);
-    PM01Sortieren = NewActionItem(f, PopupMenu01, "PM01Sortieren", 3208, 17);
+    PM01Sortieren = NewItem(f, PopupMenu01, "PM01Sortieren", 17);
     for (TMenuItem *item : {PM01AttrAendern, PM01Sortieren}) {
         item->setEnabled(false);
         item->setVisible(false);

@@ -254,7 +254,8 @@ TEST_F(ExplorerPanes, ViewStylesOfTheLeftList)
     auto *report = qobject_cast<QTreeView *>(list->currentView());
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(Str(report->model()->headerData(3, Qt::Horizontal).toString()), "Geändert am");
-    Sprache = 10000;
+    Sprache = 10000; // the columns are relabelled with the window
+    ApplyLanguageCaptions();
     f.TB01ReportClick();
     EXPECT_EQ(Str(report->model()->headerData(3, Qt::Horizontal).toString()), "Last Write");
     EXPECT_EQ(Str(report->model()->headerData(1, Qt::Horizontal).toString()), "Size");
