@@ -53,7 +53,7 @@ QString decodeWindows1252(const QByteArray &bytes)
 std::optional<QStringList> readLines(const QString &path)
 {
     fs::LineReader reader;
-    if (!reader.open(path))
+    if (!reader.open(path, true))
         return std::nullopt;
     QStringList lines;
     while (const std::optional<QByteArrayView> line = reader.next())
@@ -72,7 +72,7 @@ QString PackedLines::at(qsizetype i) const
 std::optional<PackedLines> readPackedLines(const QString &path)
 {
     fs::LineReader reader;
-    if (!reader.open(path))
+    if (!reader.open(path, true))
         return std::nullopt;
     PackedLines lines;
     while (const std::optional<QByteArrayView> line = reader.next()) {

@@ -13,7 +13,9 @@
 namespace TextLines {
 
 // Lines of a file of paths: each line decoded with the lossless name codec, so that a
-// path written by writeLinesAtomic comes back byte for byte. nullopt when unreadable.
+// path written by writeLinesAtomic comes back byte for byte. No path holds a NUL byte:
+// the first one ends the file (an undo log after a crash, see fs::AppendFile), and a
+// line it cuts off does not count. nullopt when unreadable.
 std::optional<QStringList> readLines(const QString &path);
 // The lines of a file of paths held as their bytes in one block: a line is decoded
 // (as by readLines) only when it is asked for, so a long log costs little memory.

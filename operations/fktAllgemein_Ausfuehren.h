@@ -20,9 +20,9 @@ void UndoLastAction();
 QString UndoLogPath();
 
 // The undo log of a running batch, written as the batch goes: the constructor empties
-// the log file and HauptForm->ProtokollListBox; Append adds a carried-out pair to both,
-// to the file with one write; Finish flushes the file to the disk. After a crash the
-// file holds every pair carried out (the last one possibly missing).
+// the log file and HauptForm->ProtokollListBox; Append adds a carried-out pair to both
+// (fs::AppendFile); Finish flushes the file to the disk. After a crash the file holds
+// every pair carried out (the last one possibly missing), then possibly NUL bytes.
 class UndoLogWriter {
 public:
     UndoLogWriter();

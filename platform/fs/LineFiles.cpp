@@ -2,9 +2,12 @@
 
 #include "platform/fs/PathCodec.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace fs {
@@ -21,13 +24,15 @@ LineReader::~LineReader()
         ::close(fd_);
 }
 
-Result LineReader::open(const QString &path)
+Result LineReader::open(const QString &path, bool endAtNul)
 {
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = ::open(encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     error_ = 0;
     atEnd_ = false;
+    endAtNul_ = endAtNul;
+    cutAtNul_ = false;
     buffer_.clear();
     start_ = 0;
     return {fd_ >= 0 ? 0 : errno};
@@ -53,8 +58,15 @@ bool LineReader::fill()
         buffer_.resize(kept);
         return false;
     }
-    buffer_.resize(kept + got);
-    return true;
+    qsizetype size = kept + got;
+    if (endAtNul_) {
+        if (const void *nul = std::memchr(buffer_.constData() + kept, 0, size_t(got))) {
+            size = static_cast<const char *>(nul) - buffer_.constData();
+            cutAtNul_ = atEnd_ = true;
+        }
+    }
+    buffer_.resize(size);
+    return size > kept;
 }
 
 std::optional<QByteArrayView> LineReader::next()
@@ -72,7 +84,7 @@ std::optional<QByteArrayView> LineReader::next()
         }
         const qsizetype scanned = buffer_.size() - start_;
         if (!fill()) {
-            if (error_ != 0 || start_ >= buffer_.size())
+            if (error_ != 0 || start_ >= buffer_.size() || cutAtNul_)
                 return std::nullopt;
             const QByteArrayView line = QByteArrayView(buffer_).sliced(start_);
             start_ = buffer_.size();
@@ -84,24 +96,85 @@ std::optional<QByteArrayView> LineReader::next()
 
 AppendFile::~AppendFile()
 {
-    if (fd_ >= 0)
+    if (fd_ >= 0) {
+        unmap();
         ::close(fd_);
+    }
 }
 
 Result AppendFile::open(const QString &path)
 {
-    if (fd_ >= 0)
+    if (fd_ >= 0) {
+        unmap();
         ::close(fd_);
-    fd_ = ::open(encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0666);
+    }
+    // A mapping needs the file readable; a file that is only writable takes writes.
+    const QByteArray name = encodeName(path);
+    fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0666);
+    mapping_ = fd_ >= 0;
+    if (fd_ < 0 && errno == EACCES)
+        fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC, 0666);
     error_ = fd_ >= 0 ? 0 : errno;
+    map_ = nullptr;
+    mapStart_ = mapSize_ = reserved_ = written_ = 0;
     return {error_};
 }
 
-Result AppendFile::append(const QByteArray &bytes)
+// Maps the file from the page of written_ on, for at least count more bytes. The blocks
+// are reserved first (fallocate), so a store into the mapping cannot fail for want of
+// space. False when the file system cannot do either.
+bool AppendFile::mapFor(qsizetype count)
+{
+    static const qsizetype page = qsizetype(::sysconf(_SC_PAGESIZE));
+    const qsizetype start = written_ / page * page;
+    const qsizetype size = std::max(MapChunk, (written_ - start + count + page - 1) / page * page);
+    if (start + size > reserved_) {
+        if (::fallocate(fd_, 0, off_t(reserved_), off_t(start + size - reserved_)) != 0)
+            return false;
+        reserved_ = start + size;
+    }
+    if (map_)
+        ::munmap(map_, size_t(mapSize_));
+    void *map = ::mmap(nullptr, size_t(size), PROT_READ | PROT_WRITE, MAP_SHARED, fd_, off_t(start));
+    map_ = map == MAP_FAILED ? nullptr : static_cast<char *>(map);
+    mapStart_ = start;
+    mapSize_ = map_ ? size : 0;
+    return map_ != nullptr;
+}
+
+// Ends the mapping and cuts the file to the bytes written.
+void AppendFile::unmap()
+{
+    if (!mapping_)
+        return;
+    mapping_ = false;
+    if (map_)
+        ::munmap(map_, size_t(mapSize_));
+    map_ = nullptr;
+    if (::ftruncate(fd_, off_t(written_)) != 0 && !error_)
+        error_ = errno;
+}
+
+Result AppendFile::append(QByteArrayView bytes)
 {
     if (fd_ < 0)
         return {error_ ? error_ : EBADF};
-    const char *data = bytes.constData();
+    if (mapping_ && !bytes.isEmpty()) {
+        if (written_ + bytes.size() <= mapStart_ + mapSize_ || mapFor(bytes.size())) {
+            std::memcpy(map_ + (written_ - mapStart_), bytes.data(), size_t(bytes.size()));
+            written_ += bytes.size();
+            return {};
+        }
+        unmap();
+        if (error_)
+            return {error_};
+    }
+    return write(bytes);
+}
+
+Result AppendFile::write(QByteArrayView bytes)
+{
+    const char *data = bytes.data();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd_, data, size_t(left));
@@ -123,6 +196,7 @@ Result AppendFile::close()
 {
     if (fd_ < 0)
         return {error_ ? error_ : EBADF};
+    unmap();
     if (::fdatasync(fd_) != 0 && !error_)
         error_ = errno;
     if (::close(fd_) != 0 && !error_)

@@ -409,6 +409,18 @@ TEST_F(Executors, UndoOfAnEmptyOrBrokenLogDoesNothingAndDisables)
     EXPECT_FALSE(form_->AttrSpeedButton01->isEnabled());
 }
 
+TEST_F(Executors, UndoEndsAtTheNulPaddingOfAKilledBatch)
+{
+    MakeFile(Files + "B", "B");
+    MakeFile(Files + "C", "C");
+    ASSERT_TRUE(fs::writeFileAtomic(LogPath, fs::encodeName(Files + "b\r\n" + Files + "B\r\n" + Files + "c\r\n" + Files + "C")
+                                                 + QByteArray(100, '\0')));
+    SetUndoMenuState(801, 806, 801, true, 0);
+    RunUndo();
+    EXPECT_EQ(Content(Files + "b"), "B");
+    EXPECT_EQ(Content(Files + "C"), "C"); // cut off by the padding: not a path
+}
+
 TEST_F(Executors, UndoReadsTheLogTheBatchWrote)
 {
     MakeFile(Files + "t.txt", "T");

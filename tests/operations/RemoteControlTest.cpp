@@ -521,6 +521,32 @@ TEST_F(RemoteControlTest, UndoRestoresANameTheBatchFreedAndGaveAway)
     EXPECT_EQ(fs::readFile(Files + "cba.txt"), "cba.txt");
 }
 
+// The log of a killed batch ends in NUL bytes, possibly behind a pair that was still
+// being copied: undo ends at the first NUL and reverses exactly the complete pairs.
+TEST_F(RemoteControlTest, UndoEndsAtTheNulPaddingOfAKilledBatch)
+{
+    const QByteArray undo = "AKTION: 0\r\nZIELVERZEICHNIS: \r\nDATEILVK: 0\r\n";
+    const QByteArray padding(5000, '\0');
+    const QByteArray done = Pairs({Files + "a.txt", Files + "A.txt", Files + "b.txt", Files + "B.txt"});
+    const struct { const char *name; QByteArray tail; } cases[] = {
+        {"padding after the last pair", padding},
+        {"new path cut", fs::encodeName(Files + "c.txt\r\n" + Files + "C") + padding},
+        {"old path cut", fs::encodeName(Files + "c") + padding},
+        {"pair behind the padding", padding + Pairs({Files + "c.txt", Files + "C.txt"})},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const QString &name : Names(Files))
+            fs::removeFile(Files + name);
+        MakeFiles({"A.txt", "B.txt", "C", "C.txt"});
+        ASSERT_TRUE(fs::writeFileAtomic(LogPath, done + c.tail));
+        Run(undo);
+        EXPECT_EQ(Names(Files), QStringList({"C", "C.txt", "a.txt", "b.txt"}));
+        EXPECT_EQ(fs::readFile(Files + "C"), "C");
+        EXPECT_EQ(fs::readFile(Files + "C.txt"), "C.txt");
+    }
+}
+
 TEST_F(RemoteControlTest, UndoMovesOnlyPairsOfAbsolutePaths)
 {
     MakeFiles({"a.txt", "b.txt", "c.txt"});

@@ -1,11 +1,13 @@
 #include "platform/fs/FileSystem.h"
 
+#include "platform/fs/LineFiles.h"
 #include "platform/fs/PathCodec.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -17,6 +19,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -273,6 +276,66 @@ TEST_F(FileSystemTest, WritesAtomicallyKeepingModeAndLinks)
     EXPECT_EQ(rawNames(dir_.path().toUtf8()), (QList<QByteArray>{"fresh", "link", "settings"}));
     EXPECT_EQ(fs::writeFileAtomic(path("missing/file"), "x").error, ENOENT);
     EXPECT_FALSE(fs::readFile(path("missing/file")));
+}
+
+// Appends go through a mapping grown chunk by chunk: once closed the file holds exactly
+// the bytes; while open, or after the process was killed, NUL bytes follow them, and
+// LineReader's endAtNul reads the complete lines and not a line the NUL cuts off.
+TEST_F(FileSystemTest, AppendFileGrowsByChunksAndKeepsItsBytesThroughAKill)
+{
+    QList<QByteArray> records; // of several lengths, so that one spans a chunk boundary
+    QByteArray expected;
+    for (int i = 0; expected.size() < 2 * fs::AppendFile::MapChunk + 100; ++i) {
+        records.append("/folder/" + QByteArray(i % 97, 'x') + QByteArray::number(i) + "\r\n");
+        expected += records.last();
+    }
+    auto readLines = [](const QString &file) {
+        fs::LineReader reader;
+        EXPECT_TRUE(reader.open(file, true));
+        QByteArray lines;
+        while (const auto line = reader.next())
+            lines += line->toByteArray() + "\r\n";
+        EXPECT_FALSE(reader.failed());
+        return lines;
+    };
+    auto expectPadded = [&](const QByteArray &bytes) {
+        ASSERT_GT(bytes.size(), expected.size());
+        EXPECT_TRUE(bytes.startsWith(expected));
+        EXPECT_EQ(bytes.mid(expected.size()), QByteArray(bytes.size() - expected.size(), '\0'));
+    };
+
+    fs::AppendFile file;
+    ASSERT_TRUE(file.open(path("log")));
+    for (const QByteArray &record : records)
+        ASSERT_TRUE(file.append(record));
+    expectPadded(*readBytes(raw("log")));
+    EXPECT_EQ(readLines(path("log")), expected);
+    ASSERT_TRUE(file.close());
+    EXPECT_EQ(readBytes(raw("log")), expected);
+    ASSERT_TRUE(file.open(path("log")));
+    ASSERT_TRUE(file.close());
+    EXPECT_EQ(readBytes(raw("log")), QByteArray());
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        fs::AppendFile killed;
+        if (killed.open(path("killed")))
+            for (const QByteArray &record : records)
+                killed.append(record);
+        kill(getpid(), SIGKILL);
+        _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    expectPadded(*readBytes(raw("killed")));
+    EXPECT_EQ(readLines(path("killed")), expected);
+
+    writeBytes(raw("cut"), "a\r\nb\r" + QByteArray(10, '\0') + "c\r\n");
+    EXPECT_EQ(readLines(path("cut")), "a\r\n");
+    writeBytes(raw("cut"), "a\r\nb");
+    EXPECT_EQ(readLines(path("cut")), "a\r\nb\r\n");
 }
 
 TEST_F(FileSystemTest, FileSizeIsSixtyFourBitAndOnlyForFiles)
