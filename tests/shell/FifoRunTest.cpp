@@ -14,7 +14,7 @@
 
 namespace {
 
-class SpecialFilesRunTest : public testing::Test {
+class FifoRunTest : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -68,7 +68,7 @@ private:
     QTemporaryDir dir_;
 };
 
-TEST_F(SpecialFilesRunTest, CopyOfFifoIsRefusedAndTheBatchGoesOn)
+TEST_F(FifoRunTest, CopyOfFifoIsRefusedAndTheBatchGoesOn)
 {
     ASSERT_EQ(mkfifo(QFile::encodeName(Files + "fifo").constData(), 0644), 0);
     ASSERT_EQ(symlink("fifo", QFile::encodeName(Files + "link").constData()), 0);
