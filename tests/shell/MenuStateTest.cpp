@@ -65,17 +65,10 @@ protected:
         Sprache = 0;
         VerstecktAnzeigen = 0;
     }
-    THauptForm &Form()
-    {
-        if (!form_)
-            form_.Create();
-        return *form_;
-    }
+    THauptForm &Form() { return form_.OnDemand(); }
     QString Make(const QString &relative, const QByteArray &content = "x")
     {
-        const QString path = Root + "/" + relative;
-        EXPECT_TRUE(MakeTestFile(path, content)) << path.toStdString();
-        return path;
+        return MakeTestFileBelow(Root, relative, content);
     }
     // The left list shows Root, nothing selected.
     void ShowRoot()

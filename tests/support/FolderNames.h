@@ -4,6 +4,7 @@
 #include "platform/fs/FileSystem.h"
 
 #include <QStringList>
+#include <gtest/gtest.h>
 
 inline QStringList SortedNames(const QString &folder)
 {
@@ -18,4 +19,12 @@ inline QStringList SortedNames(const QString &folder)
 inline bool MakeTestFile(const QString &Path, const QByteArray &Content)
 {
     return fs::createFolders(Path.left(Path.lastIndexOf(u'/'))) && fs::writeFileAtomic(Path, Content);
+}
+
+// The file Relative below Root, made as MakeTestFile makes it; its full path.
+inline QString MakeTestFileBelow(const QString &Root, const QString &Relative, const QByteArray &Content = "x")
+{
+    const QString path = Root + "/" + Relative;
+    EXPECT_TRUE(MakeTestFile(path, Content)) << path.toStdString();
+    return path;
 }

@@ -17,6 +17,8 @@ public:
 
     // A new window in place of the current one.
     THauptForm &Create();
+    // The current window, created when there is none yet.
+    THauptForm &OnDemand() { return form_ ? *form_ : Create(); }
     // Destroys the window; HauptForm is null afterwards.
     void reset();
 
