@@ -190,7 +190,7 @@ TEST_F(ExplorerPanes, FilterChangeUpdatesTheCountAndThePanelFitsItsText)
     TStatusBar *status = f.ExplorerStatusBar01;
     const QList<QLabel *> panels = status->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
     ASSERT_EQ(panels.size(), 2);
-    for (const QString text : {QStringLiteral("Anzahl: 3"), QStringLiteral("Anzahl: 200000")}) {
+    for (const QString &text : {QStringLiteral("Anzahl: 3"), QStringLiteral("Anzahl: 200000")}) {
         status->setPanel(0, text);
         EXPECT_GE(panels[0]->width(), 78) << Str(text);
         EXPECT_GE(panels[0]->width(), panels[0]->sizeHint().width()) << Str(text);

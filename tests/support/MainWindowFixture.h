@@ -2,7 +2,8 @@
 // The main window of a test, created offscreen on the test's fresh settings (the fresh
 // HOME and XDG folders of TestMain.cpp). It is HauptForm while it lives; the command-line
 // globals of an earlier window are cleared before each creation, the program arguments
-// are left as the test set them.
+// are left as the test set them. A working folder that falls back to the program's
+// folder is moved to the fresh data folder.
 
 #include "shell/Haupt.h"
 
