@@ -142,6 +142,78 @@ TEST(MenuColours, WorkingColoursByColourDepthAndSystemColours)
     }
 }
 
+// One pop-up item drawn into an image of its own.
+QImage DrawnItem(const TMenuStyler &styler, QStyleOptionMenuItem item, QSize size = QSize(120, 20))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    item.rect = QRect(QPoint(), size);
+    item.direction = Qt::LeftToRight;
+    QPainter canvas(&image);
+    styler.drawControl(QStyle::CE_MenuItem, &item, &canvas);
+    return image;
+}
+
+TEST(MenuDrawing, IconColumnSelectionSeparatorCheckMarkAndGradient)
+{
+    HighColor high(true);
+    QWidget owner;
+    TMenuStyler styler(&owner);
+    styler.SetUseSystemColors(false);
+    styler.Color = 0xF0F0F0;
+    styler.IconBackColor = 0x00A0A0;     // (160,160,0)
+    styler.SelectColor = 0xFFC080;       // (128,192,255)
+    styler.SelectBorderColor = 0x800000; // (0,0,128)
+    styler.SeparatorColor = 0x008000;    // (0,128,0)
+    styler.CheckedColor = 0x0000FF;      // (255,0,0)
+    styler.SetActive(true);
+
+    QStyleOptionMenuItem item;
+    item.text = QStringLiteral("Item");
+    item.state = QStyle::State_Enabled;
+    QImage image = DrawnItem(styler, item);
+    EXPECT_EQ(Of(image.pixelColor(2, 10)), (Rgb{160, 160, 0}));   // icon column
+    EXPECT_EQ(Of(image.pixelColor(23, 10)), (Rgb{160, 160, 0}));
+    EXPECT_EQ(Of(image.pixelColor(24, 10)), (Rgb{240, 240, 240})); // text part
+    EXPECT_EQ(Of(image.pixelColor(118, 10)), (Rgb{240, 240, 240}));
+
+    item.state |= QStyle::State_Selected;
+    image = DrawnItem(styler, item);
+    EXPECT_EQ(Of(image.pixelColor(0, 1)), (Rgb{0, 0, 128}));     // the frame, 1 pixel in at the top
+    EXPECT_EQ(Of(image.pixelColor(0, 0)), (Rgb{160, 160, 0}));   // above it
+    EXPECT_EQ(Of(image.pixelColor(110, 10)), (Rgb{128, 192, 255}));
+
+    QStyleOptionMenuItem separator;
+    separator.menuItemType = QStyleOptionMenuItem::Separator;
+    separator.state = QStyle::State_Enabled;
+    image = DrawnItem(styler, separator, QSize(120, 4));
+    EXPECT_EQ(Of(image.pixelColor(24 + 7, 2)), (Rgb{0, 128, 0}));
+    EXPECT_EQ(Of(image.pixelColor(119, 2)), (Rgb{0, 128, 0}));
+    EXPECT_EQ(Of(image.pixelColor(24 + 6, 2)), (Rgb{240, 240, 240}));
+    EXPECT_EQ(Of(image.pixelColor(40, 1)), (Rgb{240, 240, 240}));
+
+    // A checked item without an image: a square in the checked colour, centred in the column.
+    item.state = QStyle::State_Enabled;
+    item.checkType = QStyleOptionMenuItem::NonExclusive;
+    item.checked = true;
+    image = DrawnItem(styler, item);
+    EXPECT_EQ(Of(image.pixelColor(7, 6)), (Rgb{255, 0, 0}));
+    EXPECT_EQ(Of(image.pixelColor(16, 15)), (Rgb{255, 0, 0}));
+    EXPECT_EQ(Of(image.pixelColor(6, 6)), (Rgb{160, 160, 0}));
+    EXPECT_EQ(Of(image.pixelColor(12, 7)), Of(LightenColor(QColor(128, 192, 255), 75))); // its fill
+
+    // The gradient runs from the icon side: 3 per strip across the column and 5 more, then 1.
+    styler.Gradient = true;
+    item.checked = false;
+    image = DrawnItem(styler, item);
+    const QColor icon(160, 160, 0);
+    EXPECT_EQ(Of(image.pixelColor(0, 0)), Of(icon));
+    EXPECT_EQ(Of(image.pixelColor(1, 0)), Of(LightenColor(icon, 3)));
+    EXPECT_EQ(Of(image.pixelColor(29, 0)), Of(LightenColor(icon, 87)));
+    EXPECT_EQ(Of(image.pixelColor(30, 0)), Of(LightenColor(icon, 88)));
+    EXPECT_EQ(Of(image.pixelColor(119, 0)), Of(LightenColor(icon, 96)));
+}
+
 // A window with one menu, styled with a font of its own.
 class Measuring : public testing::Test {
 protected:
