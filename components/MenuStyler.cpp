@@ -616,6 +616,9 @@ QSize TMenuStyler::sizeFromContents(ContentsType type, const QStyleOption *optio
         const QString shortcut = ShortcutOf(*item);
         if (type == CT_MenuItem && !shortcut.isEmpty() && widget)
             measured.rwidth() -= widget->fontMetrics().horizontalAdvance(shortcut);
+        // A menu-bar item keeps its caption's room beside the open tab's shadow.
+        if (type == CT_MenuBarItem)
+            measured.rwidth() += 8;
         return measured;
     }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
