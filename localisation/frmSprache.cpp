@@ -1,5 +1,6 @@
 #include "localisation/frmSprache.h"
 
+#include "components/Gfvcl.h"
 #include "localisation/fktSprache.h"
 #include "localisation/rvDialogs.h"
 #include "platform/Application.h"
@@ -17,7 +18,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStyle>
 
 TSpracheF *SpracheF = nullptr;
@@ -132,8 +132,7 @@ TSpracheF::TSpracheF(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_QuitOnClose, false); // closing it never ends the program
     setWindowTitle(QString::fromUtf8("Sprache auswählen"));
 
-    GradientFill01 = new TSilverGradient(this);
-    GradientFill01->setObjectName(QStringLiteral("GradientFill01"));
+    GradientFill01 = TGradientFill::WhiteToSilver(this, QStringLiteral("GradientFill01"), fdLeftToRight);
     GradientFill01->setGeometry(rect());
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -242,11 +241,7 @@ void TSpracheF::PM_FensterSchliessenClick()
 int TSpracheF::ShowModal()
 {
     FormShow();
-    const QRect area = HauptForm && HauptForm->isVisible() ? HauptForm->frameGeometry()
-                                                           : screen()->availableGeometry();
-    QRect frame(QPoint(), size());
-    frame.moveCenter(area.center());
-    move(frame.topLeft());
+    CentreOnMainWindow(*this);
 
     ModalRecord record;
     record.kind = QStringLiteral("Language");

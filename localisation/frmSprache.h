@@ -9,6 +9,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
+class TGradientFill;
 class TCheckBox;
 class TRadioGroup;
 
@@ -18,7 +19,7 @@ public:
     explicit TSpracheF(QWidget *parent = nullptr);
     ~TSpracheF() override;
 
-    QWidget *GradientFill01;  // white to silver, left to right, behind everything
+    TGradientFill *GradientFill01;  // white to silver, left to right, behind everything
     QWidget *Panel1;          // holds the other controls
     QPushButton *BitBtn1;     // OK
     QPushButton *BitBtn2;     // Abort

@@ -196,12 +196,6 @@ void DrawGradient(QPainter &Canvas, const QRect &Rect, std::uint8_t Direction,
     Canvas.setPen(saved);
 }
 
-void TSilverGradient::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    DrawGradient(painter, rect(), 1, {QColor(0xFF, 0xFF, 0xFF), QColor(0xC0, 0xC0, 0xC0)});
-}
-
 // ---- Texts ------------------------------------------------------------------------
 
 const std::array<std::array<QString, ButtonKindCount>, 5> DialogButtonTexts = {{

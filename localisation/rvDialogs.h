@@ -68,16 +68,6 @@ std::vector<GradientLine> GradientLines(const QRect &Rect, std::uint8_t Directio
 void DrawGradient(QPainter &Canvas, const QRect &Rect, std::uint8_t Direction,
                   const std::vector<QColor> &Colors);
 
-// A widget filled white to silver, left to right: the background of the language
-// dialog and of page headers.
-class TSilverGradient : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
 // ---- Texts ------------------------------------------------------------------------
 
 // Row of the dialog tables for a language name, compared in lower case; German

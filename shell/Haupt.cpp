@@ -19,6 +19,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -35,6 +36,15 @@ QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name)
     page->setObjectName(Name);
     Notebook->addWidget(page);
     return page;
+}
+
+void CentreOnMainWindow(QWidget &Dialog)
+{
+    const QRect area = HauptForm && HauptForm->isVisible() ? HauptForm->frameGeometry()
+                                                           : Dialog.screen()->availableGeometry();
+    QRect frame(QPoint(), Dialog.size());
+    frame.moveCenter(area.center());
+    Dialog.move(frame.topLeft());
 }
 
 THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)

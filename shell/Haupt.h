@@ -84,6 +84,9 @@ extern THauptForm *HauptForm;
 // A new page of Notebook named Name, added at its end.
 QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name);
 
+// Moves a dialog to the centre of the main window (of the screen while that is not shown).
+void CentreOnMainWindow(QWidget &Dialog);
+
 // A handler of the window for connect: runs it so that no exception crosses Qt code.
 template <typename Handler> auto Guarded(THauptForm *form, Handler handler)
 {

@@ -12,6 +12,7 @@
 #include "platform/fs/PathNames.h"
 #include "platform/jpeg/JpegDecoder.h"
 #include "platform/picture/Picture.h"
+#include "platform/toolkit/Colors.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StatusBar.h"
@@ -92,12 +93,6 @@ bool IsValidFolderName(const QString &Name)
     return !Name.isEmpty() && Name != u"." && Name != u".." && !Name.contains(u'/') && !Name.contains(QChar(0));
 }
 
-// The colour settings hold the Windows colour word 0x00BBGGRR.
-QColor ColorFromSetting(int Value)
-{
-    return QColor(Value & 0xFF, (Value >> 8) & 0xFF, (Value >> 16) & 0xFF);
-}
-
 // Texture of one list from its settings; switches the texture off (in memory) when
 // its own picture no longer exists.
 QPixmap LoadListTexture(TShellListView *List, std::uint8_t &Texture, std::uint8_t &Background,
@@ -115,7 +110,7 @@ QPixmap LoadListTexture(TShellListView *List, std::uint8_t &Texture, std::uint8_
         Background = 0;
         return {};
     }
-    List->setFontColor(ColorFromSetting(FontColor));
+    List->setFontColor(ColorToQColor(FontColor)); // the setting holds a colour number
     const QString extension = fs::extensionOf(Path).toLower();
     if (extension == u".jpg" || extension == u".jpeg")
         return QPixmap::fromImage(DecodeJpeg(Path, {}, false));

@@ -3,9 +3,11 @@
 
 #include "shell/Haupt.h"
 
+#include "components/MenuStyler.h"
 #include "localisation/fktSprache.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/toolkit/MenuItem.h"
+#include "shell/Info.h"
 
 #include <QButtonGroup>
 #include <QMenu>
@@ -213,6 +215,15 @@ void THauptMenues::CreateMenus()
     PM02OrdnerNeu->setVisible(false);
     PM02Eigenschaften = NewItem(f, PopupMenu02, "PM02Eigenschaften");
 
+    // ---- Flat menus ----
+    MenuStyler = new TMenuStyler(&f);
+    MenuStyler->setObjectName(QStringLiteral("MenuStyler"));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPixelSize(11);
+    MenuStyler->SetFont(tahoma, clMenuText);
+    MenuStyler->AutoDetect = true;
+    MenuStyler->SetActive(true);
+
     // ---- Handlers ----
     THauptForm *form = &f;
     Bind(f, HMenuDateiRueckgaengig, {}, [form] { form->HMenuDateiRueckgaengigClick(); });
@@ -244,7 +255,10 @@ void THauptMenues::CreateMenus()
     // HMenuAktionenSortieren, PM01Sortieren and TB01Sortieren: the sorting handler
     // (sorting files into folders).
     Bind(f, HMenuInfoHilfe, {ToolButton1}, [form] { form->HMenuInfoHilfeClick(); });
-    // HMenuInfoInfo and ToolButton2: InfoF->ShowModal() (about box).
+    Bind(f, HMenuInfoInfo, {ToolButton2}, [] {
+        if (InfoF)
+            InfoF->ShowModal();
+    });
     Bind(f, PM01AllesMarkieren, {}, [form] { form->PM01AllesMarkierenClick(); });
     QObject::connect(TB01Markieren, &QToolButton::clicked, &f, Guarded(form, &THauptExplorer::TB01MarkierenClick));
     Bind(f, PM01Eigenschaften, {}, [form] { form->PM01EigenschaftenClick(); });

@@ -18,6 +18,7 @@ class QPainter;
 class QToolBar;
 class QToolButton;
 class TMenuItem;
+class TMenuStyler;
 
 struct THauptMenues {
     // The images of the menus and the tool bar, by the index the items name.
@@ -68,6 +69,9 @@ struct THauptMenues {
     QMenu *PopupMenu02 = nullptr;
     TMenuItem *PM02OrdnerNeu = nullptr; // hidden, no action
     TMenuItem *PM02Eigenschaften = nullptr;
+
+    // Draws the menu bar and the pop-ups flat, also menus and items added later.
+    TMenuStyler *MenuStyler = nullptr;
 
     // Builder: menus, tool bar and pop-ups (after the pages exist).
     void CreateMenus();

@@ -2,6 +2,7 @@
 
 #include "shell/Haupt.h"
 
+#include "components/Gfvcl.h"
 #include "localisation/fktSprache_Captions.h"
 #include "localisation/rvDialogs.h"
 #include "platform/Application.h"
@@ -526,8 +527,7 @@ void THauptUmbenennen::CreateFileListPage(QWidget *Page)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
 
-    DLGradientFill01 = new TSilverGradient(Page);
-    DLGradientFill01->setObjectName(QStringLiteral("DLGradientFill01"));
+    DLGradientFill01 = TGradientFill::WhiteToSilver(Page, QStringLiteral("DLGradientFill01"), fdLeftToRight);
     auto *header = new QHBoxLayout(DLGradientFill01);
     header->setContentsMargins(6, 3, 6, 3);
     DLPanel04 = new QLabel(DLGradientFill01);

@@ -14,6 +14,7 @@ class QListWidget;
 class QPushButton;
 class QStackedWidget;
 class QWidget;
+class TGradientFill;
 class TCheckBox;
 class TEdit;
 class TRadioGroup;
@@ -91,7 +92,7 @@ struct THauptUmbenennen {
     TStringGrid *VorschauStringGrid01 = nullptr; // old name | new name, one header row
     // The file list page (Explorer01 page "DateiListe") around DLStringGrid: the header
     // DLGradientFill01 with the caption DLPanel04, and the 394-px button row DLPanel02.
-    QWidget *DLGradientFill01 = nullptr;
+    TGradientFill *DLGradientFill01 = nullptr;
     QLabel *DLPanel04 = nullptr;
     QWidget *DLPanel02 = nullptr;
     TSpeedButton *DLSpeedButton01 = nullptr; // sort

@@ -3,6 +3,7 @@
 
 #include "shell/Haupt.h"
 
+#include "components/Gfvcl.h"
 #include "platform/Application.h"
 #include "platform/fs/PathNames.h"
 #include "platform/picture/Picture.h"
@@ -67,9 +68,7 @@ QWidget *THauptVorschau::CreatePreviewPane(QWidget *parent)
     ExplorerImage01->setGeometry(PlayerDisplayRect);
     column->addWidget(ExplorerScrollBox01);
 
-    // The gradient fill control of the components takes this filler's place.
-    ExplorerGradientFill01 = new QWidget(page);
-    ExplorerGradientFill01->setObjectName(QStringLiteral("ExplorerGradientFill01"));
+    ExplorerGradientFill01 = TGradientFill::WhiteToSilver(page, QStringLiteral("ExplorerGradientFill01"), fdTopToBottom);
     column->addWidget(ExplorerGradientFill01, 1);
     ExplorerBevel01 = new QFrame(page);
     ExplorerBevel01->setObjectName(QStringLiteral("ExplorerBevel01"));

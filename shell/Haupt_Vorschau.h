@@ -7,6 +7,7 @@ class THauptForm;
 class QFrame;
 class QLabel;
 class QStackedWidget;
+class TGradientFill;
 class QWidget;
 class TMediaPlayer;
 
@@ -15,7 +16,7 @@ struct THauptVorschau {
     QWidget *ExplorerScrollBox01 = nullptr;     // 150 x 150, black; also the video display
     QLabel *ExplorerImage01 = nullptr;
     TMediaPlayer *ExplorerMediaPlayer = nullptr;
-    QWidget *ExplorerGradientFill01 = nullptr;
+    TGradientFill *ExplorerGradientFill01 = nullptr;
     QFrame *ExplorerBevel01 = nullptr;
 
     QWidget *CreatePreviewPane(QWidget *parent);

@@ -6,6 +6,7 @@
 #include "shell/DoppelStart.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "shell/Info.h"
 
 #include <QByteArray>
 
@@ -42,7 +43,8 @@ int ProgramMain(int argc, char **argv)
     // OptionenF (options dialog) is created here.
     // The language dialog may show itself now (never in a command-file run).
     auto languageDialog = std::make_unique<TSpracheF>();
-    // InfoF (about box) and ThumbForm (thumbnail hint) are created here.
+    auto aboutBox = std::make_unique<TInfoF>();
+    // ThumbForm (thumbnail hint) is created here.
     if (CommandFileName.isEmpty())
         mainWindow->show();
     const int status = app.exec();
@@ -54,6 +56,7 @@ int ProgramMain(int argc, char **argv)
         std::_Exit(status);
     }
 
+    aboutBox.reset();
     languageDialog.reset();
     mainWindow.reset();
     DoppelStartFinalization();

@@ -31,10 +31,17 @@ void ShellOpen(const QString &FileName, const QString &Parameters, const QString
         QProcess::startDetached(FileName, QProcess::splitCommand(Parameters), Directory);
         return;
     }
-    if (FileName.startsWith(u'/'))
+    if (FileName.startsWith(u'/')) {
         QDesktopServices::openUrl(QUrl::fromEncoded(FileUrl(FileName)));
-    else
-        QDesktopServices::openUrl(QUrl(FileName));
+        return;
+    }
+    // An address opens only with a scheme of its own: plain text never becomes a
+    // guessed web address.
+    static const QStringList Schemes = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mailto"),
+                                        QStringLiteral("file")};
+    const QUrl url(FileName, QUrl::StrictMode);
+    if (url.isValid() && Schemes.contains(url.scheme(), Qt::CaseInsensitive))
+        QDesktopServices::openUrl(url);
 }
 
 namespace desktop {

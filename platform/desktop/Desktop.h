@@ -8,8 +8,10 @@
 
 class QWidget;
 
-// Opens a document with the desktop's opener, or starts a program with parameters in
-// Directory. ShowCmd is accepted for the callers' sake and not used.
+// Opens a document (an absolute path) or an address with the scheme http, https, mailto
+// or file with the desktop's opener; any other text opens nothing. With parameters,
+// starts the program FileName in Directory. ShowCmd is accepted for the callers' sake
+// and not used.
 void ShellOpen(const QString &FileName, const QString &Parameters, const QString &Directory, int ShowCmd);
 
 namespace desktop {
