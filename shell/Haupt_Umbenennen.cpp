@@ -319,8 +319,7 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     KeepTopLeft(fields);
 }
 
-// Rule 10: the plug-in library above the button that shows its description, and the
-// description below.
+// Rule 10: the plug-in library, the button that shows its description, the description.
 void CreatePluginRulePage(THauptForm &f, QStackedWidget *notebook)
 {
     auto *fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aPlugin")));
@@ -329,7 +328,7 @@ void CreatePluginRulePage(THauptForm &f, QStackedWidget *notebook)
     f.DatUmbComboBox03->setObjectName(QStringLiteral("DatUmbComboBox03"));
     f.DatUmbComboBox03->setEditable(true);
     f.DatUmbComboBox03->setInsertPolicy(QComboBox::InsertAlphabetically);
-    f.DatUmbComboBox03->setMinimumContentsLength(24);
+    f.DatUmbComboBox03->setMinimumContentsLength(16);
     // The list stays sorted however its entries are added.
     QAbstractItemModel *entries = f.DatUmbComboBox03->model();
     QObject::connect(entries, &QAbstractItemModel::rowsInserted, entries, [entries] { entries->sort(0); });
@@ -342,13 +341,13 @@ void CreatePluginRulePage(THauptForm &f, QStackedWidget *notebook)
     f.DatUmbMemo01->setMinimumHeight(f.DatUmbMemo01->fontMetrics().lineSpacing() * 4);
     f.DatUmbLabel15 = NewLabel(page, QStringLiteral("DatUmbLabel15"), f.DatUmbComboBox03);
     f.DatUmbLabel16 = NewLabel(page, QStringLiteral("DatUmbLabel16"), f.DatUmbMemo01);
+    // One column, each label above its field: the page fits the narrow rule area.
     fields->addWidget(f.DatUmbLabel15, 0, 0);
-    fields->addWidget(f.DatUmbComboBox03, 0, 1);
-    fields->addWidget(f.DatUmbBitBtn01, 0, 2);
-    fields->addWidget(f.DatUmbLabel16, 1, 0, 1, 3);
-    fields->addWidget(f.DatUmbMemo01, 2, 0, 1, 3);
-    fields->setColumnStretch(1, 1);
-    fields->setRowStretch(2, 1);
+    fields->addWidget(f.DatUmbComboBox03, 1, 0);
+    fields->addWidget(f.DatUmbBitBtn01, 2, 0, Qt::AlignLeft);
+    fields->addWidget(f.DatUmbLabel16, 3, 0);
+    fields->addWidget(f.DatUmbMemo01, 4, 0);
+    fields->setRowStretch(4, 1);
 }
 
 // The rows of the command list: a heading (template not beginning with ":") above
