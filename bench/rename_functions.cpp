@@ -49,19 +49,16 @@ int main(int argc, char **argv)
     form.Explorer02->show();
     form.show();
 
-    form.DatUmbSpeedButton02->setDown(true);
-    form.DatUmbAnsichtWechsel();
+    form.DatUmbSpeedButton02->click();
     form.UmbenennungsFunktion->setText(QStringLiteral("<N:ZSA4:SZU:LVG>"));
     form.DatUmbRekursiv->setChecked(true);
     form.DatUmbVorschau->setDown(true);
     QCoreApplication::processEvents();
     Measure(form, "rename functions:", QStringLiteral("file0000.txt"));
 
-    form.DatUmbSpeedButton01->setDown(true);
-    form.DatUmbAnsichtWechsel();
+    form.DatUmbSpeedButton01->click();
     form.DatUmbRadioGroup02->setItemIndex(10);
     form.DatUmbComboBox03->setEditText(QCoreApplication::applicationDirPath() + QStringLiteral("/../Unterstriche.so"));
-    form.DatUmbRekursiv->setEnabled(true);
     form.DatUmbRekursiv->setChecked(true);
     form.DatUmbVorschau->setDown(true);
     Measure(form, "sample plug-in:", QStringLiteral("file0.txt"));
