@@ -4,7 +4,6 @@
 
 #include "operations/fktUmbenennen.h"
 
-#include "localisation/fktSprache.h"
 #include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen_Eintrag.h"
