@@ -6,6 +6,7 @@
 #include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen_Eintrag.h"
+#include "operations/rvTTF.h"
 #include "platform/Abort.h"
 #include "platform/fs/PathNames.h"
 #include "platform/toolkit/Buttons.h"
@@ -42,6 +43,7 @@ enum Rule : int {
     Shorten = 7,
     Extension = 8,
     DateTime = 9,
+    Plugin = 10,
 };
 
 // Working values of rules 0 to 2, set by SetUpIndexRule.
@@ -223,14 +225,27 @@ void ApplyRuleOfList()
     case DateTime:
         InsertDateTime();
         break;
+    case Plugin:
+        RenameByExternalDll();
+        break;
     }
 }
 
-// The routine of the rename tab's sub-view; page 0 is the rule list.
+// The routine of the rename tab's sub-view: the rule list, the rename functions, the
+// TrueType names.
 void ApplyRenameTabRule()
 {
-    if (HauptForm->DatUmb01->currentIndex() == 0)
+    switch (HauptForm->DatUmb01->currentIndex()) {
+    case 0:
         ApplyRuleOfList();
+        break;
+    case 1:
+        ApplyRenameFunction();
+        break;
+    case 2:
+        RenameByFontName();
+        break;
+    }
 }
 
 } // namespace

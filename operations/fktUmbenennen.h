@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The checked target folder (trailing "/") of target modes 1 and 2; set by
@@ -42,6 +43,32 @@ void ChangeCase();        // 6
 void ShortenNames();      // 7
 void ChangeExtension();   // 8
 void InsertDateTime();    // 9
+
+// Rule 10: the plug-in library named by DatUmbComboBox03 gives each new name
+// (fktUmbenennen_Plugin.cpp). A library or export that is missing shows 9082 and
+// changes nothing; the library is released on every path.
+void RenameByExternalDll();
+// The description of the plug-in library named by DatUmbComboBox03, its lines ended
+// by "\n"; nothing after message 9082 when the library or its export is missing.
+std::optional<QString> PluginDescription();
+
+// ---- Rename-function language (sub-view "Funktionen", fktUmbenennen_Funktionen.cpp) ----
+// Runs the commands of UmbenennungsFunktion one after the other over the whole batch.
+// No command: 9105; a bad number of places: 9106; a letter or digit for "LVZ": 9116;
+// an unknown command: silent abort.
+void ApplyRenameFunction();
+// Command K (from 1) of the function text: the text after the K-th ":" up to the next
+// ":", the last one up to the last ">" of the text (empty without a ">" after it).
+QString GetRenameFunctionCommand(int K);
+// The operations on a name's stem.
+QString ZeroString(int N);
+QString PadDigitRuns(const QString &S, int N); // runs of "0"-"9" shorter than N padded
+QString ReplaceText(const QString &S, const QString &A, const QString &B);
+QString RemoveSpecialCharacters(const QString &S);
+QString TransliterateUmlauts(const QString &S);
+QString TrimBlanks(const QString &S);
+QString BlankBeforeCapitals(const QString &S);
+QString BlankBeforeCharacter(const QString &S, char32_t C);
 
 // ---- Preview ----
 // With the rename tab shown and DatUmbVorschau down: the old and new names the rename

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScrollArea>
 #include <QScreen>
 #include <QScrollBar>
@@ -209,7 +210,9 @@ void THauptForm::FormCreate()
     PreviousViewMode.fill(1);
     ActiveExplorer = 1;
     // The drag-and-drop state of the explorer panes is cleared (drag and drop).
-    // ThumbsUpDown01 := ThumbsBreite; TTFLabel6 to TTFLabel9 emptied (thumbnails, TrueType view).
+    // ThumbsUpDown01 := ThumbsBreite (thumbnails).
+    for (QLabel *label : {TTFLabel6, TTFLabel7, TTFLabel8, TTFLabel9})
+        label->clear();
     FillExtensionBoxes();
     SplitOwnFilters(FilterEinst);
     SetFilterLists(BuiltinFilterList.toString() + FilterString);

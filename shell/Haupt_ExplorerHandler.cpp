@@ -8,6 +8,7 @@
 #include "localisation/fktSprache.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktUmbenennen.h"
+#include "operations/rvTTF.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathNames.h"
 #include "platform/jpeg/JpegDecoder.h"
@@ -21,6 +22,7 @@
 #include "shell/Texturen.h"
 
 #include <QComboBox>
+#include <QStackedWidget>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -52,6 +54,12 @@ QString SelectedPath(const TShellListView *List)
 {
     const int index = List->ItemIndex();
     return index < 0 ? QString() : List->Folders(index).PathName;
+}
+
+// The rename page shows its TrueType sub-view.
+bool FontViewShown(THauptForm &f)
+{
+    return f.PageControl->currentWidget() == f.TabSheet01 && f.DatUmb01->currentIndex() == 2;
 }
 
 // Panel 0 the item count, panel 1 the size of the selected regular file.
@@ -185,17 +193,17 @@ void THauptExplorer::ShellListView01Change()
     // The folder page (index 3) with OrdnerVorschauSB down shows the preview as well
     // (folder page).
     const bool previewShown = renamePage && Form().DatUmbVorschau->Down();
+    if (FontViewShown(Form()))
+        ShowFontInfo(selected);
     if (!selected.isEmpty()) {
         Form().ShowExplorerPreview(selected);
         // Explorer02 on page 1: ShowFileAttributes(selected) (attributes).
-        // Rename page with DatUmb01 on page 2: ShowFontInfo(selected); on page 3:
-        // ShowMp3Tag(selected) (TrueType names, MP3 tags).
+        // Rename page with DatUmb01 on page 3: ShowMp3Tag(selected) (MP3 tags).
         if (previewShown)
             ShowRenamePreview();
     } else {
         // Explorer02 on page 1 and visible: ShowFileAttributes("") (attributes).
-        // Rename page with DatUmb01 on page 2: ShowFontInfo(""); on page 3:
-        // ShowMp3Tag("") (TrueType names, MP3 tags).
+        // Rename page with DatUmb01 on page 3: ShowMp3Tag("") (MP3 tags).
         if (previewShown) {
             Form().VorschauStringGrid01->setRowCount(2);
             Form().VorschauStringGrid01->setCells(0, 1, QString());
@@ -214,8 +222,8 @@ void THauptExplorer::ShellListView02Change()
 {
     ActiveExplorer = 2;
     Form().UpdateActionButtons();
-    // Rename page with DatUmb01 on page 2: ShowFontInfo of the right list's selected
-    // path, "" when none (TrueType names).
+    if (FontViewShown(Form()))
+        ShowFontInfo(SelectedPath(ShellListView02));
     if (!SameFolder(ShellTreeView02->Path(), CurrentFolderRight)) {
         CurrentFolderRight = ShellTreeView02->Path();
         ReapplyRightViewStyle(Form());
@@ -225,16 +233,16 @@ void THauptExplorer::ShellListView02Change()
 
 void THauptExplorer::ShellListView01Click()
 {
-    // When ActiveExplorer was 2 and the rename page shows DatUmb01 page 2: ShowFontInfo
-    // of the left list's selected path, "" when none (TrueType names).
+    if (ActiveExplorer == 2 && FontViewShown(Form()))
+        ShowFontInfo(SelectedPath(ShellListView01));
     ActiveExplorer = 1;
     Form().UpdateActionButtons();
 }
 
 void THauptExplorer::ShellListView02Click()
 {
-    // When ActiveExplorer was 1 and the rename page shows DatUmb01 page 2: ShowFontInfo
-    // of the right list's selected path, "" when none (TrueType names).
+    if (ActiveExplorer == 1 && FontViewShown(Form()))
+        ShowFontInfo(SelectedPath(ShellListView02));
     ActiveExplorer = 2;
     Form().UpdateActionButtons();
 }
@@ -285,7 +293,8 @@ void THauptExplorer::ShellTreeView01Change()
         ReapplyLeftViewStyle(Form());
         CurrentFolderLeft = path;
         // Explorer02 on page 1: ShowFileAttributes("") (attributes).
-        // Rename page with DatUmb01 on page 2: ShowFontInfo("") (TrueType names).
+        if (FontViewShown(Form()))
+            ShowFontInfo(QString());
         // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
         // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
         // ThumbScrollBox and BuildThumbnails (thumbnails).
@@ -303,7 +312,8 @@ void THauptExplorer::ShellTreeView02Change()
     if (!SameFolder(path, CurrentFolderRight)) {
         ReapplyRightViewStyle(Form());
         CurrentFolderRight = path;
-        // Rename page with DatUmb01 on page 2: ShowFontInfo("") (TrueType names).
+        if (FontViewShown(Form()))
+            ShowFontInfo(QString());
     }
     ShowExplorerStatus(ExplorerStatusBar02, ShellListView02);
 }

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
@@ -319,6 +320,37 @@ void CreateTextRulePages(THauptForm &f, QStackedWidget *notebook)
     KeepTopLeft(fields);
 }
 
+// Rule 10: the plug-in library, the button that shows its description, the description.
+void CreatePluginRulePage(THauptForm &f, QStackedWidget *notebook)
+{
+    auto *fields = new QGridLayout(NamedPage(notebook, QStringLiteral("DatUmb01aPlugin")));
+    QWidget *page = fields->parentWidget();
+    f.DatUmbComboBox03 = new QComboBox(page);
+    f.DatUmbComboBox03->setObjectName(QStringLiteral("DatUmbComboBox03"));
+    f.DatUmbComboBox03->setEditable(true);
+    f.DatUmbComboBox03->setInsertPolicy(QComboBox::InsertAlphabetically);
+    f.DatUmbComboBox03->setMinimumContentsLength(16);
+    // The list stays sorted however its entries are added.
+    QAbstractItemModel *entries = f.DatUmbComboBox03->model();
+    QObject::connect(entries, &QAbstractItemModel::rowsInserted, entries, [entries] { entries->sort(0); });
+    f.DatUmbBitBtn01 = new QPushButton(page);
+    f.DatUmbBitBtn01->setObjectName(QStringLiteral("DatUmbBitBtn01"));
+    f.DatUmbMemo01 = new QPlainTextEdit(page);
+    f.DatUmbMemo01->setObjectName(QStringLiteral("DatUmbMemo01"));
+    f.DatUmbMemo01->setReadOnly(true);
+    f.DatUmbMemo01->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    f.DatUmbMemo01->setMinimumHeight(f.DatUmbMemo01->fontMetrics().lineSpacing() * 4);
+    f.DatUmbLabel15 = NewLabel(page, QStringLiteral("DatUmbLabel15"), f.DatUmbComboBox03);
+    f.DatUmbLabel16 = NewLabel(page, QStringLiteral("DatUmbLabel16"), f.DatUmbMemo01);
+    // One column, each label above its field: the page fits the narrow rule area.
+    fields->addWidget(f.DatUmbLabel15, 0, 0);
+    fields->addWidget(f.DatUmbComboBox03, 1, 0);
+    fields->addWidget(f.DatUmbBitBtn01, 2, 0, Qt::AlignLeft);
+    fields->addWidget(f.DatUmbLabel16, 3, 0);
+    fields->addWidget(f.DatUmbMemo01, 4, 0);
+    fields->setRowStretch(4, 1);
+}
+
 // The rows of the command list: a heading (template not beginning with ":") above
 // its commands; the text table fills FktListBox01 index by index.
 const QStringList FunctionTemplates = {
@@ -369,6 +401,38 @@ void CreateFunctionView(THauptForm &f, QWidget *page)
     column->addLayout(list, 1);
 }
 
+// Sub-view "TTF": the names of the font chosen in an explorer list, with the warning
+// that fonts are renamed after their full name.
+void CreateFontView(THauptForm &f, QWidget *page)
+{
+    auto *column = new QVBoxLayout(page);
+    f.TTFLabel11 = NewLabel(page, QStringLiteral("TTFLabel11"), nullptr);
+    QFont bold = f.TTFLabel11->font();
+    bold.setBold(true);
+    f.TTFLabel11->setFont(bold);
+    column->addWidget(f.TTFLabel11);
+    auto *names = new QGridLayout;
+    QLabel **captions[] = {&f.TTFLabel2, &f.TTFLabel3, &f.TTFLabel4, &f.TTFLabel5};
+    QLabel **values[] = {&f.TTFLabel6, &f.TTFLabel7, &f.TTFLabel8, &f.TTFLabel9};
+    for (int i = 0; i < 4; ++i) {
+        QLabel *value = NewLabel(page, QStringLiteral("TTFLabel%1").arg(i + 6), nullptr);
+        value->setTextFormat(Qt::PlainText); // a font's names are no markup
+        value->setWordWrap(true);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        *values[i] = value;
+        *captions[i] = NewLabel(page, QStringLiteral("TTFLabel%1").arg(i + 2), nullptr);
+        names->addWidget(*captions[i], i, 0, Qt::AlignTop);
+        names->addWidget(value, i, 1, Qt::AlignTop);
+    }
+    names->setColumnStretch(1, 1);
+    column->addLayout(names);
+    f.TTFWarnung = NewLabel(page, QStringLiteral("TTFWarnung"), nullptr);
+    f.TTFWarnung->setWordWrap(true);
+    column->addSpacing(f.TTFWarnung->fontMetrics().height() / 2);
+    column->addWidget(f.TTFWarnung);
+    column->addStretch(1);
+}
+
 // DatUmb01: page 0 the rule list with the fields of the chosen rule (DatUmb01a); pages 1
 // to 3 hold the views of the rename functions, the TrueType names and the MP3 tags.
 QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
@@ -384,7 +448,7 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
     f.DatUmb01a->setObjectName(QStringLiteral("DatUmb01a"));
     CreateIndexRulePages(f, f.DatUmb01a);
     CreateTextRulePages(f, f.DatUmb01a);
-    NamedPage(f.DatUmb01a, QStringLiteral("DatUmb01aPlugin")); // rule 10; the plug-in list fills it
+    CreatePluginRulePage(f, f.DatUmb01a);
     // The fields scroll where the window is too narrow for them, rather than being cut.
     auto *scroll = new QScrollArea(page);
     scroll->setObjectName(QStringLiteral("DatUmb01aScroll"));
@@ -406,8 +470,8 @@ QStackedWidget *CreateSubViews(THauptForm &f, QWidget *parent)
     sizeByShownPage();
     rules->addWidget(scroll, 1);
     CreateFunctionView(f, NamedPage(f.DatUmb01, QStringLiteral("Funktionen")));
-    for (const char *name : {"TTF", "MP3"})
-        NamedPage(f.DatUmb01, QString::fromLatin1(name));
+    CreateFontView(f, NamedPage(f.DatUmb01, QStringLiteral("TTF")));
+    NamedPage(f.DatUmb01, QStringLiteral("MP3"));
     return f.DatUmb01;
 }
 
@@ -462,8 +526,7 @@ void BindRenamePage(THauptForm &f)
                         f.DatUmbEdit07, f.DatUmbEdit08, f.DatUmbEdit09, f.DatUmbEdit10, f.DatUmbEdit11, f.MaskEdit01,
                         f.MaskEdit02, f.DatUmbZielverzeichnis})
         QObject::connect(edit, &TEdit::OnChange, &f, refresh());
-    // DatUmbComboBox03 (plug-in library) is bound where the plug-in page is built.
-    for (QComboBox *box : {f.DatUmbComboBox01, f.DatUmbComboBox02})
+    for (QComboBox *box : {f.DatUmbComboBox01, f.DatUmbComboBox02, f.DatUmbComboBox03})
         QObject::connect(box, &QComboBox::currentTextChanged, &f, refresh());
     for (TRadioGroup *group : {f.DatUmbRadioGroup01, f.DatUmbRadioGroup03, f.DatUmbRadioGroup04, f.DatUmbRadioGroup06,
                                f.DatUmbRadioGroup07, f.DatUmbRadioGroup08, f.DatUmbRadioGroup09, f.DatUmbRadioGroup10,
@@ -471,6 +534,7 @@ void BindRenamePage(THauptForm &f)
         QObject::connect(group, &TRadioGroup::OnClick, &f, refresh());
     for (TCheckBox *box : {f.DatUmbRekursiv, f.DatUmbLogisch})
         QObject::connect(box, &TCheckBox::OnClick, &f, refresh());
+    QObject::connect(f.DatUmbBitBtn01, &QPushButton::clicked, &f, Action(f, &THauptUmbenennen::DatUmbBitBtn01Click));
     QObject::connect(f.FktListBox01, &QListWidget::itemDoubleClicked, &f, Action(f, &THauptUmbenennen::UmbFktEinfuegen));
     QObject::connect(f.DatUmbVorschau, &TSpeedButton::OnClick, &f, Action(f, &THauptAnsicht::DatUmbVorschauClick));
     QObject::connect(f.DatUmbDateiListe, &TCheckBox::OnClick, &f, Action(f, &THauptAnsicht::DatUmbDateiListeClick));

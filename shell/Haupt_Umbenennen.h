@@ -11,6 +11,7 @@ class QChar;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QWidget;
@@ -83,11 +84,22 @@ struct THauptUmbenennen {
     QLabel *DZLabel01 = nullptr, *DZLabel02 = nullptr;
     TEdit *MaskEdit01 = nullptr; // own date, masked
     TEdit *MaskEdit02 = nullptr; // own time, masked
+    // Rule 10: the plug-in library, the button that shows its description, the description.
+    QLabel *DatUmbLabel15 = nullptr, *DatUmbLabel16 = nullptr;
+    QComboBox *DatUmbComboBox03 = nullptr; // editable, sorted; filled from the plug-in list
+    QPushButton *DatUmbBitBtn01 = nullptr;
+    QPlainTextEdit *DatUmbMemo01 = nullptr; // read-only
     // Sub-view "Funktionen": the function text (default "<N>") and the commands to insert.
     QLabel *FktLabel01 = nullptr, *FktLabel02 = nullptr, *FktLabel03 = nullptr;
     TEdit *UmbenennungsFunktion = nullptr;
     QListWidget *FktListBox01 = nullptr; // descriptions, with heading rows
     QStringList FktListBox02;            // the templates, index-parallel; headings do not begin with ":"
+    // Sub-view "TTF": the heading, the captions and values of the names of the font
+    // chosen in an explorer list (notice, family, style, full name), the warning.
+    QLabel *TTFLabel11 = nullptr;
+    QLabel *TTFLabel2 = nullptr, *TTFLabel3 = nullptr, *TTFLabel4 = nullptr, *TTFLabel5 = nullptr;
+    QLabel *TTFLabel6 = nullptr, *TTFLabel7 = nullptr, *TTFLabel8 = nullptr, *TTFLabel9 = nullptr;
+    QLabel *TTFWarnung = nullptr;
     // The rename preview: Explorer02 page "Vorschau".
     TStringGrid *VorschauStringGrid01 = nullptr; // old name | new name, one header row
     // The file list page (Explorer01 page "DateiListe") around DLStringGrid: the header
@@ -126,6 +138,8 @@ struct THauptUmbenennen {
     void DatUmbEdit03KeyPress(QChar &Key);
     void DatUmbZielverzeichnisClick();
     void UmbFktEinfuegen();
+    // Shows the description of the chosen plug-in library in DatUmbMemo01.
+    void DatUmbBitBtn01Click();
     // File list: sort, add, clear, up, down, delete.
     void DLSpeedButton01Click();
     void DLSpeedButton02Click();

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -342,6 +343,14 @@ void THauptUmbenennen::UmbFktEinfuegen()
     if (text.endsWith(u'>'))
         text.chop(1);
     UmbenennungsFunktion->setText(text + command + u'>');
+}
+
+// ---- Plug-in description ----
+
+void THauptUmbenennen::DatUmbBitBtn01Click()
+{
+    if (const std::optional<QString> description = PluginDescription())
+        DatUmbMemo01->setPlainText(*description);
 }
 
 // ---- File list ----
