@@ -84,4 +84,31 @@ bool isValidDateTime(TDateTime value)
     return std::isfinite(value) && std::trunc(value) >= FirstValidDay && value < LastValidDay + 1;
 }
 
+DateTimeParts splitDateTime(TDateTime value)
+{
+    const double wholeDays = std::trunc(value);
+    long long dayNumber = static_cast<long long>(wholeDays);
+    long long ms = std::llround(std::fabs(value - wholeDays) * MsPerDay);
+    if (ms >= MsPerDay) { // rounded up to the next midnight
+        ms -= MsPerDay;
+        ++dayNumber;
+    }
+    const year_month_day date{DayZero + days(dayNumber)};
+    return {int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())), int(ms / 3'600'000),
+            int(ms / 60'000 % 60), int(ms / 1000 % 60), int(ms % 1000)};
+}
+
+std::optional<TDateTime> joinDateTime(const DateTimeParts &parts)
+{
+    const year_month_day date{year{parts.Year}, month(unsigned(parts.Month)), day(unsigned(parts.Day))};
+    if (parts.Year < 1 || parts.Year > 9999 || parts.Month < 1 || parts.Day < 1 || !date.ok() || parts.Hour < 0
+        || parts.Hour > 23 || parts.Minute < 0 || parts.Minute > 59 || parts.Second < 0 || parts.Second > 59
+        || parts.Millisecond < 0 || parts.Millisecond > 999)
+        return std::nullopt;
+    const long long dayNumber = (sys_days(date) - DayZero).count();
+    const long long ms = ((parts.Hour * 60LL + parts.Minute) * 60 + parts.Second) * 1000 + parts.Millisecond;
+    const double time = double(ms) / MsPerDay;
+    return dayNumber >= 0 ? dayNumber + time : dayNumber - time;
+}
+
 } // namespace fs

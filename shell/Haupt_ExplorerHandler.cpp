@@ -7,6 +7,7 @@
 
 #include "localisation/fktSprache.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktAttribute.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathNames.h"
@@ -21,6 +22,7 @@
 
 #include <QComboBox>
 #include <QSet>
+#include <QStackedWidget>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
@@ -192,13 +194,15 @@ void THauptExplorer::ShellListView01Change()
     const bool previewShown = renamePage && Form().DatUmbVorschau->Down();
     if (!selected.isEmpty()) {
         Form().ShowExplorerPreview(selected);
-        // Explorer02 on page 1: ShowFileAttributes(selected) (attributes).
+        if (Form().AttributePageShown())
+            ShowFileAttributes(selected);
         // Rename page with DatUmb01 on page 2: ShowFontInfo(selected); on page 3:
         // ShowMp3Tag(selected) (TrueType names, MP3 tags).
         if (previewShown)
             ShowRenamePreview();
     } else {
-        // Explorer02 on page 1 and visible: ShowFileAttributes("") (attributes).
+        if (Form().AttributePageShown() && Explorer02->isVisible())
+            ShowFileAttributes(QString());
         // Rename page with DatUmb01 on page 2: ShowFontInfo(""); on page 3:
         // ShowMp3Tag("") (TrueType names, MP3 tags).
         if (previewShown) {
@@ -289,7 +293,8 @@ void THauptExplorer::ShellTreeView01Change()
     if (!SameFolder(path, CurrentFolderLeft)) {
         ReapplyLeftViewStyle(Form());
         CurrentFolderLeft = path;
-        // Explorer02 on page 1: ShowFileAttributes("") (attributes).
+        if (Form().AttributePageShown())
+            ShowFileAttributes(QString());
         // Rename page with DatUmb01 on page 2: ShowFontInfo("") (TrueType names).
         // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
         // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to

@@ -4,6 +4,7 @@
 #include "shell/Haupt.h"
 
 #include "localisation/fktSprache.h"
+#include "operations/fktAttribute.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/toolkit/MenuItem.h"
 
@@ -239,8 +240,8 @@ void THauptMenues::CreateMenus()
     // HMenuAktionenDateiLoeschen and PM01DateiLoeschen: the delete handler (delete).
     Bind(f, HMenuAktionenUmbenennen, {TB01Umbenennen}, HMenuAktionenUmbenennenClick);
     Bind(f, PM01DateiUmbenennen, {}, HMenuAktionenUmbenennenClick);
-    // HMenuAktionenAttrAendern, PM01AttrAendern and TB01AttrAendern: the attributes
-    // handler (changing attributes).
+    Bind(f, HMenuAktionenAttrAendern, {TB01AttrAendern}, HMenuAktionenAttrAendernClick);
+    Bind(f, PM01AttrAendern, {}, HMenuAktionenAttrAendernClick);
     // HMenuAktionenSortieren, PM01Sortieren and TB01Sortieren: the sorting handler
     // (sorting files into folders).
     Bind(f, HMenuInfoHilfe, {ToolButton1}, [form] { form->HMenuInfoHilfeClick(); });
