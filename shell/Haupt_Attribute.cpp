@@ -111,7 +111,7 @@ QComboBox *NewAmPmBox(QWidget *Parent, const QString &Name)
     box->setEditable(true);
     box->addItems({QStringLiteral("am"), QStringLiteral("pm")});
     box->setCurrentIndex(0);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("pm")) + 40);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("pm")) + 32);
     box->hide(); // shown in the 12-hour form
     return box;
 }
@@ -208,13 +208,22 @@ void THauptAttribute::CreateAttributePage(QWidget *Sheet)
         attributes->addWidget(*boxes[i]);
     }
     attributes->addStretch(1);
+    // The save button at the right edge, above the rows it saves.
+    AttrSpeedButton01 = new TSpeedButton(Page, QStringLiteral("AttrSpeedButton01"));
+    AttrSpeedButton01->setAutoRaise(true);
+    AttrSpeedButton01->setIcon(Page->style()->standardIcon(QStyle::SP_DialogSaveButton));
+    AttrSpeedButton01->setIconSize(QSize(24, 24));
+    // The same sentence in every language.
+    AttrSpeedButton01->setToolTip(QStringLiteral("Änderung des Dateidatums/der Dateizeit speichern"));
+    AttrSpeedButton01->setEnabled(false);
+    attributes->addWidget(AttrSpeedButton01);
     column->addLayout(attributes);
 
     // Heads: "Datum" over the date columns, "Zeit" over the time columns, then the
-    // component names; the rows below, the save button at their right.
+    // component names; the rows below.
     auto *stamps = new QHBoxLayout;
     AttributeRaster = new QGridLayout;
-    AttributeRaster->setHorizontalSpacing(8);
+    AttributeRaster->setHorizontalSpacing(5);
     AttributeLabel05 = NewLabel(Page, QStringLiteral("AttributeLabel05"));
     AttributeLabel15 = NewLabel(Page, QStringLiteral("AttributeLabel15"));
     AttributeRaster->addWidget(AttributeLabel05, 0, AttributeColumn(DayField, 0), 1, 3);
@@ -234,14 +243,6 @@ void THauptAttribute::CreateAttributePage(QWidget *Sheet)
                     PageUpDownNames, PageBoxNames, 1601, 9999);
     stamps->addLayout(AttributeRaster);
     stamps->addStretch(1);
-    AttrSpeedButton01 = new TSpeedButton(Page, QStringLiteral("AttrSpeedButton01"));
-    AttrSpeedButton01->setAutoRaise(true);
-    AttrSpeedButton01->setIcon(Page->style()->standardIcon(QStyle::SP_DialogSaveButton));
-    AttrSpeedButton01->setIconSize(QSize(24, 24));
-    // The same sentence in every language.
-    AttrSpeedButton01->setToolTip(QStringLiteral("Änderung des Dateidatums/der Dateizeit speichern"));
-    AttrSpeedButton01->setEnabled(false);
-    stamps->addWidget(AttrSpeedButton01, 0, Qt::AlignTop);
     column->addLayout(stamps);
     column->addStretch(1);
 
@@ -286,7 +287,7 @@ void THauptAttribute::CreateAttributeTab()
 
     // Heads, then per stamp a row of fields and under it a row of component boxes.
     AttrRaster = new QGridLayout;
-    AttrRaster->setHorizontalSpacing(8);
+    AttrRaster->setHorizontalSpacing(6);
     AttrRaster->setVerticalSpacing(2);
     AttrLabel03 = NewLabel(tab, QStringLiteral("AttrLabel03"));
     AttrLabel01 = NewLabel(tab, QStringLiteral("AttrLabel01"));
@@ -314,7 +315,10 @@ void THauptAttribute::CreateAttributeTab()
     }
     CreateStampRows(*this, tab, AttrRaster, 2, 2, TabEdits, TabUpDowns, TabAmPm, TabEditNames, TabUpDownNames,
                     TabBoxNames, 1980, 2099);
-    layout->addLayout(AttrRaster);
+    auto *stamps = new QVBoxLayout;
+    stamps->addLayout(AttrRaster);
+    stamps->addStretch(1);
+    layout->addLayout(stamps);
     layout->addStretch(1);
 
     Form().TabSheet02 = sheet;
