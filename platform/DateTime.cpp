@@ -40,21 +40,14 @@ TDateTime toDateTime(const timespec &utc)
 
 timespec fromDateTime(TDateTime local)
 {
-    const double wholeDays = std::trunc(local);
-    long long dayNumber = static_cast<long long>(wholeDays);
-    long long ms = std::llround(std::fabs(local - wholeDays) * MsPerDay);
-    if (ms >= MsPerDay) { // rounded up to the next midnight
-        ms -= MsPerDay;
-        ++dayNumber;
-    }
-    const year_month_day date{DayZero + days(dayNumber)};
+    const DateTimeParts parts = splitDateTime(local);
     tm wanted{};
-    wanted.tm_year = int(date.year()) - 1900;
-    wanted.tm_mon = int(unsigned(date.month())) - 1;
-    wanted.tm_mday = int(unsigned(date.day()));
-    wanted.tm_hour = int(ms / 3'600'000);
-    wanted.tm_min = int(ms / 60'000 % 60);
-    wanted.tm_sec = int(ms / 1000 % 60);
+    wanted.tm_year = parts.Year - 1900;
+    wanted.tm_mon = parts.Month - 1;
+    wanted.tm_mday = parts.Day;
+    wanted.tm_hour = parts.Hour;
+    wanted.tm_min = parts.Minute;
+    wanted.tm_sec = parts.Second;
 
     std::optional<time_t> instant;
     for (int summerTime : {0, 1}) {
@@ -69,7 +62,7 @@ timespec fromDateTime(TDateTime local)
         candidate.tm_isdst = -1;
         instant = mktime(&candidate);
     }
-    return timespec{*instant, long(ms % 1000) * 1'000'000};
+    return timespec{*instant, long(parts.Millisecond) * 1'000'000};
 }
 
 TDateTime now()
