@@ -53,9 +53,6 @@ int main(int argc, char **argv)
     BenchMainWindow window(folder);
     THauptForm &form = window.form;
     form.PageControl->setCurrentWidget(form.TabSheet02);
-    form.ShellListView01->SelectAll();
-    if (form.ShellListView01->SelCount() != Files)
-        Fail("the left list does not hold the files");
     form.AttrRadioGroup1->setItemIndex(4);
     ModalSeam::setHandler([](QDialog &, const ModalRecord &) { return int(mrYes); });
 
@@ -65,6 +62,9 @@ int main(int argc, char **argv)
         const bool hidden = ++round % 2 == 1;
         form.AttrCheckBox3->setChecked(hidden);
         form.AJUpDown01->setPosition(hidden ? 2001 : 2002);
+        form.ShellListView01->SelectAll(); // the batch's refresh of the lists ends a selection
+        if (form.ShellListView01->SelCount() != Files)
+            Fail("the left list does not hold the files");
         const double s = Seconds([] { HMenuAktionenAttrAendernClick(); });
         if (form.ProtokollListBox.size() != 1 + 5 * Files
             || (GetFileAttributesA(paths.last()) == FILE_ATTRIBUTE_HIDDEN) != hidden)
