@@ -41,13 +41,6 @@ bool IsUsableTarget(const QString &path)
     return path.startsWith(u'/') && UndoLogWriter::CanLog(path) && !fs::isPlaceholderName(fs::nameOf(path));
 }
 
-void RefreshExplorerLists()
-{
-    for (TShellListView *list : {HauptForm->ShellListView01, HauptForm->ShellListView02})
-        if (list)
-            list->Refresh();
-}
-
 void ReportFailedFile(const QString &oldPath)
 {
     ShowInformation(Text(9019) + u'\r' + Text(9024) + oldPath + u'\r' + Text(9025));
@@ -167,6 +160,21 @@ void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath, QByte
     Write();
 }
 
+void UndoLogWriter::WriteLines(qsizetype From)
+{
+    if (!ok_)
+        return;
+    const QStringList &lines = HauptForm->ProtokollListBox;
+    record_.resize(0);
+    for (qsizetype i = From; i < lines.size(); ++i) {
+        if (i > From)
+            record_.append("\r\n", 2);
+        fs::appendEncodedName(record_, lines[i]);
+    }
+    if (!record_.isEmpty())
+        Write();
+}
+
 void UndoLogWriter::Write()
 {
     record_.append("\r\n", 2);
@@ -225,6 +233,13 @@ bool ParseUndoLogTime(const QString &Text, TDateTime &Value)
         return false;
     Value = v;
     return true;
+}
+
+void RefreshExplorerLists()
+{
+    for (TShellListView *list : {HauptForm->ShellListView01, HauptForm->ShellListView02})
+        if (list)
+            list->Refresh();
 }
 
 // ---- Executors ----

@@ -36,6 +36,9 @@ public:
     void Append(const QString &OldPath, const QString &NewPath);
     // The same, with the bytes of both paths at hand (fs::encodeName).
     void Append(const QString &OldPath, const QString &NewPath, QByteArrayView OldBytes, QByteArrayView NewBytes);
+    // Writes the lines of ProtokollListBox from index From on to the log file (the
+    // caller added them to the list): a batch whose groups are not pairs.
+    void WriteLines(qsizetype From);
     // True when every pair reached the log file.
     bool Finish();
 
@@ -54,6 +57,8 @@ void UndoMoveLog(const QStringList &Lines);
 // One pair of it: NewPath moved back to OldPath when they are two different absolute
 // paths; a failed move is silent.
 void UndoMovePair(const QString &OldPath, const QString &NewPath);
+// Both explorer lists read their folders again.
+void RefreshExplorerLists();
 // Undo menu item and tool button after a batch: caption, item hint and button hint as
 // text ids (ButtonHintId 0 leaves the button's hint), enabled, Tag = undo kind (0 file
 // moves, 1 attributes and times, 2 folder renames). The undo will read the log file

@@ -40,21 +40,14 @@ TDateTime toDateTime(const timespec &utc)
 
 timespec fromDateTime(TDateTime local)
 {
-    const double wholeDays = std::trunc(local);
-    long long dayNumber = static_cast<long long>(wholeDays);
-    long long ms = std::llround(std::fabs(local - wholeDays) * MsPerDay);
-    if (ms >= MsPerDay) { // rounded up to the next midnight
-        ms -= MsPerDay;
-        ++dayNumber;
-    }
-    const year_month_day date{DayZero + days(dayNumber)};
+    const DateTimeParts parts = splitDateTime(local);
     tm wanted{};
-    wanted.tm_year = int(date.year()) - 1900;
-    wanted.tm_mon = int(unsigned(date.month())) - 1;
-    wanted.tm_mday = int(unsigned(date.day()));
-    wanted.tm_hour = int(ms / 3'600'000);
-    wanted.tm_min = int(ms / 60'000 % 60);
-    wanted.tm_sec = int(ms / 1000 % 60);
+    wanted.tm_year = parts.Year - 1900;
+    wanted.tm_mon = parts.Month - 1;
+    wanted.tm_mday = parts.Day;
+    wanted.tm_hour = parts.Hour;
+    wanted.tm_min = parts.Minute;
+    wanted.tm_sec = parts.Second;
 
     std::optional<time_t> instant;
     for (int summerTime : {0, 1}) {
@@ -69,7 +62,7 @@ timespec fromDateTime(TDateTime local)
         candidate.tm_isdst = -1;
         instant = mktime(&candidate);
     }
-    return timespec{*instant, long(ms % 1000) * 1'000'000};
+    return timespec{*instant, long(parts.Millisecond) * 1'000'000};
 }
 
 TDateTime now()
@@ -82,6 +75,33 @@ TDateTime now()
 bool isValidDateTime(TDateTime value)
 {
     return std::isfinite(value) && std::trunc(value) >= FirstValidDay && value < LastValidDay + 1;
+}
+
+DateTimeParts splitDateTime(TDateTime value)
+{
+    const double wholeDays = std::trunc(value);
+    long long dayNumber = static_cast<long long>(wholeDays);
+    long long ms = std::llround(std::fabs(value - wholeDays) * MsPerDay);
+    if (ms >= MsPerDay) { // rounded up to the next midnight
+        ms -= MsPerDay;
+        ++dayNumber;
+    }
+    const year_month_day date{DayZero + days(dayNumber)};
+    return {int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())), int(ms / 3'600'000),
+            int(ms / 60'000 % 60), int(ms / 1000 % 60), int(ms % 1000)};
+}
+
+std::optional<TDateTime> joinDateTime(const DateTimeParts &parts)
+{
+    const year_month_day date{year{parts.Year}, month(unsigned(parts.Month)), day(unsigned(parts.Day))};
+    if (parts.Year < 1 || parts.Year > 9999 || parts.Month < 1 || parts.Day < 1 || !date.ok() || parts.Hour < 0
+        || parts.Hour > 23 || parts.Minute < 0 || parts.Minute > 59 || parts.Second < 0 || parts.Second > 59
+        || parts.Millisecond < 0 || parts.Millisecond > 999)
+        return std::nullopt;
+    const long long dayNumber = (sys_days(date) - DayZero).count();
+    const long long ms = ((parts.Hour * 60LL + parts.Minute) * 60 + parts.Second) * 1000 + parts.Millisecond;
+    const double time = double(ms) / MsPerDay;
+    return dayNumber >= 0 ? dayNumber + time : dayNumber - time;
 }
 
 } // namespace fs

@@ -4,6 +4,7 @@
 // from midnight: -1.25 is 1899-12-29 06:00.
 
 #include <ctime>
+#include <optional>
 
 using TDateTime = double;
 
@@ -18,5 +19,14 @@ timespec fromDateTime(TDateTime local);
 TDateTime now();
 // A finite value between 0100-01-01 and 9999-12-31: the values fromDateTime converts.
 bool isValidDateTime(TDateTime value);
+
+// The calendar parts of a local TDateTime (rounded to the millisecond first).
+struct DateTimeParts {
+    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0, Millisecond = 0;
+};
+DateTimeParts splitDateTime(TDateTime value);
+// The TDateTime of the parts; nullopt for a date that does not exist (31 April,
+// 29 February of a common year) or a part out of its range.
+std::optional<TDateTime> joinDateTime(const DateTimeParts &parts);
 
 } // namespace fs

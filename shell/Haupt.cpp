@@ -2,6 +2,7 @@
 
 #include "localisation/fktSprache.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktAttribute.h"
 #include "operations/RemoteControl.h"
 #include "platform/Application.h"
 #include "platform/Environment.h"
@@ -60,6 +61,7 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateHiddenPage();
     CreateExplorerPanes();
     CreateRenamePage();
+    CreateAttributeTab();
     CreateMenus();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));
@@ -188,7 +190,7 @@ void THauptForm::FormCreate()
     setWindowState(windowState() | Qt::WindowMaximized);
     ProgramDir = ExecutableFolder();
     ReadSettings();
-    // ArrangeDateTimeFields: the date and time fields by Datum and Zeit (attribute pages).
+    ArrangeDateTimeFields();
     ApplyLanguageCaptions();
     // ListOrdFiles: the folder-structure files (folder page).
     if (CommandLineFolder.isEmpty()) {
@@ -216,7 +218,7 @@ void THauptForm::FormCreate()
     FillExtensionBoxes();
     SplitOwnFilters(FilterEinst);
     SetFilterLists(BuiltinFilterList.toString() + FilterString);
-    // AttrTag/AttrMonat/AttrJahr 01 to 03 := today's date (attribute pages).
+    ShowTodayOnAttributeTab();
     // MP3Genre01/02 := the genre names; ID3Tag emptied, Mp3TagChanged := false (MP3 view).
     ArrangeMainWindow();
     UpdateMenusForPage();

@@ -5,6 +5,7 @@
 // a page, Form() is the whole window (other pages' controls, the frame, QObject receiver).
 
 #include "shell/Haupt_Ansicht.h"
+#include "shell/Haupt_Attribute.h"
 #include "shell/Haupt_Explorer.h"
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Umbenennen.h"
@@ -31,7 +32,8 @@ class THauptForm : public QMainWindow,
                    public THauptVorschau,
                    public THauptUmbenennen,
                    public THauptMenues,
-                   public THauptAnsicht {
+                   public THauptAnsicht,
+                   public THauptAttribute {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);

@@ -13,7 +13,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -107,14 +106,7 @@ void THauptExplorer::CreateExplorerPanes()
 
     CreateExplorerSide(Form(), 2);
 
-    auto *attributePage = NamedPage(Explorer02, QStringLiteral("DateiAttribute"));
-    auto *attributeLayout = new QHBoxLayout(attributePage);
-    attributeLayout->addStretch(1);
-    AttrSpeedButton01 = new TSpeedButton(attributePage, QStringLiteral("AttrSpeedButton01"));
-    AttrSpeedButton01->setAutoRaise(true);
-    AttrSpeedButton01->setToolTip(QStringLiteral("Änderung des Dateidatums/der Dateizeit speichern"));
-    AttrSpeedButton01->setEnabled(false);
-    attributeLayout->addWidget(AttrSpeedButton01, 0, Qt::AlignTop);
+    Form().CreateAttributePage(NamedPage(Explorer02, QStringLiteral("DateiAttribute")));
 
     Form().CreatePreviewPane(ExplorerPage);
     Form().NotebookHaupt->addWidget(ExplorerPage);

@@ -14,7 +14,6 @@ class QWidget;
 class TShellListView;
 struct TShellFolder;
 class TShellTreeView;
-class TSpeedButton;
 class TStatusBar;
 class TStringGrid;
 
@@ -37,7 +36,6 @@ struct THauptExplorer {
     TShellTreeView *ShellTreeView02 = nullptr;
     TShellListView *ShellListView02 = nullptr;
     TStringGrid *DLStringGrid = nullptr;       // the file list: column 0 name, 1 full path
-    TSpeedButton *AttrSpeedButton01 = nullptr; // attributes page: saves the time stamps
 
     // Each explorer: the tree pane Explorer0Xa (the tree above its filter box) and the
     // list pane Explorer0Xb (the list above its status bar) are the two parts of

@@ -7,6 +7,7 @@
 
 #include "localisation/fktSprache.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktAttribute.h"
 #include "operations/fktUmbenennen.h"
 #include "operations/rvTTF.h"
 #include "platform/fs/FileSystem.h"
@@ -22,8 +23,8 @@
 #include "shell/Texturen.h"
 
 #include <QComboBox>
-#include <QStackedWidget>
 #include <QSet>
+#include <QStackedWidget>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
@@ -197,12 +198,14 @@ void THauptExplorer::ShellListView01Change()
         ShowFontInfo(selected);
     if (!selected.isEmpty()) {
         Form().ShowExplorerPreview(selected);
-        // Explorer02 on page 1: ShowFileAttributes(selected) (attributes).
+        if (Form().AttributePageShown())
+            ShowFileAttributes(selected);
         // Rename page with DatUmb01 on page 3: ShowMp3Tag(selected) (MP3 tags).
         if (previewShown)
             ShowRenamePreview();
     } else {
-        // Explorer02 on page 1 and visible: ShowFileAttributes("") (attributes).
+        if (Form().AttributePageShown() && Explorer02->isVisible())
+            ShowFileAttributes(QString());
         // Rename page with DatUmb01 on page 3: ShowMp3Tag("") (MP3 tags).
         if (previewShown) {
             Form().VorschauStringGrid01->setRowCount(2);
@@ -292,7 +295,8 @@ void THauptExplorer::ShellTreeView01Change()
     if (!SameFolder(path, CurrentFolderLeft)) {
         ReapplyLeftViewStyle(Form());
         CurrentFolderLeft = path;
-        // Explorer02 on page 1: ShowFileAttributes("") (attributes).
+        if (Form().AttributePageShown())
+            ShowFileAttributes(QString());
         if (FontViewShown(Form()))
             ShowFontInfo(QString());
         // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and

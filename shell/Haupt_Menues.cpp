@@ -5,6 +5,7 @@
 
 #include "components/MenuStyler.h"
 #include "localisation/fktSprache.h"
+#include "operations/fktAttribute.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/toolkit/MenuItem.h"
 #include "shell/Info.h"
@@ -250,8 +251,8 @@ void THauptMenues::CreateMenus()
     // HMenuAktionenDateiLoeschen and PM01DateiLoeschen: the delete handler (delete).
     Bind(f, HMenuAktionenUmbenennen, {TB01Umbenennen}, HMenuAktionenUmbenennenClick);
     Bind(f, PM01DateiUmbenennen, {}, HMenuAktionenUmbenennenClick);
-    // HMenuAktionenAttrAendern, PM01AttrAendern and TB01AttrAendern: the attributes
-    // handler (changing attributes).
+    Bind(f, HMenuAktionenAttrAendern, {TB01AttrAendern}, HMenuAktionenAttrAendernClick);
+    Bind(f, PM01AttrAendern, {}, HMenuAktionenAttrAendernClick);
     // HMenuAktionenSortieren, PM01Sortieren and TB01Sortieren: the sorting handler
     // (sorting files into folders).
     Bind(f, HMenuInfoHilfe, {ToolButton1}, [form] { form->HMenuInfoHilfeClick(); });

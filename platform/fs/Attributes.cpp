@@ -234,19 +234,25 @@ bool writeTimes(const QString &path, const FileTimes &times)
     }
 
     const std::optional<timespec> stored = storedCreationTime(native);
-    const bool creationChanged = toDateTime(creationTime(stored, info)) != times.created;
+    bool creationChanged = toDateTime(creationTime(stored, info)) != times.created;
+    bool creationLost = false; // it cannot be stored here: the other two are still written
     if (creationChanged) {
         const std::optional<QByteArray> text = formatCreationTime(fromDateTime(times.created));
-        if (!text || setxattr(native.constData(), CreationTimeName, text->constData(), text->size(), 0) != 0)
-            return false;
+        if (!text || setxattr(native.constData(), CreationTimeName, text->constData(), text->size(), 0) != 0) {
+            creationLost = true;
+            creationChanged = false;
+        }
     }
 
     auto stamp = [](const statx_timestamp &current, TDateTime wanted) {
         return toDateTime(toTimespec(current)) == wanted ? timespec{0, UTIME_OMIT} : fromDateTime(wanted);
     };
     const timespec stamps[2] = {stamp(info.stx_atime, times.accessed), stamp(info.stx_mtime, times.written)};
-    if (utimensat(AT_FDCWD, native.constData(), stamps, 0) == 0)
-        return true;
+    if (utimensat(AT_FDCWD, native.constData(), stamps, 0) == 0) {
+        if (creationLost)
+            errno = ENOTSUP;
+        return !creationLost;
+    }
 
     const int error = errno;
     if (creationChanged) {

@@ -37,9 +37,10 @@ struct FileTimes {
 bool readTimes(const QString &path, FileTimes &times);
 // Sets last access and last write (utimensat); a changed creation time is kept in
 // user.crtime. A stamp equal to the one readTimes gives is left exactly as it is.
-// Fails, writing nothing, for an invalid value, for a file (not a folder) that is
-// read-only, and for a changed creation time where user extended attributes are
-// missing or the instant lies outside 1677..2262 (nanoseconds in 64 bits).
+// Fails, writing nothing, for an invalid value and for a file (not a folder) that is
+// read-only. A changed creation time that cannot be stored (no user extended
+// attributes, or an instant outside 1677..2262: nanoseconds in 64 bits) is left as it
+// was while the other two are written, and the result is false.
 bool writeTimes(const QString &path, const FileTimes &times);
 
 // Carries what this layer keeps beside a file's data from one open file or folder to

@@ -233,3 +233,16 @@ TEST_F(AttributesTest, FailuresWriteNothing)
     ASSERT_TRUE(SetFileAttributesA(file_, FILE_ATTRIBUTE_NORMAL));
     EXPECT_TRUE(SetFileTimes(file_, c, a, 40000));
 }
+
+TEST_F(AttributesTest, ACreationTimeThatCannotBeStoredStillLetsTheOtherTwoChange)
+{
+    TDateTime c = 0, a = 0, w = 0;
+    ASSERT_TRUE(GetFileTimes(file_, c, a, w));
+    const TDateTime before1677 = -100000; // 1626: beyond the nanoseconds of user.crtime
+    EXPECT_FALSE(SetFileTimes(file_, before1677, 40000, 40001));
+    TDateTime c2 = 0, a2 = 0, w2 = 0;
+    ASSERT_TRUE(GetFileTimes(file_, c2, a2, w2));
+    EXPECT_EQ(c2, c);
+    EXPECT_EQ(a2, 40000);
+    EXPECT_EQ(w2, 40001);
+}
