@@ -16,6 +16,12 @@ void ExecuteFolderRename();
 // Reverses the last batch by the undo kind in the Tag of HMenuDateiRueckgaengig.
 void UndoLastAction();
 
+// A new path the executors accept: absolute, with a real last component, and nothing
+// that would break the line-based undo log.
+bool IsUsableTarget(const QString &Path);
+// Both explorer lists read their folders again.
+void RefreshExplorerLists();
+
 // The undo log file: Arbeitsverzeichnis + Protokolldatei.
 QString UndoLogPath();
 

@@ -16,9 +16,7 @@
 #include "shell/Haupt_Globals.h"
 
 #include <QComboBox>
-#include <QDate>
 
-#include <cmath>
 
 using namespace RenameEntry;
 
@@ -83,28 +81,8 @@ QString SwapCase(const QString &S)
 
 // ---- Date and time ----
 
-struct DateTimeParts {
-    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
-};
-
-// A local TDateTime split into its parts: the whole days count from 1899-12-30, the
-// fraction is the time of day also before that day.
-DateTimeParts SplitDateTime(TDateTime Value)
-{
-    constexpr qint64 MsPerDay = 86400000;
-    double whole = std::trunc(Value);
-    qint64 ms = std::llround(std::fabs(Value - whole) * double(MsPerDay));
-    QDate date = QDate(1899, 12, 30).addDays(qint64(whole));
-    if (ms >= MsPerDay) {
-        ms -= MsPerDay;
-        date = date.addDays(1);
-    }
-    const qint64 seconds = ms / 1000;
-    return {date.year(), date.month(), date.day(), int(seconds / 3600), int(seconds / 60 % 60), int(seconds % 60)};
-}
-
 // The creation time as rule 9 writes it, by the arrangement of RGDatumZeit03.
-QString CreationTimeText(const DateTimeParts &T, int Arrangement)
+QString CreationTimeText(const fs::DateTimeParts &T, int Arrangement)
 {
     const QString date = Datum == 1 ? QStringLiteral("%1-%2-%3").arg(T.Month).arg(T.Day).arg(T.Year)
                                     : QStringLiteral("%1-%2-%3").arg(T.Day).arg(T.Month).arg(T.Year);
@@ -316,7 +294,7 @@ void InsertDateTime()
             TDateTime created = 0, accessed = 0, written = 0;
             if (!GetFileTimes(entries[i], created, accessed, written))
                 continue; // without its creation time a file keeps its name
-            text = CreationTimeText(SplitDateTime(created), arrangement);
+            text = CreationTimeText(fs::splitDateTime(created), arrangement);
         }
         const Parts p = Split(entries[i]);
         StoreStem(i, p, behind ? p.Stem + u' ' + text : text + u' ' + p.Stem, p.Ext);

@@ -84,4 +84,19 @@ bool isValidDateTime(TDateTime value)
     return std::isfinite(value) && std::trunc(value) >= FirstValidDay && value < LastValidDay + 1;
 }
 
+DateTimeParts splitDateTime(TDateTime value)
+{
+    const double whole = std::trunc(value);
+    long long ms = std::llround(std::fabs(value - whole) * double(MsPerDay));
+    sys_days day = DayZero + days(static_cast<long long>(whole));
+    if (ms >= MsPerDay) {
+        ms -= MsPerDay;
+        day += days(1);
+    }
+    const year_month_day date(day);
+    const long long seconds = ms / 1000;
+    return {int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())), int(seconds / 3600),
+            int(seconds / 60 % 60), int(seconds % 60)};
+}
+
 } // namespace fs

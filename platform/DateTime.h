@@ -19,4 +19,10 @@ TDateTime now();
 // A finite value between 0100-01-01 and 9999-12-31: the values fromDateTime converts.
 bool isValidDateTime(TDateTime value);
 
+// A TDateTime split into its calendar parts (the time rounded to the second).
+struct DateTimeParts {
+    int Year = 0, Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;
+};
+DateTimeParts splitDateTime(TDateTime value);
+
 } // namespace fs
