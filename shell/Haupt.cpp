@@ -37,6 +37,14 @@ QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name)
     return page;
 }
 
+void InsertPageInOrder(QTabWidget *PageControl, QWidget *Page)
+{
+    int index = 0;
+    while (index < PageControl->count() && PageControl->widget(index)->objectName() < Page->objectName())
+        ++index;
+    PageControl->insertTab(index, Page, QString());
+}
+
 THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
 {
     HauptForm = this; // the start-up reaches the window through HauptForm
@@ -49,6 +57,8 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateHiddenPage();
     CreateExplorerPanes();
     CreateRenamePage();
+    CreateSortPage();
+    CreateFolderPage();
     CreateMenus();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));

@@ -7,6 +7,8 @@
 #include "shell/Haupt_Ansicht.h"
 #include "shell/Haupt_Explorer.h"
 #include "shell/Haupt_Menues.h"
+#include "shell/Haupt_Ordner.h"
+#include "shell/Haupt_Sortieren.h"
 #include "shell/Haupt_Umbenennen.h"
 #include "shell/Haupt_Vorschau.h"
 
@@ -31,7 +33,9 @@ class THauptForm : public QMainWindow,
                    public THauptVorschau,
                    public THauptUmbenennen,
                    public THauptMenues,
-                   public THauptAnsicht {
+                   public THauptAnsicht,
+                   public THauptSortieren,
+                   public THauptOrdner {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);
@@ -83,6 +87,10 @@ extern THauptForm *HauptForm;
 
 // A new page of Notebook named Name, added at its end.
 QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name);
+
+// Adds Page (TabSheet01 to TabSheet05) to PageControl among its pages in the order of
+// their object names, whichever page is built first.
+void InsertPageInOrder(QTabWidget *PageControl, QWidget *Page);
 
 // A handler of the window for connect: runs it so that no exception crosses Qt code.
 template <typename Handler> auto Guarded(THauptForm *form, Handler handler)

@@ -4,6 +4,7 @@
 #include "shell/Haupt.h"
 
 #include "localisation/fktSprache.h"
+#include "operations/fktSortieren.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/toolkit/MenuItem.h"
 
@@ -241,8 +242,8 @@ void THauptMenues::CreateMenus()
     Bind(f, PM01DateiUmbenennen, {}, HMenuAktionenUmbenennenClick);
     // HMenuAktionenAttrAendern, PM01AttrAendern and TB01AttrAendern: the attributes
     // handler (changing attributes).
-    // HMenuAktionenSortieren, PM01Sortieren and TB01Sortieren: the sorting handler
-    // (sorting files into folders).
+    Bind(f, HMenuAktionenSortieren, {TB01Sortieren}, HMenuAktionenSortierenClick);
+    Bind(f, PM01Sortieren, {}, HMenuAktionenSortierenClick);
     Bind(f, HMenuInfoHilfe, {ToolButton1}, [form] { form->HMenuInfoHilfeClick(); });
     // HMenuInfoInfo and ToolButton2: InfoF->ShowModal() (about box).
     Bind(f, PM01AllesMarkieren, {}, [form] { form->PM01AllesMarkierenClick(); });

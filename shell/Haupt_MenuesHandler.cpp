@@ -234,8 +234,10 @@ int THauptMenues::SelectionKind() const
     case RenamePage:
         recursive = f.DatUmbRekursiv->Checked();
         break;
-    // AttributesPage: AttrRekursiv, SortingPage: SortRekursiv, FolderPage: OrdnerRekursiv
-    // (their pages).
+    case SortingPage:
+        recursive = f.SortRekursiv->Checked();
+        break;
+    // AttributesPage: AttrRekursiv, FolderPage: OrdnerRekursiv (their pages).
     default:
         break;
     }
