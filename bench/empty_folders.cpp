@@ -16,7 +16,8 @@ namespace {
 constexpr int Rounds = 5;
 constexpr int TopFolders = 100;
 constexpr int SubFolders = 99;      // 100 + 100 * 99 = 10,000 folders
-constexpr int FilesPerFolder = 11;  // in 9 of every 10 sub-folders: about 100,000 files
+constexpr int FilesPerFolder = 11;  // in each top folder and 9 of every 10 sub-folders
+constexpr int FilesPerTop = 10;     // 100 * (10 + 90 * 11) = 100,000 files
 
 int BuildFolderTree(const QString &Root)
 {
@@ -25,6 +26,8 @@ int BuildFolderTree(const QString &Root)
     for (int top = 0; top < TopFolders; ++top) {
         const QString t = Root + QStringLiteral("/d%1").arg(top);
         MakeFolder(t);
+        for (int i = 0; i < FilesPerTop; ++i, ++files)
+            CreateEmptyFile(fs::encodeName(t + QStringLiteral("/top%1.txt").arg(i)));
         for (int sub = 0; sub < SubFolders; ++sub) {
             const QString s = t + QStringLiteral("/s%1").arg(sub);
             MakeFolder(s);
