@@ -7,7 +7,6 @@
 
 #include "operations/fktOrdner.h"
 
-#include <stdio.h>
 
 using namespace bench;
 
@@ -44,20 +43,6 @@ int BuildFolderTree(const QString &Root)
     return empty;
 }
 
-double FindSeconds(const QString &Root)
-{
-    const QByteArray command = "find '" + fs::encodeName(Root) + "'";
-    return Seconds([&] {
-        FILE *out = popen(command.constData(), "r");
-        char buffer[1 << 16];
-        size_t total = 0;
-        while (const size_t got = fread(buffer, 1, sizeof buffer, out))
-            total += got;
-        pclose(out);
-        if (total == 0)
-            Fail("find listed nothing");
-    });
-}
 
 } // namespace
 

@@ -14,7 +14,6 @@
 #include <QTabWidget>
 
 #include <linux/fs.h>
-#include <stdio.h>
 
 #include <vector>
 

@@ -206,17 +206,22 @@ void BuildSortTargets()
         MessageDlg(Text(9011) + u'\r' + root + sizeFolder + u'/' + u'\r' + Text(9012), mtWarning, mbOKOnly, 0,
                    LanguageName());
 
+    // A category of its own for the file: its folder, made now; nullopt when the
+    // category names no folder (the file stays).
+    const auto ownFolder = [&folders](const QString &category) -> std::optional<QString> {
+        const QString folder = FolderName(category);
+        if (folder.isEmpty())
+            return std::nullopt;
+        folders.Create(folder);
+        return folder;
+    };
     for (QString &target : targets) {
         const QString name = fs::nameOf(target);
         // The category folder; empty: the root itself; nullopt: the file stays.
         std::optional<QString> folder;
         switch (criterion) {
         case Initial:
-            folder = FolderName(AsciiLower(FirstCharacter(name)));
-            if (!folder->isEmpty())
-                folders.Create(*folder);
-            else
-                folder.reset();
+            folder = ownFolder(AsciiLower(FirstCharacter(name)));
             break;
         case ContainedText:
             if (name.contains(searched) && (searched.isEmpty() || !textFolder.isEmpty()))
@@ -224,15 +229,7 @@ void BuildSortTargets()
             break;
         case FileType: {
             const QString extension = fs::extensionOf(name);
-            if (extension.isEmpty()) {
-                folder = QString();
-            } else {
-                folder = FolderName(LeftText(Chars(AsciiLower(extension.mid(1))), 6));
-                if (!folder->isEmpty())
-                    folders.Create(*folder);
-                else
-                    folder.reset();
-            }
+            folder = extension.isEmpty() ? std::optional<QString>(QString()) : ownFolder(LeftText(Chars(AsciiLower(extension.mid(1))), 6));
             break;
         }
         case FileSize:
@@ -240,9 +237,8 @@ void BuildSortTargets()
                 folder = sizeFolder;
             break;
         case FileDate:
-            folder = DateFolder(target);
-            if (folder)
-                folders.Create(*folder);
+            if (const auto date = DateFolder(target))
+                folder = ownFolder(*date);
             break;
         default:
             break;
