@@ -130,6 +130,23 @@ inline double BestSeconds(int Rounds, const std::function<void()> &Fn)
     return Best(Rounds, [&] { return Seconds(Fn); });
 }
 
+// The time find takes to print the entries below Root that Predicates (find's own
+// arguments, such as "-type f") choose; fails when it prints nothing.
+inline double FindSeconds(const QString &Root, const char *Predicates = "")
+{
+    const QByteArray command = "find '" + fs::encodeName(Root) + "' " + Predicates;
+    return Seconds([&] {
+        FILE *out = popen(command.constData(), "r");
+        char buffer[1 << 16];
+        size_t total = 0;
+        while (const size_t got = fread(buffer, 1, sizeof buffer, out))
+            total += got;
+        pclose(out);
+        if (total == 0)
+            Fail("find listed nothing");
+    });
+}
+
 // The start of a benchmark of the window: the offscreen platform unless another one is
 // set, the application, and a temporary folder inside the folder given as the first
 // argument (else in the system's temporary folder).

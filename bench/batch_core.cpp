@@ -24,21 +24,6 @@ namespace {
 
 constexpr int Rounds = 3;
 
-double FindSeconds(const QString &root)
-{
-    const QByteArray command = "find '" + fs::encodeName(root) + "' -type f";
-    return Seconds([&] {
-        FILE *out = popen(command.constData(), "r");
-        char buffer[1 << 16];
-        size_t total = 0;
-        while (const size_t got = fread(buffer, 1, sizeof buffer, out))
-            total += got;
-        pclose(out);
-        if (total == 0)
-            Fail("find listed no files");
-    });
-}
-
 double PlainRenameSeconds(const QStringList &from, const QStringList &to)
 {
     std::vector<QByteArray> a, b;
@@ -67,7 +52,7 @@ int main(int argc, char **argv)
     Protokolldatei = QStringLiteral("Protokoll.txt");
     ModalSeam::setHandler([](QDialog &, const ModalRecord &) { return int(mrYes); });
 
-    const double find = Best(Rounds, [&] { return FindSeconds(root); });
+    const double find = Best(Rounds, [&] { return FindSeconds(root, "-type f"); });
     const double collect = Best(Rounds, [&] {
         form.AlteDateinamen.clear();
         return Seconds([&] { CollectFilesRecursive(root + "/*.*"); });

@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QTabWidget>
@@ -209,7 +210,7 @@ const MainWindowText FolderPageTexts[] = {
     {"OrdLabel9", Caption, 1857},
     {"OrdEdit1", Hint, 1858},
     {"OrdComboBox1", Hint, 1859},
-    {"OrdName01", Caption, 1860}, {"OrdName01", Hint, 1861},
+    {"OrdName01", EditText, 1860}, {"OrdName01", Hint, 1861},
     {"OrdCheckBox1", Caption, 1862},
     {"RadioGroupOrdU1", Caption, 1900}, {"RadioGroupOrdU1", Hint, 1901}, {"RadioGroupOrdU1", Items, 1902, 1906},
     {"RadioGroupOrdU2", Caption, 326}, {"RadioGroupOrdU2", Hint, 327}, {"RadioGroupOrdU2", Items, 328, 332},
@@ -576,6 +577,12 @@ bool ApplyMainWindowText(QObject *Control, const MainWindowText &Row)
         return SetItems(Control, TextsOf(Row.Id, Row.Last), Row.Kind == Items);
     case TabCaption:
         return SetTabCaption(Control, LoadLangString(Row.Id));
+    case EditText:
+        if (auto *edit = qobject_cast<QLineEdit *>(Control)) {
+            edit->setText(LoadLangString(Row.Id));
+            return true;
+        }
+        return false;
     case ColumnHeader:
         if (auto *grid = qobject_cast<TStringGrid *>(Control)) {
             grid->setCells(Row.Last, 0, LoadLangString(Row.Id));

@@ -14,6 +14,7 @@ enum class TextKind {
     Items,           // the lines of an option group, then item 0 chosen (its click handler runs)
     ItemsUnselected, // the lines of an option group or list box, nothing chosen
     TabCaption,      // the tab of a page of a tab widget
+    EditText,        // the text of an edit field
     ColumnHeader,    // row 0 of a string grid, column Last
     ChartTitle,      // the only title line of a chart
 };

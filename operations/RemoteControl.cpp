@@ -15,17 +15,11 @@
 
 #include <QHash>
 
-#include <array>
 #include <optional>
 
 TCommandFileSettings CommandSettings;
 
 namespace {
-
-// Entries below these folders are never touched (besides WindowsDir).
-constexpr std::array<QStringView, 11> ProtectedFolders = {
-    u"/bin/", u"/boot/", u"/dev/", u"/etc/", u"/lib/", u"/lib32/",
-    u"/lib64/", u"/proc/", u"/run/", u"/sbin/", u"/sys/"};
 
 // Decimal integer with an optional sign; blanks around it are allowed.
 std::optional<int> ParseInteger(const QString &value)
@@ -218,13 +212,7 @@ public:
 private:
     static bool IsProtected(const QString &folder)
     {
-        if (folder == u"/" || StartsWithAsciiCaseInsensitive(folder, WindowsDir))
-            return true;
-        for (const QStringView protectedFolder : ProtectedFolders) {
-            if (folder.startsWith(protectedFolder))
-                return true;
-        }
-        return false;
+        return folder == u"/" || StartsWithAsciiCaseInsensitive(folder, WindowsDir) || IsInSystemFolder(folder);
     }
     // Folder: absolute, normalised, with a trailing "/". Entries come folder by folder,
     // so the last folder is compared before the table is asked.

@@ -34,13 +34,6 @@ QString Text(int id)
     return LoadLangString(id);
 }
 
-// A new path the executors accept: absolute, with a real last component, and nothing
-// that would break the line-based undo log.
-bool IsUsableTarget(const QString &path)
-{
-    return path.startsWith(u'/') && UndoLogWriter::CanLog(path) && !fs::isPlaceholderName(fs::nameOf(path));
-}
-
 void ReportFailedFile(const QString &oldPath)
 {
     ShowInformation(Text(9019) + u'\r' + Text(9024) + oldPath + u'\r' + Text(9025));
@@ -111,6 +104,18 @@ void UndoAttributeLog(const QStringList &lines)
 
 
 } // namespace
+
+bool IsUsableTarget(const QString &Path)
+{
+    return Path.startsWith(u'/') && UndoLogWriter::CanLog(Path) && !fs::isPlaceholderName(fs::nameOf(Path));
+}
+
+void RefreshExplorerLists()
+{
+    for (TShellListView *list : {HauptForm->ShellListView01, HauptForm->ShellListView02})
+        if (list)
+            list->Refresh();
+}
 
 // ---- Undo log ----
 
@@ -233,13 +238,6 @@ bool ParseUndoLogTime(const QString &Text, TDateTime &Value)
         return false;
     Value = v;
     return true;
-}
-
-void RefreshExplorerLists()
-{
-    for (TShellListView *list : {HauptForm->ShellListView01, HauptForm->ShellListView02})
-        if (list)
-            list->Refresh();
 }
 
 // ---- Executors ----

@@ -16,6 +16,12 @@ void ExecuteFolderRename();
 // Reverses the last batch by the undo kind in the Tag of HMenuDateiRueckgaengig.
 void UndoLastAction();
 
+// A new path the executors accept: absolute, with a real last component, and nothing
+// that would break the line-based undo log.
+bool IsUsableTarget(const QString &Path);
+// Both explorer lists read their folders again.
+void RefreshExplorerLists();
+
 // The undo log file: Arbeitsverzeichnis + Protokolldatei.
 QString UndoLogPath();
 
@@ -57,8 +63,6 @@ void UndoMoveLog(const QStringList &Lines);
 // One pair of it: NewPath moved back to OldPath when they are two different absolute
 // paths; a failed move is silent.
 void UndoMovePair(const QString &OldPath, const QString &NewPath);
-// Both explorer lists read their folders again.
-void RefreshExplorerLists();
 // Undo menu item and tool button after a batch: caption, item hint and button hint as
 // text ids (ButtonHintId 0 leaves the button's hint), enabled, Tag = undo kind (0 file
 // moves, 1 attributes and times, 2 folder renames). The undo will read the log file

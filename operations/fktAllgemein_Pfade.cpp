@@ -11,6 +11,8 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -41,7 +43,18 @@ QString DateTimeText(TDateTime value)
                                       QLocale::ShortFormat);
 }
 
+// The system's own folders (WindowsDir "/usr" is tested apart).
+constexpr std::array<QStringView, 11> SystemFolders = {
+    u"/bin/", u"/boot/", u"/dev/", u"/etc/", u"/lib/", u"/lib32/",
+    u"/lib64/", u"/proc/", u"/run/", u"/sbin/", u"/sys/"};
+
 } // namespace
+
+bool IsInSystemFolder(QStringView Folder)
+{
+    return std::any_of(SystemFolders.begin(), SystemFolders.end(),
+                       [Folder](QStringView system) { return Folder.startsWith(system); });
+}
 
 QString AddTrailingBackslash(const QString &Path)
 {

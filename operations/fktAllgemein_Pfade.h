@@ -26,5 +26,9 @@ QString MakeUniqueFileName(const QString &Path, const QString &OwnPath = {});
 QString FileSizeText(const QString &FileName);
 // Size text of a byte count (as FileSizeText shows it).
 QString FileSizeText(qint64 Size);
+// True when Folder (absolute, normalised, trailing "/") is one of the system's own
+// folders /bin, /boot, /dev, /etc, /lib, /lib32, /lib64, /proc, /run, /sbin, /sys or
+// lies below one: the batch tools never touch what is there.
+bool IsInSystemFolder(QStringView Folder);
 // The file manager's properties of a file or folder, else a small dialog of our own.
 void ShowPropertiesDialog(const QString &Path);

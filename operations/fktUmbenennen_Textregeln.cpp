@@ -17,7 +17,6 @@
 
 #include <QComboBox>
 
-#include <cmath>
 
 using namespace RenameEntry;
 

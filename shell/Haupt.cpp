@@ -49,6 +49,14 @@ void CentreOnMainWindow(QWidget &Dialog)
     Dialog.move(frame.topLeft());
 }
 
+void InsertPageInOrder(QTabWidget *PageControl, QWidget *Page)
+{
+    int index = 0;
+    while (index < PageControl->count() && PageControl->widget(index)->objectName() < Page->objectName())
+        ++index;
+    PageControl->insertTab(index, Page, QString());
+}
+
 THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
 {
     HauptForm = this; // the start-up reaches the window through HauptForm
@@ -62,6 +70,8 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateExplorerPanes();
     CreateRenamePage();
     CreateAttributeTab();
+    CreateSortPage();
+    CreateFolderPage();
     CreateMenus();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));

@@ -8,6 +8,8 @@
 #include "shell/Haupt_Attribute.h"
 #include "shell/Haupt_Explorer.h"
 #include "shell/Haupt_Menues.h"
+#include "shell/Haupt_Ordner.h"
+#include "shell/Haupt_Sortieren.h"
 #include "shell/Haupt_Umbenennen.h"
 #include "shell/Haupt_Vorschau.h"
 
@@ -33,7 +35,9 @@ class THauptForm : public QMainWindow,
                    public THauptUmbenennen,
                    public THauptMenues,
                    public THauptAnsicht,
-                   public THauptAttribute {
+                   public THauptAttribute,
+                   public THauptSortieren,
+                   public THauptOrdner {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);
@@ -88,6 +92,9 @@ QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name);
 
 // Moves a dialog to the centre of the main window (of the screen while that is not shown).
 void CentreOnMainWindow(QWidget &Dialog);
+// Adds Page (TabSheet01 to TabSheet05) to PageControl among its pages in the order of
+// their object names, whichever page is built first.
+void InsertPageInOrder(QTabWidget *PageControl, QWidget *Page);
 
 // A handler of the window for connect: runs it so that no exception crosses Qt code.
 template <typename Handler> auto Guarded(THauptForm *form, Handler handler)

@@ -57,13 +57,13 @@ QWidget *EnsurePage(QStackedWidget *Notebook, int Index, const QString &Name)
     return page;
 }
 
-QWidget *EnsureTab(QTabWidget *PageControl, int Index, const QString &Name)
+QWidget *EnsureTab(QTabWidget *PageControl, const QString &Name)
 {
     auto *page = PageControl->findChild<QWidget *>(Name);
     if (!page) {
         page = new QWidget(PageControl);
         page->setObjectName(Name);
-        PageControl->insertTab(std::min(Index, PageControl->count()), page, QString());
+        InsertPageInOrder(PageControl, page);
     }
     return page;
 }
@@ -111,10 +111,10 @@ void THauptAnsicht::CreateViewModes()
     column->setSpacing(0);
     Bevel01 = NewBevel(f.centralWidget(), QStringLiteral("Bevel01"), QFrame::HLine);
     Bevel01->setFixedHeight(3);
-    TabSheet02 = EnsureTab(f.PageControl, 1, QStringLiteral("TabSheet02"));
-    TabSheet03 = EnsureTab(f.PageControl, 2, QStringLiteral("TabSheet03"));
-    TabSheet04 = EnsureTab(f.PageControl, 3, QStringLiteral("TabSheet04"));
-    TabSheet05 = EnsureTab(f.PageControl, 4, QStringLiteral("TabSheet05"));
+    TabSheet02 = EnsureTab(f.PageControl, QStringLiteral("TabSheet02"));
+    TabSheet03 = EnsureTab(f.PageControl, QStringLiteral("TabSheet03"));
+    TabSheet04 = EnsureTab(f.PageControl, QStringLiteral("TabSheet04"));
+    TabSheet05 = EnsureTab(f.PageControl, QStringLiteral("TabSheet05"));
     f.PageControl->setFixedHeight(std::max(PageControlHeight, f.PageControl->minimumSizeHint().height()));
     column->addWidget(f.NotebookHaupt, 1);
     column->addWidget(Bevel01);

@@ -6,6 +6,7 @@
 #include "components/MenuStyler.h"
 #include "localisation/fktSprache.h"
 #include "operations/fktAttribute.h"
+#include "operations/fktSortieren.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/toolkit/MenuItem.h"
 #include "shell/Info.h"
@@ -253,8 +254,8 @@ void THauptMenues::CreateMenus()
     Bind(f, PM01DateiUmbenennen, {}, HMenuAktionenUmbenennenClick);
     Bind(f, HMenuAktionenAttrAendern, {TB01AttrAendern}, HMenuAktionenAttrAendernClick);
     Bind(f, PM01AttrAendern, {}, HMenuAktionenAttrAendernClick);
-    // HMenuAktionenSortieren, PM01Sortieren and TB01Sortieren: the sorting handler
-    // (sorting files into folders).
+    Bind(f, HMenuAktionenSortieren, {TB01Sortieren}, HMenuAktionenSortierenClick);
+    Bind(f, PM01Sortieren, {}, HMenuAktionenSortierenClick);
     Bind(f, HMenuInfoHilfe, {ToolButton1}, [form] { form->HMenuInfoHilfeClick(); });
     Bind(f, HMenuInfoInfo, {ToolButton2}, [] {
         if (InfoF)

@@ -237,7 +237,10 @@ int THauptMenues::SelectionKind() const
     case AttributesPage:
         recursive = f.AttrRekursiv->Checked();
         break;
-    // SortingPage: SortRekursiv, FolderPage: OrdnerRekursiv (their pages).
+    case SortingPage:
+        recursive = f.SortRekursiv->Checked();
+        break;
+    // FolderPage: OrdnerRekursiv (its page).
     default:
         break;
     }

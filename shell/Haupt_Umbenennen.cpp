@@ -1,6 +1,7 @@
 // The rename page (page 0 of Form().PageControl).
 
 #include "shell/Haupt.h"
+#include "shell/Haupt_Steuerelemente.h"
 
 #include "components/Gfvcl.h"
 #include "localisation/fktSprache_Captions.h"
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -40,79 +40,8 @@ template <typename Handler> auto Action(THauptForm &f, Handler handler)
     };
 }
 
-// Hands the events of a control to Fn first; Fn returns true to drop an event.
-class EventHook : public QObject {
-public:
-    EventHook(QObject *watched, std::function<bool(QEvent *)> fn) : QObject(watched), fn_(std::move(fn))
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        bool dropped = false;
-        RunGuarded([&] { dropped = fn_(event); });
-        return dropped;
-    }
-
-private:
-    std::function<bool(QEvent *)> fn_;
-};
-
-// Each character typed into Edit goes through Filter first; a character Filter sets to
-// null is dropped. Keys that type no character (arrows, Tab, shortcuts) pass.
-void HookKeyPress(THauptForm &f, TEdit *edit, void (THauptUmbenennen::*filter)(QChar &))
-{
-    new EventHook(edit, [&f, filter](QEvent *event) {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const QString text = static_cast<QKeyEvent *>(event)->text();
-        if (text.size() != 1 || (text[0] < u' ' && text[0] != u'\b') || text[0] == u'\x7f')
-            return false;
-        QChar key = text[0];
-        (f.*filter)(key);
-        return key.isNull();
-    });
-}
-
 // The texts of the page's controls come from the window's text table
 // (ApplyLanguageCaptions); the builders below set none.
-
-TEdit *NewEdit(QWidget *parent, const QString &name, const QString &text = {})
-{
-    auto *edit = new TEdit(parent, name);
-    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
-    edit->setText(text);
-    return edit;
-}
-
-QLabel *NewLabel(QWidget *parent, const QString &name, QWidget *buddy)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
-// A radio group with its caption and items from the text table, item 0 chosen: the
-// page's size and the rule handlers that the builder runs need the items at once.
-TRadioGroup *NewRadioGroup(QWidget *parent, const QString &name)
-{
-    auto *group = new TRadioGroup(parent, name);
-    ApplyMainWindowTexts(group);
-    return group;
-}
-
-TUpDown *NewUpDown(QWidget *parent, const QString &name, TEdit *edit, int min, int max, int position)
-{
-    auto *upDown = new TUpDown(parent, name);
-    upDown->setRange(min, max);
-    upDown->setPosition(position);
-    upDown->setAssociate(edit);
-    return upDown;
-}
-
 
 // An editable extension box; the start-up fills in the extensions.
 QComboBox *NewExtensionBox(QWidget *parent, const QString &name)
@@ -542,12 +471,7 @@ void BindRenamePage(THauptForm &f)
     HookKeyPress(f, f.DatUmbEdit03, &THauptUmbenennen::DatUmbEdit03KeyPress);
     // A click into the read-only target folder field opens the folder dialog.
     const auto click = Action(f, &THauptUmbenennen::DatUmbZielverzeichnisClick);
-    new EventHook(f.DatUmbZielverzeichnis, [click](QEvent *event) {
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            click();
-        return false;
-    });
+    HookClick(f.DatUmbZielverzeichnis, click);
 }
 
 } // namespace

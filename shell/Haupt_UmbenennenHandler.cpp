@@ -2,6 +2,7 @@
 // filters, the target folder, the preview refresh, the function list and the file list.
 
 #include "shell/Haupt.h"
+#include "shell/Haupt_Steuerelemente.h"
 
 #include "localisation/fktSprache.h"
 #include "localisation/rvDialogs.h"
@@ -312,8 +313,7 @@ void THauptUmbenennen::DatUmbEdit01KeyPress(QChar &Key)
 
 void THauptUmbenennen::DatUmbEdit03KeyPress(QChar &Key)
 {
-    if (!(Key >= u'0' && Key <= u'9') && Key != u'\b')
-        Key = QChar();
+    KeepDigitKeys(Key);
 }
 
 // ---- Target folder ----

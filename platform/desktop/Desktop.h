@@ -16,6 +16,11 @@ void ShellOpen(const QString &FileName, const QString &Parameters, const QString
 
 namespace desktop {
 
+// Moves a file or folder (a link as the link) to the freedesktop Trash of its file
+// system through GIO; never deletes it. False when it stays where it is, for instance
+// on a file system that has no trash.
+bool moveToTrash(const QString &path);
+
 // Asks the file manager (org.freedesktop.FileManager1 on the session bus) to show the
 // properties of the path; false when none answers.
 bool showItemProperties(const QString &path);

@@ -449,6 +449,14 @@ std::optional<std::int64_t> fileSize(const QString &path)
     return std::int64_t(info.st_size);
 }
 
+bool sameEntry(const QString &a, const QString &b)
+{
+    struct stat first{}, second{};
+    const QByteArray nativeA = nativePath(a), nativeB = nativePath(b);
+    return !nativeA.isEmpty() && !nativeB.isEmpty() && lstat(nativeA.constData(), &first) == 0
+        && lstat(nativeB.constData(), &second) == 0 && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 Result moveFile(const QString &from, const QString &to)
 {
     return moveEncoded(nativePath(from), nativePath(to));
@@ -623,39 +631,28 @@ std::optional<QByteArray> readFile(const QString &path)
     }
 }
 
-std::vector<Entry> listFolder(const QString &folder)
+namespace {
+
+struct Listed {
+    Entry entry;
+    QByteArray bytes;
+    std::u32string key;
+};
+
+void addListed(std::vector<Listed> &listed, const char *name, bool isFolder)
 {
-    struct Listed {
-        Entry entry;
-        QByteArray bytes;
-        std::u32string key;
-    };
-    std::vector<Listed> listed;
-    const QByteArray native = nativePath(folder);
-    DIR *listing = native.isEmpty() ? nullptr : opendir(native.constData());
-    if (!listing)
-        return {};
-    while (const dirent *item = readdir(listing)) {
-        if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0)
-            continue;
-        unsigned char type = item->d_type;
-        struct stat info{};
-        if (type == DT_UNKNOWN && fstatat(dirfd(listing), item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0)
-            type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_UNKNOWN;
-        // A link counts when it leads to a regular file; links to folders are not followed.
-        if (type == DT_LNK)
-            type = fstatat(dirfd(listing), item->d_name, &info, 0) == 0 && S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
-        if (type != DT_REG && type != DT_DIR)
-            continue;
-        Listed entry;
-        entry.bytes = item->d_name;
-        entry.entry.name = decodeName(entry.bytes);
-        entry.entry.isFolder = type == DT_DIR;
-        entry.entry.isHidden = item->d_name[0] == '.';
-        entry.key = upperCodePoints(entry.entry.name);
-        listed.push_back(std::move(entry));
-    }
-    closedir(listing);
+    Listed entry;
+    entry.bytes = name;
+    entry.entry.name = decodeName(entry.bytes);
+    entry.entry.isFolder = isFolder;
+    entry.entry.isHidden = name[0] == '.';
+    entry.key = upperCodePoints(entry.entry.name);
+    listed.push_back(std::move(entry));
+}
+
+// Case-insensitively (by upper case, as NTFS does), then by bytes.
+std::vector<Entry> sortedEntries(std::vector<Listed> &listed)
+{
     // sort positions rather than the entries: moving three strings per swap costs more
     std::vector<std::uint32_t> order(listed.size());
     for (std::uint32_t i = 0; i < order.size(); ++i)
@@ -670,6 +667,71 @@ std::vector<Entry> listFolder(const QString &folder)
     for (std::uint32_t i : order)
         entries.push_back(std::move(listed[i].entry));
     return entries;
+}
+
+bool isDotOrDotDot(const char *name)
+{
+    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
+}
+
+} // namespace
+
+std::vector<Entry> listFolder(const QString &folder)
+{
+    std::vector<Listed> listed;
+    const QByteArray native = nativePath(folder);
+    DIR *listing = native.isEmpty() ? nullptr : opendir(native.constData());
+    if (!listing)
+        return {};
+    while (const dirent *item = readdir(listing)) {
+        if (isDotOrDotDot(item->d_name))
+            continue;
+        unsigned char type = item->d_type;
+        struct stat info{};
+        if (type == DT_UNKNOWN && fstatat(dirfd(listing), item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0)
+            type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_UNKNOWN;
+        // A link counts when it leads to a regular file; links to folders are not followed.
+        if (type == DT_LNK)
+            type = fstatat(dirfd(listing), item->d_name, &info, 0) == 0 && S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+        if (type != DT_REG && type != DT_DIR)
+            continue;
+        addListed(listed, item->d_name, type == DT_DIR);
+    }
+    closedir(listing);
+    return sortedEntries(listed);
+}
+
+std::optional<FolderContent> folderContent(const QString &folder, bool sizes)
+{
+    const QByteArray native = nativePath(folder);
+    DIR *listing = native.isEmpty() ? nullptr : opendir(native.constData());
+    if (!listing)
+        return std::nullopt;
+    std::vector<Listed> listed;
+    FolderContent content;
+    errno = 0;
+    while (const dirent *item = readdir(listing)) {
+        if (isDotOrDotDot(item->d_name))
+            continue;
+        struct stat info{};
+        const bool needStat = item->d_type == DT_UNKNOWN || (sizes && item->d_type == DT_REG);
+        const bool statted = needStat && fstatat(dirfd(listing), item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0;
+        const bool isFolder = item->d_type == DT_DIR || (item->d_type == DT_UNKNOWN && statted && S_ISDIR(info.st_mode));
+        if (isFolder) {
+            addListed(listed, item->d_name, true);
+        } else {
+            content.holdsOther = true;
+            if (statted && S_ISREG(info.st_mode))
+                content.fileBytes += info.st_size;
+        }
+        errno = 0;
+    }
+    const bool complete = errno == 0;
+    closedir(listing);
+    if (!complete)
+        return std::nullopt;
+    content.folders = sortedEntries(listed);
+    return content;
 }
 
 bool matchesMask(const QString &name, const QString &mask)

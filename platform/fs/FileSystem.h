@@ -22,6 +22,9 @@ bool exists(const QString &path);       // any entry, a dangling symbolic link i
 bool isFolder(const QString &path);     // a folder (follows links)
 bool isRegularFile(const QString &path); // a regular file (follows links)
 std::optional<std::int64_t> fileSize(const QString &path); // size of a regular file
+// The two paths name one entry (same device and inode, no link followed): on a
+// case-insensitive file system two spellings of one name.
+bool sameEntry(const QString &a, const QString &b);
 
 // Moves a file or folder; never replaces an existing target (EEXIST). Works across file
 // systems (copy to a temporary name, fsync, put in place, remove the source) and for
@@ -63,6 +66,17 @@ struct Entry {
 // as NTFS does), then by bytes. A symbolic link to a regular file counts as a file;
 // links to folders, dangling links and everything else are left out.
 std::vector<Entry> listFolder(const QString &folder);
+
+// Every entry of a folder by kind, no link followed: its sub-folders (sorted as
+// listFolder sorts them, dot-named ones included), whether it holds anything else
+// (files, symbolic links of any kind, special files) and, with sizes, the summed size
+// of its regular files (a link adds nothing). nullopt when it cannot be read through.
+struct FolderContent {
+    std::vector<Entry> folders;
+    bool holdsOther = false;
+    std::int64_t fileBytes = 0;
+};
+std::optional<FolderContent> folderContent(const QString &folder, bool sizes = false);
 
 // Windows-style mask: case-insensitive, "*" and "?" (one character); a final ".*" also
 // matches the end of the name, so "*.*" matches names without a dot.
