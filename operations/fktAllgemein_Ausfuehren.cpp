@@ -41,13 +41,6 @@ bool IsUsableTarget(const QString &path)
     return path.startsWith(u'/') && UndoLogWriter::CanLog(path) && !fs::isPlaceholderName(fs::nameOf(path));
 }
 
-void RefreshExplorerLists()
-{
-    for (TShellListView *list : {HauptForm->ShellListView01, HauptForm->ShellListView02})
-        if (list)
-            list->Refresh();
-}
-
 void ReportFailedFile(const QString &oldPath)
 {
     ShowInformation(Text(9019) + u'\r' + Text(9024) + oldPath + u'\r' + Text(9025));
@@ -225,6 +218,13 @@ bool ParseUndoLogTime(const QString &Text, TDateTime &Value)
         return false;
     Value = v;
     return true;
+}
+
+void RefreshExplorerLists()
+{
+    for (TShellListView *list : {HauptForm->ShellListView01, HauptForm->ShellListView02})
+        if (list)
+            list->Refresh();
 }
 
 // ---- Executors ----

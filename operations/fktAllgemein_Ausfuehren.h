@@ -15,6 +15,8 @@ void ExecuteFileRename();
 void ExecuteFolderRename();
 // Reverses the last batch by the undo kind in the Tag of HMenuDateiRueckgaengig.
 void UndoLastAction();
+// Both explorer lists read their folders again.
+void RefreshExplorerLists();
 
 // The undo log file: Arbeitsverzeichnis + Protokolldatei.
 QString UndoLogPath();

@@ -6,6 +6,7 @@
 
 #include "shell/Haupt_Ansicht.h"
 #include "shell/Haupt_Explorer.h"
+#include "shell/Haupt_Grafik.h"
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Umbenennen.h"
 #include "shell/Haupt_Vorschau.h"
@@ -31,7 +32,8 @@ class THauptForm : public QMainWindow,
                    public THauptVorschau,
                    public THauptUmbenennen,
                    public THauptMenues,
-                   public THauptAnsicht {
+                   public THauptAnsicht,
+                   public THauptGrafik {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);
@@ -77,6 +79,9 @@ protected:
 
 private:
     void CreateHiddenPage();
+    // Ends the worker threads (waiting for them), then deletes ThreadSection; only the
+    // window that is HauptForm does so.
+    void EndWorkerThreads();
 };
 
 extern THauptForm *HauptForm;

@@ -57,14 +57,20 @@ QWidget *EnsurePage(QStackedWidget *Notebook, int Index, const QString &Name)
     return page;
 }
 
+// The page Name of PageControl at Index (or last when there are fewer): created empty
+// when no page builder made it, moved there when a builder added it elsewhere.
 QWidget *EnsureTab(QTabWidget *PageControl, int Index, const QString &Name)
 {
     auto *page = PageControl->findChild<QWidget *>(Name);
-    if (!page) {
+    if (page && PageControl->indexOf(page) == std::min(Index, PageControl->count() - 1))
+        return page;
+    if (page) {
+        PageControl->removeTab(PageControl->indexOf(page));
+    } else {
         page = new QWidget(PageControl);
         page->setObjectName(Name);
-        PageControl->insertTab(std::min(Index, PageControl->count()), page, QString());
     }
+    PageControl->insertTab(std::min(Index, PageControl->count()), page, QString());
     return page;
 }
 

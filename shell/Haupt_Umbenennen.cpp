@@ -7,6 +7,7 @@
 #include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/EventHook.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/StringGrid.h"
 
@@ -37,26 +38,6 @@ template <typename Handler> auto Action(THauptForm &f, Handler handler)
         RunGuarded([form, handler] { form->RunAsOneAction([form, handler] { (form->*handler)(); }); });
     };
 }
-
-// Hands the events of a control to Fn first; Fn returns true to drop an event.
-class EventHook : public QObject {
-public:
-    EventHook(QObject *watched, std::function<bool(QEvent *)> fn) : QObject(watched), fn_(std::move(fn))
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        bool dropped = false;
-        RunGuarded([&] { dropped = fn_(event); });
-        return dropped;
-    }
-
-private:
-    std::function<bool(QEvent *)> fn_;
-};
 
 // Each character typed into Edit goes through Filter first; a character Filter sets to
 // null is dropped. Keys that type no character (arrows, Tab, shortcuts) pass.
