@@ -461,7 +461,7 @@ TEST_F(GraphicsPage, Screenshots)
         ApplyLanguageCaptions();
         f->PageControl->setCurrentWidget(f->TabSheet05);
         Recursively(folder);
-        f->GrafikZielverzeichnis->setText(Root + "ziel");
+        f->GrafikZielverzeichnis->setText(Root + (language ? "target" : "ziel"));
         f->GrafikPageControl01->setCurrentIndex(0);
         modals_.answer(mrOk);
         f->BitBtn_DDS01->click();
