@@ -73,12 +73,38 @@ QWidget *NewBackground(QStackedWidget *Notebook, const char *Name)
     return fill;
 }
 
-// The caption/number rows of a tool's counters.
-void AddCounter(QGridLayout *Grid, QLabel *Caption, QLabel *Value)
+QLabel *NewTitle(QWidget *Parent, const char *Name)
 {
-    const int row = Grid->rowCount();
-    Grid->addWidget(Caption, row, 0);
-    Grid->addWidget(Value, row, 1, Qt::AlignRight);
+    auto *label = New<QLabel>(Parent, Name);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+// One row of a tool's counters: its caption and its number.
+struct CounterRow {
+    QLabel *&Caption;
+    const char *CaptionName;
+    QLabel *&Value;
+    const char *ValueName;
+};
+
+// The counters of a tool, one row each, with the progress bar below them.
+QGridLayout *NewCounters(QWidget *Parent, std::initializer_list<CounterRow> Rows, QProgressBar *&Bar, const char *BarName)
+{
+    auto *grid = new QGridLayout;
+    for (const CounterRow &r : Rows) {
+        r.Caption = New<QLabel>(Parent, r.CaptionName);
+        r.Value = NewValue(Parent, r.ValueName);
+        const int row = grid->rowCount();
+        grid->addWidget(r.Caption, row, 0);
+        grid->addWidget(r.Value, row, 1, Qt::AlignRight);
+    }
+    Bar = NewProgressBar(Parent, BarName);
+    grid->addWidget(Bar, grid->rowCount(), 0, 1, 2);
+    grid->setRowStretch(grid->rowCount(), 1);
+    return grid;
 }
 
 template <typename Handler> void OnMouseMove(THauptForm &f, QWidget *Control, Handler handler)
@@ -137,25 +163,14 @@ void THauptGrafik::CreateGraphicsPage()
     {
         QWidget *p = GrafikGradientFill01;
         auto *layout = new QGridLayout(p);
-        Label_DDS03 = New<QLabel>(p, "Label_DDS03");
-        QFont bold = Label_DDS03->font();
-        bold.setBold(true);
-        Label_DDS03->setFont(bold);
+        Label_DDS03 = NewTitle(p, "Label_DDS03");
         layout->addWidget(Label_DDS03, 0, 0, 1, 3);
-        auto *counters = new QGridLayout;
-        Label_DDS04 = New<QLabel>(p, "Label_DDS04");
-        Label_DDS05 = NewValue(p, "Label_DDS05");
-        Label_DDS06 = New<QLabel>(p, "Label_DDS06");
-        Label_DDS07 = NewValue(p, "Label_DDS07");
-        Label_DDS01 = New<QLabel>(p, "Label_DDS01");
-        Label_DDS02 = NewValue(p, "Label_DDS02");
-        AddCounter(counters, Label_DDS04, Label_DDS05);
-        AddCounter(counters, Label_DDS06, Label_DDS07);
-        AddCounter(counters, Label_DDS01, Label_DDS02);
-        ProgressBar_DDS01 = NewProgressBar(p, "ProgressBar_DDS01");
-        counters->addWidget(ProgressBar_DDS01, counters->rowCount(), 0, 1, 2);
-        counters->setRowStretch(counters->rowCount(), 1);
-        layout->addLayout(counters, 1, 0);
+        layout->addLayout(NewCounters(p,
+                                      {{Label_DDS04, "Label_DDS04", Label_DDS05, "Label_DDS05"},
+                                       {Label_DDS06, "Label_DDS06", Label_DDS07, "Label_DDS07"},
+                                       {Label_DDS01, "Label_DDS01", Label_DDS02, "Label_DDS02"}},
+                                      ProgressBar_DDS01, "ProgressBar_DDS01"),
+                          1, 0);
         RadioGroup_DDS01 = NewGroup(p, "RadioGroup_DDS01");
         layout->addWidget(RadioGroup_DDS01, 1, 1, Qt::AlignTop);
         auto *buttons = new QVBoxLayout;
@@ -174,10 +189,7 @@ void THauptGrafik::CreateGraphicsPage()
     {
         QWidget *p = GrafikGradientFill02;
         auto *layout = new QGridLayout(p);
-        Label_DV04 = New<QLabel>(p, "Label_DV04");
-        QFont bold = Label_DV04->font();
-        bold.setBold(true);
-        Label_DV04->setFont(bold);
+        Label_DV04 = NewTitle(p, "Label_DV04");
         layout->addWidget(Label_DV04, 0, 0, 1, 3);
         auto *steps = new QVBoxLayout;
         CheckBox_DV02 = new TCheckBox(p, QStringLiteral("CheckBox_DV02"));
@@ -189,20 +201,12 @@ void THauptGrafik::CreateGraphicsPage()
         steps->addWidget(RadioGroup_DV01);
         steps->addStretch(1);
         layout->addLayout(steps, 1, 0);
-        auto *counters = new QGridLayout;
-        Label_DV05 = New<QLabel>(p, "Label_DV05");
-        Label_DV06 = NewValue(p, "Label_DV06");
-        Label_DV07 = New<QLabel>(p, "Label_DV07");
-        Label_DV08 = NewValue(p, "Label_DV08");
-        Label_DV02 = New<QLabel>(p, "Label_DV02");
-        Label_DV03 = NewValue(p, "Label_DV03");
-        AddCounter(counters, Label_DV05, Label_DV06);
-        AddCounter(counters, Label_DV07, Label_DV08);
-        AddCounter(counters, Label_DV02, Label_DV03);
-        ProgressBar_DV01 = NewProgressBar(p, "ProgressBar_DV01");
-        counters->addWidget(ProgressBar_DV01, counters->rowCount(), 0, 1, 2);
-        counters->setRowStretch(counters->rowCount(), 1);
-        layout->addLayout(counters, 1, 1);
+        layout->addLayout(NewCounters(p,
+                                      {{Label_DV05, "Label_DV05", Label_DV06, "Label_DV06"},
+                                       {Label_DV07, "Label_DV07", Label_DV08, "Label_DV08"},
+                                       {Label_DV02, "Label_DV02", Label_DV03, "Label_DV03"}},
+                                      ProgressBar_DV01, "ProgressBar_DV01"),
+                          1, 1);
         auto *buttons = new QVBoxLayout;
         BitBtn_DV01 = New<QPushButton>(p, "BitBtn_DV01");
         BitBtn_DV02 = New<QPushButton>(p, "BitBtn_DV02");
