@@ -107,12 +107,15 @@ QGridLayout *NewCounters(QWidget *Parent, std::initializer_list<CounterRow> Rows
     return grid;
 }
 
+// The handler runs when the mouse moves over Control itself: a move over one of its
+// children, which Qt passes on to it when the child ignores it, does not count.
 template <typename Handler> void OnMouseMove(THauptForm &f, QWidget *Control, Handler handler)
 {
     Control->setMouseTracking(true);
     THauptForm *form = &f;
-    new EventHook(Control, [form, handler](QEvent *event) {
-        if (event->type() == QEvent::MouseMove)
+    new EventHook(Control, [form, handler, Control](QEvent *event) {
+        if (event->type() == QEvent::MouseMove &&
+            !Control->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
             (form->*handler)();
         return false;
     });
@@ -252,9 +255,10 @@ void THauptGrafik::CreateGraphicsPage()
     OnMouseMove(f, BitBtn_DV02, &THauptGrafik::BitBtn_DV02MouseMove);
     OnMouseMove(f, GrafikGradientFill02, &THauptGrafik::GrafikGradientFill02MouseMove);
     // A click into the read-only target folder field opens the folder dialog.
-    new EventHook(GrafikZielverzeichnis, [&f](QEvent *event) {
+    THauptForm *form = &f;
+    new EventHook(GrafikZielverzeichnis, [form](QEvent *event) {
         if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            f.GrafikZielverzeichnisClick();
+            form->GrafikZielverzeichnisClick();
         return false;
     });
 }

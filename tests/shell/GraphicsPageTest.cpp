@@ -25,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -295,6 +296,45 @@ TEST_F(GraphicsPage, TheSearchThreadShowsTheCountAndEndsWithTheWindow)
     EXPECT_EQ(f->Label_DDS05->text(), "3");
     window_.reset(); // the thread still runs: it is stopped and waited for
     EXPECT_EQ(ThreadSection, nullptr);
+}
+
+TEST_F(GraphicsPage, OverTheCancelButtonsTheHourglassGivesWay)
+{
+    const struct {
+        QPushButton *cancel;
+        QWidget *background;
+        int &tag;
+    } pages[] = {{f->BitBtn_DDS02, f->GrafikGradientFill01, f->BitBtn_DDS02Tag},
+                 {f->BitBtn_DV02, f->GrafikGradientFill02, f->BitBtn_DV02Tag}};
+    const auto moveOver = [](QWidget *w) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    };
+    f->show();
+    for (const auto &p : pages) {
+        const std::string name = Str(p.cancel->objectName());
+        f->GrafikPageControl01->setCurrentIndex(p.cancel == f->BitBtn_DV02);
+        QCoreApplication::processEvents();
+        moveOver(p.background); // no run: nothing changes
+        moveOver(p.cancel);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << name;
+        EXPECT_EQ(p.tag, 0) << name;
+
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        moveOver(p.cancel);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor) << name;
+        EXPECT_EQ(p.tag, 1) << name;
+        moveOver(p.background);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor) << name;
+        EXPECT_EQ(p.tag, 0) << name;
+        moveOver(p.cancel);
+        JpegAbortFlag = 0;
+        p.cancel->click();
+        EXPECT_EQ(p.tag, 0) << name;
+        EXPECT_EQ(JpegAbortFlag, 1) << name;
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 // ---- Reduction ----
