@@ -41,6 +41,12 @@ HourglassCursor::~HourglassCursor()
     QApplication::restoreOverrideCursor();
 }
 
+bool HourglassCursor::Shown()
+{
+    const QCursor *cursor = QApplication::overrideCursor();
+    return cursor && cursor->shape() == Qt::WaitCursor;
+}
+
 // ---- Messages ----
 
 void ShowInformation(const QString &Text)

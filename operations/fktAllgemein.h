@@ -46,6 +46,7 @@ class HourglassCursor {
 public:
     HourglassCursor();
     ~HourglassCursor();
+    static bool Shown(); // the hourglass is the application's cursor now
     HourglassCursor(const HourglassCursor &) = delete;
     HourglassCursor &operator=(const HourglassCursor &) = delete;
 };

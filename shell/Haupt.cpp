@@ -4,6 +4,7 @@
 #include "operations/fktAllgemein.h"
 #include "operations/fktAttribute.h"
 #include "operations/RemoteControl.h"
+#include "operations/thrDefekteJPEGs.h"
 #include "platform/Application.h"
 #include "platform/Environment.h"
 #include "platform/toolkit/Buttons.h"
@@ -72,6 +73,7 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateAttributeTab();
     CreateSortPage();
     CreateFolderPage();
+    CreateGraphicsPage();
     CreateMenus();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));
@@ -83,6 +85,7 @@ THauptForm::~THauptForm()
 {
     // The application's hooks call into this window: remove them before it is torn down.
     delete findChild<QObject *>(QStringLiteral("ApplicationHooks"), Qt::FindDirectChildrenOnly);
+    EndWorkerThreads();
     if (HauptForm == this)
         HauptForm = nullptr;
 }
@@ -167,12 +170,6 @@ void OpenStartFolder(TShellTreeView *Tree, const QString &Folder, QString &Curre
     }
 }
 
-bool HourglassShown()
-{
-    const QCursor *cursor = QApplication::overrideCursor();
-    return cursor && cursor->shape() == Qt::WaitCursor;
-}
-
 void ScrollByStep(QScrollArea *Box, int Key)
 {
     QScrollBar *bar = Box->verticalScrollBar();
@@ -239,7 +236,9 @@ void THauptForm::FormCreate()
     // ExplorerMediaPlayer notifies MediaPlayerNotify from its creation (preview pane).
     DatUmbSB01->setEnabled(true);
     DatUmbSB02->setEnabled(true);
-    // ThreadSection and the running MouseWatchThread (thumbnails).
+    if (!ThreadSection) // another main window may have made it (tests)
+        ThreadSection = new QMutex;
+    // The running MouseWatchThread (thumbnails).
     LoadListTextures(); // the lists' draw and horizontal-scroll events are bound from their creation
     TApplication::setExceptionHandler(&THauptForm::MyErrorHandler);
     qApp->installEventFilter(new ApplicationHooks(this));
@@ -268,7 +267,17 @@ void THauptForm::FillExtensionBoxes()
 void THauptForm::FormClose()
 {
     RunGuarded([this] { WriteTreePaneWidths(TreePaneWidth(ExplorerSplitter01), TreePaneWidth(ExplorerSplitter02)); });
-    // MouseWatchThread is told to stop and ThreadSection deleted (thumbnails).
+    // MouseWatchThread is told to stop (thumbnails).
+    EndWorkerThreads();
+}
+
+void THauptForm::EndWorkerThreads()
+{
+    if (HauptForm != this)
+        return; // a newer main window has taken over the threads and the section
+    TDefekteJPEGs::Shutdown();
+    delete ThreadSection;
+    ThreadSection = nullptr;
 }
 
 void THauptForm::closeEvent(QCloseEvent *event)
@@ -299,7 +308,7 @@ void THauptForm::CMDialogKey(QKeyEvent *event)
 {
     const int key = event->key();
     const bool upDown = key == Qt::Key_Up || key == Qt::Key_Down;
-    if (ViewMode == 9 || (ViewMode == 10 && !HourglassShown())) {
+    if (ViewMode == 9 || (ViewMode == 10 && !HourglassCursor::Shown())) {
         const QString name = ViewMode == 9 ? QStringLiteral("OrdnerScrollBox01") : QStringLiteral("ThumbScrollBox");
         if (!upDown) {
             QMainWindow::keyPressEvent(event);

@@ -7,6 +7,7 @@
 #include "shell/Haupt_Ansicht.h"
 #include "shell/Haupt_Attribute.h"
 #include "shell/Haupt_Explorer.h"
+#include "shell/Haupt_Grafik.h"
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Ordner.h"
 #include "shell/Haupt_Sortieren.h"
@@ -37,7 +38,8 @@ class THauptForm : public QMainWindow,
                    public THauptAnsicht,
                    public THauptAttribute,
                    public THauptSortieren,
-                   public THauptOrdner {
+                   public THauptOrdner,
+                   public THauptGrafik {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);
@@ -83,6 +85,9 @@ protected:
 
 private:
     void CreateHiddenPage();
+    // Ends the worker threads (waiting for them), then deletes ThreadSection; only the
+    // window that is HauptForm does so.
+    void EndWorkerThreads();
 };
 
 extern THauptForm *HauptForm;

@@ -322,7 +322,7 @@ void THauptAttribute::CreateAttributeTab()
     layout->addStretch(1);
 
     Form().TabSheet02 = sheet;
-    Form().PageControl->insertTab(1, sheet, QString());
+    InsertPageInOrder(Form().PageControl, sheet);
 }
 
 void THauptAttribute::ShowTodayOnAttributeTab()

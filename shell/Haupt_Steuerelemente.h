@@ -8,6 +8,7 @@
 
 #include "localisation/fktSprache_Captions.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/EventHook.h"
 #include "platform/toolkit/RadioGroup.h"
 
 #include <QLabel>
@@ -18,26 +19,6 @@
 
 #include <functional>
 #include <utility>
-
-// Hands the events of a control to Fn first; Fn returns true to drop an event.
-class EventHook : public QObject {
-public:
-    EventHook(QObject *watched, std::function<bool(QEvent *)> fn) : QObject(watched), fn_(std::move(fn))
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        bool dropped = false;
-        RunGuarded([&] { dropped = fn_(event); });
-        return dropped;
-    }
-
-private:
-    std::function<bool(QEvent *)> fn_;
-};
 
 // Each character typed into Edit goes through Filter first; a character Filter sets to
 // null is dropped. Keys that type no character (arrows, Tab, shortcuts) pass.

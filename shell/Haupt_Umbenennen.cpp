@@ -9,6 +9,7 @@
 #include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/EventHook.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/StringGrid.h"
 

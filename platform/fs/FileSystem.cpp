@@ -457,6 +457,14 @@ bool sameEntry(const QString &a, const QString &b)
         && lstat(nativeB.constData(), &second) == 0 && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat first{}, second{};
+    const QByteArray nativeA = nativePath(a), nativeB = nativePath(b);
+    return !nativeA.isEmpty() && !nativeB.isEmpty() && stat(nativeA.constData(), &first) == 0 &&
+           stat(nativeB.constData(), &second) == 0 && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 Result moveFile(const QString &from, const QString &to)
 {
     return moveEncoded(nativePath(from), nativePath(to));
@@ -568,6 +576,72 @@ Result removeEmptyFolder(const QString &path)
     return {native.isEmpty() ? ENOENT : errorOf(rmdir(native.constData()) == 0)};
 }
 
+namespace {
+
+// The bytes [start, start + length) of `in` appended to `out`.
+int copyRange(int in, std::int64_t start, std::int64_t length, int out)
+{
+    off_t from = off_t(start);
+    while (length > 0) {
+        const ssize_t copied = copy_file_range(in, &from, out, nullptr, size_t(length), 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied == 0)
+            return EINVAL; // the file ended before the range
+        if (copied > 0) {
+            length -= copied;
+            continue;
+        }
+        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
+            return errno;
+        break; // not offered between these files: copy through a buffer from where it stopped
+    }
+    std::string buffer(std::size_t(std::min<std::int64_t>(std::max<std::int64_t>(length, 1), 1 << 20)), '\0');
+    while (length > 0) {
+        const ssize_t got = pread(in, buffer.data(), std::size_t(std::min<std::int64_t>(length, std::int64_t(buffer.size()))), from);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0 ? EINVAL : errno;
+        if (const int error = writeAll(out, buffer.data(), got))
+            return error;
+        from += got;
+        length -= got;
+    }
+    return 0;
+}
+
+
+// A new file for `target` in its folder (created with `mode` before the umask), written
+// by `fill(fd)` (0 or an errno), flushed and renamed over `target`; on failure the
+// temporary file is removed.
+template <typename Fill> int replaceThroughTemporary(const QByteArray &target, mode_t mode, Fill fill)
+{
+    FileDescriptor out;
+    QByteArray temporary;
+    int error = makeTemporary(folderOf(target), temporary, [&](const QByteArray &candidate) {
+        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+        return errorOf(out.valid());
+    });
+    if (error)
+        return error;
+    error = fill(out.get());
+    if (!error)
+        error = errorOf(fsync(out.get()) == 0);
+    if (!error)
+        error = out.close();
+    if (!error)
+        error = errorOf(rename(temporary.constData(), target.constData()) == 0);
+    if (error) {
+        unlink(temporary.constData());
+        return error;
+    }
+    syncFolder(folderOf(target));
+    return 0;
+}
+
+} // namespace
+
 Result writeFileAtomic(const QString &path, const QByteArray &content)
 {
     QByteArray target = nativePath(path);
@@ -584,29 +658,36 @@ Result writeFileAtomic(const QString &path, const QByteArray &content)
         std::free(resolved);
         stat(target.constData(), &existing);
     }
-    FileDescriptor out;
-    QByteArray temporary;
-    int error = makeTemporary(folderOf(target), temporary, [&](const QByteArray &candidate) {
-        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        return errorOf(out.valid());
-    });
-    if (error)
-        return {error};
-    error = writeAll(out.get(), content.constData(), content.size());
-    if (!error && replacing)
-        error = errorOf(fchmod(out.get(), existing.st_mode & 07777) == 0);
-    if (!error)
-        error = errorOf(fsync(out.get()) == 0);
-    if (!error)
-        error = out.close();
-    if (!error)
-        error = errorOf(rename(temporary.constData(), target.constData()) == 0);
-    if (error) {
-        unlink(temporary.constData());
-        return {error};
-    }
-    syncFolder(folderOf(target));
-    return {};
+    return {replaceThroughTemporary(target, 0666, [&](int out) {
+        const int error = writeAll(out, content.constData(), content.size());
+        return error || !replacing ? error : errorOf(fchmod(out, existing.st_mode & 07777) == 0);
+    })};
+}
+
+Result replaceWithRanges(const QString &path, int source, const std::vector<ByteRange> &kept)
+{
+    const QByteArray target = nativePath(path);
+    struct stat named{}, opened{};
+    if (target.isEmpty() || lstat(target.constData(), &named) != 0 || fstat(source, &opened) != 0)
+        return {target.isEmpty() ? ENOENT : errno};
+    if (!S_ISREG(named.st_mode) || named.st_dev != opened.st_dev || named.st_ino != opened.st_ino)
+        return {ESTALE};
+    if ((opened.st_mode & 0222) == 0)
+        return {EACCES};
+    if (opened.st_nlink > 1)
+        return {EMLINK};
+    for (const ByteRange &r : kept)
+        if (r.start < 0 || r.length < 0 || r.start > opened.st_size || r.length > opened.st_size - r.start)
+            return {EINVAL};
+    return {replaceThroughTemporary(target, 0600, [&](int out) {
+        if (fchown(out, opened.st_uid, opened.st_gid) != 0)
+            return EPERM;
+        for (const ByteRange &r : kept)
+            if (const int error = copyRange(source, r.start, r.length, out))
+                return error;
+        carryStoredAttributes(source, out, true);
+        return errorOf(fchmod(out, opened.st_mode & 07777) == 0);
+    })};
 }
 
 std::optional<QByteArray> readFile(const QString &path)

@@ -25,6 +25,7 @@ std::optional<std::int64_t> fileSize(const QString &path); // size of a regular 
 // The two paths name one entry (same device and inode, no link followed): on a
 // case-insensitive file system two spellings of one name.
 bool sameEntry(const QString &a, const QString &b);
+bool sameFile(const QString &a, const QString &b); // both exist and are one file (follows links)
 
 // Moves a file or folder; never replaces an existing target (EEXIST). Works across file
 // systems (copy to a temporary name, fsync, put in place, remove the source) and for
@@ -56,6 +57,21 @@ Result removeEmptyFolder(const QString &path);
 // rename). An existing file keeps its mode; a symbolic link stays and its file is replaced.
 Result writeFileAtomic(const QString &path, const QByteArray &content);
 std::optional<QByteArray> readFile(const QString &path);
+
+// A run of bytes of a file: [start, start + length).
+struct ByteRange {
+    std::int64_t start = 0;
+    std::int64_t length = 0;
+};
+// Replaces the regular file at `path` by the ranges `kept` of its own content, in order,
+// read from `source` (the descriptor of the file opened at `path`): a temporary file in
+// its folder is written, flushed and renamed over it. The new file keeps the mode, the
+// owner and group, the user extended attributes (user.DOSATTRIB) and the creation time;
+// its last write is now. Refused, changing nothing: when `path` is a symbolic link or no
+// longer the file of `source` (ESTALE), when the file is read-only (no write permission
+// for anyone, EACCES) or has other hard links (EMLINK), when the owner cannot be given
+// (EPERM), or when a range lies outside the file (EINVAL).
+Result replaceWithRanges(const QString &path, int source, const std::vector<ByteRange> &kept);
 
 struct Entry {
     QString name;

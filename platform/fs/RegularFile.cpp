@@ -8,14 +8,14 @@
 
 namespace fs {
 
-std::unique_ptr<QFile> openRegularFile(const QString &path)
+std::unique_ptr<QFile> openRegularFile(const QString &path, bool followLinks)
 {
     const QByteArray native = encodeName(path);
     if (native.isEmpty())
         return nullptr;
     // O_NONBLOCK keeps the open of a fifo from waiting for a writer; it does not
     // change reading a regular file.
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (followLinks ? 0 : O_NOFOLLOW));
     if (fd < 0)
         return nullptr;
     struct stat info{};

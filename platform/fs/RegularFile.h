@@ -10,7 +10,8 @@
 
 namespace fs {
 
-// The file opened read-only; nullptr when it is not a readable regular file.
-std::unique_ptr<QFile> openRegularFile(const QString &path);
+// The file opened read-only; nullptr when it is not a readable regular file. Without
+// `followLinks` a symbolic link is refused as well.
+std::unique_ptr<QFile> openRegularFile(const QString &path, bool followLinks = true);
 
 } // namespace fs

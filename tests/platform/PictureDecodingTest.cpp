@@ -6,6 +6,7 @@
 #include "platform/fs/PathCodec.h"
 #include "platform/jpeg/JpegDecoder.h"
 #include "platform/picture/Picture.h"
+#include "support/JpegFixtures.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -13,8 +14,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <jpeglib.h>
 #include <sys/stat.h>
 
 namespace {
@@ -33,41 +32,6 @@ QByteArray QuartersJpeg(int width, int height, QImage::Format format = QImage::F
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(image.convertToFormat(format).save(&buffer, "JPG", 95));
-    return bytes;
-}
-
-// A JPEG of one colour, written with libjpeg's compressor: `pixel` holds the stored
-// components of the colour space (CMYK in the Adobe convention: 255 = no ink).
-QByteArray OneColourJpeg(int width, int height, J_COLOR_SPACE space, std::vector<unsigned char> pixel,
-                         bool progressive = false)
-{
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr error{};
-    cinfo.err = jpeg_std_error(&error);
-    jpeg_create_compress(&cinfo);
-    unsigned char *out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = int(pixel.size());
-    cinfo.in_color_space = space;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    if (progressive)
-        jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row;
-    for (int x = 0; x < width; ++x)
-        row.insert(row.end(), pixel.begin(), pixel.end());
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
-    jpeg_destroy_compress(&cinfo);
-    free(out);
     return bytes;
 }
 
