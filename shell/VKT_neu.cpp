@@ -22,8 +22,7 @@ namespace {
 void ChoosePlatform(int argc, char **argv)
 {
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const bool commandFileRun = IsCommandFileSwitch(first) && first.size() > 3;
-    if (commandFileRun && qEnvironmentVariableIsEmpty("DISPLAY") &&
+    if (IsCommandFileRun(first) && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
@@ -40,8 +39,11 @@ int ProgramMain(int argc, char **argv)
     // has asked the event loop to end, and is never shown.
     auto mainWindow = std::make_unique<THauptForm>();
     // OptionenF (options dialog) is created here.
-    // The language dialog may show itself now (never in a command-file run).
-    auto languageDialog = std::make_unique<TSpracheF>();
+    // The language dialog may show itself now (never in a command-file run, which
+    // needs no dialog).
+    std::unique_ptr<TSpracheF> languageDialog;
+    if (CommandFileName.isEmpty())
+        languageDialog = std::make_unique<TSpracheF>();
     // InfoF (about box) and ThumbForm (thumbnail hint) are created here.
     if (CommandFileName.isEmpty())
         mainWindow->show();
