@@ -6,6 +6,7 @@
 #include "operations/TextCharacters.h"
 #include "operations/TextLines.h"
 #include "operations/fktAllgemein.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/fs/LineFiles.h"
 #include "platform/fs/PathCodec.h"
 #include "platform/fs/PathNames.h"
@@ -16,6 +17,7 @@
 #include <QHash>
 
 #include <optional>
+#include <string_view>
 
 TCommandFileSettings CommandSettings;
 
@@ -37,18 +39,21 @@ class CommandLines {
 public:
     bool Open(const QString &path) { return bool(reader_.open(path)); }
 
-    // The next line, or nullopt at the end of the file (or when it cannot be read on).
-    std::optional<QString> Read()
+    // The next line as its bytes (valid until the next read), or nullopt at the end of
+    // the file (or when it cannot be read on).
+    std::optional<QByteArrayView> ReadBytes()
     {
         std::optional<QByteArrayView> line = reader_.next();
-        if (!line)
-            return std::nullopt;
-        if (first_ && line->startsWith("\xEF\xBB\xBF"))
+        if (line && first_ && line->startsWith("\xEF\xBB\xBF"))
             line = line->sliced(3);
         first_ = false;
-        return fs::decodeName(*line);
+        return line;
     }
-    QString Next() { return Read().value_or(QString()); }
+    QString Next()
+    {
+        const std::optional<QByteArrayView> line = ReadBytes();
+        return line ? fs::decodeName(*line) : QString();
+    }
 
     // The value of the next line when it carries Key, else nullopt (the line is
     // consumed either way).
@@ -182,21 +187,30 @@ bool StartsWithAsciiCaseInsensitive(const QString &text, const QString &prefix)
 }
 
 // Decides which paths from outside (entries, the target folder, undo-log lines) the
-// run may touch. Each folder is resolved through its links once per run.
+// run may touch. The paths are looked at as their bytes, as they come from the file;
+// each folder is resolved through its links once per run.
 class PathFilter {
 public:
-    // The path as it is to be used (normalised), or nullopt when it must not be
-    // touched: not absolute, a name that is empty, "." or "..", directly in "/", or
-    // below WindowsDir or a protected system folder, as written or as it really lies.
+    // Writes the path as it is to be used (normalised) into Usable; false when it must
+    // not be touched: not absolute, a name that is empty, "." or "..", directly in "/",
+    // or below WindowsDir or a protected system folder, as written or as it really lies.
+    bool Encoded(QByteArrayView path, QByteArray &Usable)
+    {
+        if (!path.startsWith('/') || path.contains('\0'))
+            return false;
+        const QByteArrayView name = path.sliced(FolderLength(path));
+        if (name.isEmpty() || name == "." || name == "..")
+            return false;
+        fs::normalEncodedPath(path, Usable);
+        return IsSafeFolder(QByteArrayView(Usable).first(FolderLength(Usable)));
+    }
+    // The same for a path in memory: the usable path, or nullopt.
     std::optional<QString> File(const QString &path)
     {
-        if (!path.startsWith(u'/') || path.contains(QChar(0))
-            || fs::isPlaceholderName(QStringView(path).mid(path.lastIndexOf(u'/') + 1)))
+        QByteArray usable;
+        if (!Encoded(fs::encodeName(path), usable))
             return std::nullopt;
-        QString normal = fs::normalPath(path);
-        if (!IsSafeFolder(QStringView(normal).left(normal.lastIndexOf(u'/') + 1)))
-            return std::nullopt;
-        return normal;
+        return fs::decodeName(usable);
     }
 
     // A target folder (ending in "/"): normalised, or empty when it is none of the
@@ -205,34 +219,41 @@ public:
     {
         if (!folder.startsWith(u'/'))
             return folder;
-        const QString normal = fs::normalPath(folder);
-        return !folder.contains(QChar(0)) && IsSafeFolder(normal) ? normal : QString();
+        QByteArray normal;
+        fs::normalEncodedPath(fs::encodeName(folder), normal);
+        return !folder.contains(QChar(0)) && IsSafeFolder(normal) ? fs::decodeName(normal) : QString();
     }
 
 private:
+    // Up to and including the last "/" (a plain backward scan).
+    static qsizetype FolderLength(QByteArrayView path)
+    {
+        return qsizetype(std::string_view(path.data(), size_t(path.size())).rfind('/') + 1);
+    }
     static bool IsProtected(const QString &folder)
     {
         return folder == u"/" || StartsWithAsciiCaseInsensitive(folder, WindowsDir) || IsInSystemFolder(folder);
     }
     // Folder: absolute, normalised, with a trailing "/". Entries come folder by folder,
     // so the last folder is compared before the table is asked.
-    bool IsSafeFolder(QStringView folder)
+    bool IsSafeFolder(QByteArrayView folder)
     {
         if (folder == lastFolder_)
             return lastSafe_;
-        lastFolder_ = folder.toString();
+        lastFolder_ = folder.toByteArray();
         const auto known = safe_.constFind(lastFolder_);
         if (known != safe_.constEnd()) {
             lastSafe_ = *known;
         } else {
-            lastSafe_ = !IsProtected(lastFolder_) && !IsProtected(fs::realPath(lastFolder_));
+            const QString decoded = fs::decodeName(lastFolder_);
+            lastSafe_ = !IsProtected(decoded) && !IsProtected(fs::realPath(decoded));
             safe_.insert(lastFolder_, lastSafe_);
         }
         return lastSafe_;
     }
 
-    QHash<QString, bool> safe_;
-    QString lastFolder_; // never a folder: empty
+    QHash<QByteArray, bool> safe_;
+    QByteArray lastFolder_; // never a folder: empty
     bool lastSafe_ = false;
 };
 
@@ -244,11 +265,12 @@ void UndoFromLog(PathFilter &filter)
     const auto lines = TextLines::readPackedLines(UndoLogPath());
     if (!lines)
         return;
+    QByteArray oldPath, newPath; // reused
     for (qsizetype j = lines->size() / 2 * 2 - 2; j >= 0; j -= 2) {
-        const auto oldPath = filter.File(lines->at(j));
-        const auto newPath = filter.File(lines->at(j + 1));
-        if (oldPath && newPath)
-            UndoMovePair(*oldPath, *newPath);
+        // Both absolute once they pass; a pair of one path twice has nothing to undo.
+        if (filter.Encoded(lines->at(j), oldPath) && filter.Encoded(lines->at(j + 1), newPath)
+            && oldPath != newPath)
+            fs::moveEncoded(newPath, oldPath);
     }
 }
 
@@ -295,12 +317,12 @@ void Run()
     HauptForm->ProtokollListBox.clear();
 
     // The entries are filtered as they come and used as they were tested.
-    std::optional<QString> line = in.Read();
-    if (line && line->contains(u'*')) {
+    std::optional<QByteArrayView> line = in.ReadBytes();
+    if (line && line->contains('*')) {
         if (s.AKTION >= 1 && s.AKTION <= 3)
             return; // the index actions need an explicit list of paths
         if (s.AKTION >= 4 && s.AKTION <= 10) // only the rename actions use the entries
-            CollectFilesRecursive(*line);
+            CollectFilesRecursive(fs::decodeName(*line));
         QStringList kept;
         kept.reserve(batch.size());
         for (const QString &entry : std::as_const(batch)) {
@@ -309,9 +331,10 @@ void Run()
         }
         batch = std::move(kept);
     } else {
-        for (; line; line = in.Read()) {
-            if (auto usable = filter.File(*line))
-                batch.append(std::move(*usable));
+        QByteArray usable; // reused
+        for (; line; line = in.ReadBytes()) {
+            if (filter.Encoded(*line, usable))
+                batch.append(fs::decodeName(usable));
         }
     }
 

@@ -6,6 +6,8 @@
 
 #include <QStringDecoder>
 
+#include <cstring>
+
 namespace TextLines {
 
 namespace {
@@ -63,10 +65,10 @@ std::optional<QStringList> readLines(const QString &path)
     return lines;
 }
 
-QString PackedLines::at(qsizetype i) const
+QByteArrayView PackedLines::at(qsizetype i) const
 {
     const qsizetype begin = i > 0 ? ends_[size_t(i - 1)] : 0;
-    return fs::decodeName(QByteArrayView(bytes_).sliced(begin, ends_[size_t(i)] - begin));
+    return QByteArrayView(bytes_).sliced(begin, ends_[size_t(i)] - begin);
 }
 
 std::optional<PackedLines> readPackedLines(const QString &path)
@@ -76,7 +78,9 @@ std::optional<PackedLines> readPackedLines(const QString &path)
         return std::nullopt;
     PackedLines lines;
     while (const std::optional<QByteArrayView> line = reader.next()) {
-        lines.bytes_.append(*line);
+        const qsizetype end = lines.bytes_.size();
+        lines.bytes_.resize(end + line->size());
+        std::memcpy(lines.bytes_.data() + end, line->data(), size_t(line->size()));
         lines.ends_.push_back(lines.bytes_.size());
     }
     if (reader.failed())

@@ -4,6 +4,7 @@
 // before it dropped. All file access goes through platform/fs.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -17,12 +18,12 @@ namespace TextLines {
 // the first one ends the file (an undo log after a crash, see fs::AppendFile), and a
 // line it cuts off does not count. nullopt when unreadable.
 std::optional<QStringList> readLines(const QString &path);
-// The lines of a file of paths held as their bytes in one block: a line is decoded
-// (as by readLines) only when it is asked for, so a long log costs little memory.
+// The lines of a file of paths (as readLines reads them) held as their bytes in one
+// block, so a long log costs little memory; a line is handed out as its bytes.
 class PackedLines {
 public:
     qsizetype size() const { return qsizetype(ends_.size()); }
-    QString at(qsizetype i) const;
+    QByteArrayView at(qsizetype i) const; // valid while the lines live
 
 private:
     friend std::optional<PackedLines> readPackedLines(const QString &path);

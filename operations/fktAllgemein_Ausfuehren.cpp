@@ -151,6 +151,7 @@ void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath)
     fs::appendEncodedName(record_, OldPath);
     record_.append("\r\n", 2);
     fs::appendEncodedName(record_, NewPath);
+    record_.append("\r\n", 2);
     Write();
 }
 
@@ -160,8 +161,11 @@ void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath, QByte
     HauptForm->ProtokollListBox << OldPath << NewPath;
     if (!ok_)
         return;
-    record_.resize(0);
-    record_.append(OldBytes).append("\r\n", 2).append(NewBytes);
+    // Copied in place: the record keeps its capacity from pair to pair.
+    record_.resize(OldBytes.size() + NewBytes.size() + 4);
+    char *out = std::copy_n(OldBytes.data(), OldBytes.size(), record_.data());
+    out = std::copy_n("\r\n", 2, out);
+    std::copy_n(NewBytes.data(), NewBytes.size(), out);
     Write();
 }
 
@@ -170,19 +174,19 @@ void UndoLogWriter::WriteLines(qsizetype From)
     if (!ok_)
         return;
     const QStringList &lines = HauptForm->ProtokollListBox;
+    if (From >= lines.size())
+        return;
     record_.resize(0);
     for (qsizetype i = From; i < lines.size(); ++i) {
-        if (i > From)
-            record_.append("\r\n", 2);
         fs::appendEncodedName(record_, lines[i]);
+        record_.append("\r\n", 2);
     }
-    if (!record_.isEmpty())
-        Write();
+    Write();
 }
 
 void UndoLogWriter::Write()
 {
-    record_.append("\r\n", 2);
+    std::copy_n("\r\n", 2, record_.end() - 2);
     ok_ = bool(file_.append(record_));
 }
 
@@ -193,16 +197,13 @@ bool UndoLogWriter::Finish()
     return ok_;
 }
 
-void UndoMovePair(const QString &OldPath, const QString &NewPath)
-{
-    if (OldPath.startsWith(u'/') && NewPath.startsWith(u'/') && OldPath != NewPath)
-        fs::moveFile(NewPath, OldPath);
-}
-
 void UndoMoveLog(const QStringList &Lines)
 {
-    for (qsizetype j = Lines.size() / 2 * 2 - 2; j >= 0; j -= 2)
-        UndoMovePair(Lines[j], Lines[j + 1]);
+    for (qsizetype j = Lines.size() / 2 * 2 - 2; j >= 0; j -= 2) {
+        const QString &oldPath = Lines[j], &newPath = Lines[j + 1];
+        if (oldPath.startsWith(u'/') && newPath.startsWith(u'/') && oldPath != newPath)
+            fs::moveFile(newPath, oldPath);
+    }
 }
 
 void SetUndoMenuState(int CaptionId, int ItemHintId, int ButtonHintId, bool Enabled, int Tag)

@@ -49,7 +49,7 @@ public:
     bool Finish();
 
 private:
-    void Write(); // record_ to the file
+    void Write(); // record_ to the file, its last two bytes made CR LF
     fs::AppendFile file_;
     QByteArray record_; // the bytes of one pair, reused
     bool ok_ = false;
@@ -60,9 +60,6 @@ private:
 // again when its own file comes back). Pairs that are not two different absolute paths
 // are passed over; a failed move is silent.
 void UndoMoveLog(const QStringList &Lines);
-// One pair of it: NewPath moved back to OldPath when they are two different absolute
-// paths; a failed move is silent.
-void UndoMovePair(const QString &OldPath, const QString &NewPath);
 // Undo menu item and tool button after a batch: caption, item hint and button hint as
 // text ids (ButtonHintId 0 leaves the button's hint), enabled, Tag = undo kind (0 file
 // moves, 1 attributes and times, 2 folder renames). The undo will read the log file

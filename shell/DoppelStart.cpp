@@ -19,6 +19,11 @@ bool IsCommandFileSwitch(const QString &Argument)
     return Argument.left(3).toUpper() == QLatin1String("/R:");
 }
 
+bool IsCommandFileRun(const QString &Argument)
+{
+    return Argument.size() > 3 && IsCommandFileSwitch(Argument);
+}
+
 std::optional<int> CheckSingleInstance()
 {
     if (TakeInstanceLock() != InstanceLockState::HeldElsewhere)

@@ -7,6 +7,9 @@
 
 // True for a first argument that starts a command-file run ("/R:" in any letter case).
 bool IsCommandFileSwitch(const QString &Argument);
+// True for a first argument that names a command file: the switch and a file name. Such
+// a run is unattended: it builds no page of the main window and shows nothing.
+bool IsCommandFileRun(const QString &Argument);
 
 // Takes the instance lock; runs before any window exists. When another instance
 // holds it, tells the user (a message box; in a command-file run two lines on standard

@@ -67,6 +67,11 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     NotebookHaupt->setObjectName(QStringLiteral("NotebookHaupt"));
     PageControl = new QTabWidget(centralWidget());
     PageControl->setObjectName(QStringLiteral("PageControl"));
+    if (IsCommandFileRun(ProgramArguments().value(0))) {
+        // Unattended: the run reads no control and nothing is shown, so no page is built.
+        FormCreate();
+        return;
+    }
     CreateHiddenPage();
     CreateExplorerPanes();
     CreateRenamePage();
@@ -197,6 +202,12 @@ void THauptForm::FormCreate()
     setWindowState(windowState() | Qt::WindowMaximized);
     ProgramDir = ExecutableFolder();
     ReadSettings();
+    if (!CommandFileName.isEmpty()) {
+        // A command-file run needs nothing of the steps below; its window has no pages.
+        RunCommandFile();
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return;
+    }
     ArrangeDateTimeFields();
     ApplyLanguageCaptions();
     // ListOrdFiles: the folder-structure files (folder page).
@@ -242,10 +253,6 @@ void THauptForm::FormCreate()
     LoadListTextures(); // the lists' draw and horizontal-scroll events are bound from their creation
     TApplication::setExceptionHandler(&THauptForm::MyErrorHandler);
     qApp->installEventFilter(new ApplicationHooks(this));
-    if (!CommandFileName.isEmpty()) {
-        RunCommandFile();
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    }
 }
 
 void THauptForm::FillExtensionBoxes()

@@ -23,8 +23,7 @@ namespace {
 void ChoosePlatform(int argc, char **argv)
 {
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const bool commandFileRun = IsCommandFileSwitch(first) && first.size() > 3;
-    if (commandFileRun && qEnvironmentVariableIsEmpty("DISPLAY") &&
+    if (IsCommandFileRun(first) && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
@@ -41,9 +40,13 @@ int ProgramMain(int argc, char **argv)
     // has asked the event loop to end, and is never shown.
     auto mainWindow = std::make_unique<THauptForm>();
     // OptionenF (options dialog) is created here.
-    // The language dialog may show itself now (never in a command-file run).
-    auto languageDialog = std::make_unique<TSpracheF>();
-    auto aboutBox = std::make_unique<TInfoF>();
+    // The language dialog may show itself now; a command-file run needs no dialog.
+    std::unique_ptr<TSpracheF> languageDialog;
+    std::unique_ptr<TInfoF> aboutBox;
+    if (CommandFileName.isEmpty()) {
+        languageDialog = std::make_unique<TSpracheF>();
+        aboutBox = std::make_unique<TInfoF>();
+    }
     // ThumbForm (thumbnail hint) is created here.
     if (CommandFileName.isEmpty())
         mainWindow->show();

@@ -1,6 +1,10 @@
 #include "platform/fs/PathNames.h"
 
+#include "platform/fs/PathCodec.h"
+
 #include <QList>
+
+#include <cstring>
 
 namespace fs {
 
@@ -41,21 +45,22 @@ QString joinPath(const QString &folder, const QString &name)
 namespace {
 
 // True when no component of the absolute path is empty (but a trailing one), "." or "..":
-// one pass, since nearly every path that comes in is normal already.
-bool isNormal(QStringView path)
+// one pass, since nearly every path that comes in is normal already. For UTF-16 units
+// and for the bytes of a path alike.
+template<typename Unit>
+bool isNormal(const Unit *at, const Unit *end)
 {
-    const QChar *at = path.data(), *end = at + path.size();
     while (at != end) {
         ++at; // past the "/"
-        const QChar *start = at;
-        while (at != end && *at != u'/')
+        const Unit *start = at;
+        while (at != end && *at != Unit('/'))
             ++at;
         const qsizetype length = at - start;
         if (length == 0 && at != end)
             return false; // "//"
-        if (length == 1 && start[0] == u'.')
+        if (length == 1 && start[0] == Unit('.'))
             return false;
-        if (length == 2 && start[0] == u'.' && start[1] == u'.')
+        if (length == 2 && start[0] == Unit('.') && start[1] == Unit('.'))
             return false;
     }
     return true;
@@ -67,7 +72,7 @@ QString normalPath(const QString &path)
 {
     if (!path.startsWith(u'/'))
         return path;
-    if (isNormal(path))
+    if (isNormal(path.utf16(), path.utf16() + path.size()))
         return path; // shared, not copied
     QList<QStringView> kept;
     for (const QStringView part : QStringView(path).split(u'/')) {
@@ -89,6 +94,16 @@ QString normalPath(const QString &path)
     if (result.isEmpty() || (path.endsWith(u'/') && !result.endsWith(u'/')))
         result += u'/';
     return result;
+}
+
+void normalEncodedPath(QByteArrayView path, QByteArray &normal)
+{
+    if (!path.startsWith('/') || isNormal(path.data(), path.data() + path.size())) {
+        normal.resize(path.size()); // keeps its capacity
+        std::memcpy(normal.data(), path.data(), size_t(path.size()));
+    } else {
+        normal = encodeName(normalPath(decodeName(path)));
+    }
 }
 
 bool isPlaceholderName(QStringView name)

@@ -2,6 +2,8 @@
 // Path strings: taking a path apart and putting it together, and its lexical normal
 // form. Pure string work on "/"-separated paths; nothing here asks the file system.
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -23,6 +25,9 @@ QString joinPath(const QString &folder, const QString &name);
 // removes the component before it, ".." at the root stays at the root. A trailing "/"
 // is kept. A path that is not absolute is returned as it is.
 QString normalPath(const QString &path);
+// The same for a path given as its bytes (encodeName), written into Normal, which
+// keeps its capacity: no allocation for a path that is normal already.
+void normalEncodedPath(QByteArrayView path, QByteArray &normal);
 // True when the name is empty, "." or "..": no file can be meant by it.
 bool isPlaceholderName(QStringView name);
 

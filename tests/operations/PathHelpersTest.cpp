@@ -55,6 +55,7 @@ TEST(PathHelpers, PathBelowFolder)
 }
 
 // Paths that are normal already come back as they are; every other form is rebuilt.
+// The byte form gives the same, also for a path that is not UTF-8, into a reused buffer.
 TEST(PathHelpers, NormalPath)
 {
     const std::pair<const char16_t *, const char16_t *> cases[] = {
@@ -71,9 +72,14 @@ TEST(PathHelpers, NormalPath)
         {u"/a/b/../", u"/a/"},
         {u"//", u"/"},
         {u"a/../b", u"a/../b"}, // not absolute: as it is
+        {u"/a/\xDCE9/../\xDCE9.txt", u"/a/\xDCE9.txt"}, // the byte E9, not UTF-8
     };
-    for (const auto &[path, expected] : cases)
+    QByteArray normal = "a reused buffer that is longer than any case";
+    for (const auto &[path, expected] : cases) {
         EXPECT_EQ(fs::normalPath(S(path)), S(expected)) << S(path).toStdString();
+        fs::normalEncodedPath(fs::encodeName(S(path)), normal);
+        EXPECT_EQ(normal, fs::encodeName(S(expected))) << S(path).toStdString();
+    }
 }
 
 TEST(PathHelpers, StringReplaceAll)
