@@ -2,33 +2,161 @@
 
 #include "platform/fs/PathCodec.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace fs {
+
+namespace {
+
+// O_NONBLOCK keeps the open of a fifo from waiting for its other end; it does not
+// change reading or writing a regular file. The type is checked on the open file.
+int openRegular(const QString &path, int access, int &error)
+{
+    const QByteArray native = encodeName(path);
+    if (native.isEmpty()) {
+        error = ENOENT;
+        return -1;
+    }
+    const int fd = ::open(native.constData(), access | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    struct stat info{};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
 
 std::unique_ptr<QFile> openRegularFile(const QString &path)
 {
-    const QByteArray native = encodeName(path);
-    if (native.isEmpty())
-        return nullptr;
-    // O_NONBLOCK keeps the open of a fifo from waiting for a writer; it does not
-    // change reading a regular file.
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    int error = 0;
+    const int fd = openRegular(path, O_RDONLY, error);
     if (fd < 0)
         return nullptr;
-    struct stat info{};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return nullptr;
-    }
     auto file = std::make_unique<QFile>();
     if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return nullptr;
     }
     return file;
+}
+
+ReadWriteFile::~ReadWriteFile()
+{
+    close();
+}
+
+ReadWriteFile::ReadWriteFile(ReadWriteFile &&other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), error_(other.error_)
+{
+}
+
+ReadWriteFile &ReadWriteFile::operator=(ReadWriteFile &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        fd_ = std::exchange(other.fd_, -1);
+        error_ = other.error_;
+    }
+    return *this;
+}
+
+bool ReadWriteFile::fail()
+{
+    error_ = errno;
+    return false;
+}
+
+bool ReadWriteFile::open(const QString &path)
+{
+    close();
+    error_ = 0;
+    fd_ = openRegular(path, O_RDWR, error_);
+    return fd_ >= 0;
+}
+
+std::optional<std::int64_t> ReadWriteFile::size()
+{
+    struct stat info{};
+    if (fd_ < 0 || fstat(fd_, &info) != 0) {
+        error_ = fd_ < 0 ? EBADF : errno;
+        return std::nullopt;
+    }
+    return std::int64_t(info.st_size);
+}
+
+std::optional<QByteArray> ReadWriteFile::readAt(std::int64_t offset, std::int64_t length)
+{
+    if (fd_ < 0 || offset < 0 || length < 0) {
+        error_ = fd_ < 0 ? EBADF : EINVAL;
+        return std::nullopt;
+    }
+    QByteArray data(qsizetype(length), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::pread(fd_, data.data() + done, size_t(data.size() - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            fail();
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    data.truncate(done);
+    return data;
+}
+
+bool ReadWriteFile::writeAt(std::int64_t offset, const QByteArray &data)
+{
+    if (fd_ < 0 || offset < 0) {
+        error_ = fd_ < 0 ? EBADF : EINVAL;
+        return false;
+    }
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::pwrite(fd_, data.constData() + done, size_t(data.size() - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail();
+        if (n == 0) {
+            error_ = EIO;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+bool ReadWriteFile::setSize(std::int64_t size)
+{
+    if (fd_ < 0 || size < 0) {
+        error_ = fd_ < 0 ? EBADF : EINVAL;
+        return false;
+    }
+    return ::ftruncate(fd_, off_t(size)) == 0 || fail();
+}
+
+bool ReadWriteFile::close()
+{
+    if (fd_ < 0)
+        return true;
+    const int fd = std::exchange(fd_, -1);
+    return ::close(fd) == 0 || fail();
 }
 
 } // namespace fs

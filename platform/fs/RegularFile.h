@@ -1,16 +1,51 @@
 #pragma once
-// Reading a regular file through a QFile opened on its exact name bytes, for readers
-// that take a QIODevice (pictures, media). Fifos, devices and folders are refused
-// without blocking.
+// Regular files opened on their exact name bytes, without blocking: fifos, devices and
+// folders are refused. openRegularFile reads through a QFile (for readers that take a
+// QIODevice: pictures, media, tags); ReadWriteFile changes a file in place.
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace fs {
 
 // The file opened read-only; nullptr when it is not a readable regular file.
 std::unique_ptr<QFile> openRegularFile(const QString &path);
+
+// An existing regular file opened for reading and writing; never creates one. Offsets
+// and sizes are 64-bit; each call reports failure with the errno of the step.
+class ReadWriteFile {
+public:
+    ReadWriteFile() = default;
+    ~ReadWriteFile();
+    ReadWriteFile(ReadWriteFile &&other) noexcept;
+    ReadWriteFile &operator=(ReadWriteFile &&other) noexcept;
+    ReadWriteFile(const ReadWriteFile &) = delete;
+    ReadWriteFile &operator=(const ReadWriteFile &) = delete;
+
+    // Opens path; false (error set) when it is missing, not a regular file or not writable.
+    bool open(const QString &path);
+    bool isOpen() const { return fd_ >= 0; }
+    int error() const { return error_; }
+
+    std::optional<std::int64_t> size();
+    // Up to Length bytes at Offset; fewer at the end of the file; nullopt on failure.
+    std::optional<QByteArray> readAt(std::int64_t offset, std::int64_t length);
+    // All of Data at Offset, or false.
+    bool writeAt(std::int64_t offset, const QByteArray &data);
+    // Cuts or extends the file to Size bytes.
+    bool setSize(std::int64_t size);
+    // Closes the file; false when closing reported an error (the data may not be stored).
+    bool close();
+
+private:
+    bool fail();
+    int fd_ = -1;
+    int error_ = 0;
+};
 
 } // namespace fs
