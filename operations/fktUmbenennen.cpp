@@ -5,6 +5,7 @@
 
 #include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktMP3Tags.h"
 #include "operations/fktUmbenennen_Eintrag.h"
 #include "platform/Abort.h"
 #include "platform/fs/PathNames.h"
@@ -231,6 +232,8 @@ void ApplyRenameTabRule()
 {
     if (HauptForm->DatUmb01->currentIndex() == 0)
         ApplyRuleOfList();
+    if (HauptForm->DatUmb01->currentIndex() == 3)
+        NameMp3FilesFromTags();
 }
 
 } // namespace

@@ -49,6 +49,7 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateHiddenPage();
     CreateExplorerPanes();
     CreateRenamePage();
+    CreateMp3Pages();
     CreateMenus();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));
@@ -204,7 +205,7 @@ void THauptForm::FormCreate()
     SplitOwnFilters(FilterEinst);
     SetFilterLists(BuiltinFilterList.toString() + FilterString);
     // AttrTag/AttrMonat/AttrJahr 01 to 03 := today's date (attribute pages).
-    // MP3Genre01/02 := the genre names; ID3Tag emptied, Mp3TagChanged := false (MP3 view).
+    ResetMp3Editor(); // the genre names into both boxes; no file in the editor
     ArrangeMainWindow();
     UpdateMenusForPage();
     UpdateActionButtons();

@@ -6,6 +6,7 @@
 
 #include "shell/Haupt_Ansicht.h"
 #include "shell/Haupt_Explorer.h"
+#include "shell/Haupt_MP3.h"
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Umbenennen.h"
 #include "shell/Haupt_Vorschau.h"
@@ -31,7 +32,8 @@ class THauptForm : public QMainWindow,
                    public THauptVorschau,
                    public THauptUmbenennen,
                    public THauptMenues,
-                   public THauptAnsicht {
+                   public THauptAnsicht,
+                   public THauptMP3 {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);
@@ -83,6 +85,8 @@ extern THauptForm *HauptForm;
 
 // A new page of Notebook named Name, added at its end.
 QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name);
+// The page Name of Notebook, created empty at Index when no other page made it.
+QWidget *EnsurePage(QStackedWidget *Notebook, int Index, const QString &Name);
 
 // A handler of the window for connect: runs it so that no exception crosses Qt code.
 template <typename Handler> auto Guarded(THauptForm *form, Handler handler)

@@ -7,6 +7,7 @@
 
 #include "localisation/fktSprache.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktMP3Tags.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathNames.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QSet>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -195,12 +197,16 @@ void THauptExplorer::ShellListView01Change()
         // Explorer02 on page 1: ShowFileAttributes(selected) (attributes).
         // Rename page with DatUmb01 on page 2: ShowFontInfo(selected); on page 3:
         // ShowMp3Tag(selected) (TrueType names, MP3 tags).
+        if (renamePage && Form().DatUmb01->currentIndex() == 3)
+            ShowMp3Tag(selected);
         if (previewShown)
             ShowRenamePreview();
     } else {
         // Explorer02 on page 1 and visible: ShowFileAttributes("") (attributes).
         // Rename page with DatUmb01 on page 2: ShowFontInfo(""); on page 3:
         // ShowMp3Tag("") (TrueType names, MP3 tags).
+        if (renamePage && Form().DatUmb01->currentIndex() == 3)
+            ShowMp3Tag(QString());
         if (previewShown) {
             Form().VorschauStringGrid01->setRowCount(2);
             Form().VorschauStringGrid01->setCells(0, 1, QString());
