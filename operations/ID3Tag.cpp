@@ -18,14 +18,15 @@ bool IsTagIdentifier(const char *Bytes)
 
 // Where a block goes in a file of Size bytes: over the block at its end, else
 // appended; nothing when the end cannot be read.
-std::optional<std::int64_t> BlockPosition(fs::ReadWriteFile &File, std::int64_t Size)
+std::optional<std::int64_t> BlockPosition(fs::RegularFileHandle &File, std::int64_t Size)
 {
     if (Size < BlockSize)
         return Size;
-    const std::optional<QByteArray> identifier = File.readAt(Size - BlockSize, 3);
-    if (!identifier)
+    char identifier[3];
+    const std::optional<std::int64_t> read = File.readAt(Size - BlockSize, identifier, 3);
+    if (!read)
         return std::nullopt;
-    return *identifier == "TAG" ? Size - BlockSize : Size;
+    return *read == 3 && IsTagIdentifier(identifier) ? Size - BlockSize : Size;
 }
 
 // The track of a V1.1 block: a decimal number taken modulo 256.
@@ -57,7 +58,7 @@ QString ReadTagField(const char *Field, int Width)
         ++length;
     while (length > 0 && static_cast<unsigned char>(Field[length - 1]) <= ' ')
         --length;
-    return TextLines::decodeWindows1252(QByteArray(Field, length));
+    return TextLines::decodeWindows1252(QByteArrayView(Field, length));
 }
 
 void WriteTagField(char *Field, int Width, const QString &Text)
@@ -157,16 +158,19 @@ void TID3Tag::ReadTag()
     TagPresent = false;
     TagPosition = 0;
     Modified = false;
-    const std::unique_ptr<QFile> file = fileName_.isEmpty() ? nullptr : fs::openRegularFile(fileName_);
-    if (!file)
+    fs::RegularFileHandle file;
+    if (fileName_.isEmpty() || !file.open(fileName_, false))
         return;
-    const std::int64_t size = file->size();
-    TagPosition = size;
+    const std::optional<std::int64_t> size = file.size();
+    if (!size)
+        return;
+    TagPosition = *size;
     Id3v1TagBlock block;
-    if (size < BlockSize || !file->seek(size - BlockSize) ||
-        file->read(reinterpret_cast<char *>(&block), BlockSize) != BlockSize || !IsTagIdentifier(block.Identifier))
+    if (*size < BlockSize ||
+        file.readAt(*size - BlockSize, reinterpret_cast<char *>(&block), BlockSize) != BlockSize ||
+        !IsTagIdentifier(block.Identifier))
         return;
-    TagPosition = size - BlockSize;
+    TagPosition = *size - BlockSize;
     TagPresent = true;
     ReadBlock(block);
 }
@@ -186,8 +190,8 @@ bool TID3Tag::SaveTag()
 bool TID3Tag::WriteBlock()
 {
     const std::optional<Id3v1TagBlock> block = BuildBlock();
-    fs::ReadWriteFile file;
-    if (!block || fileName_.isEmpty() || !file.open(fileName_))
+    fs::RegularFileHandle file;
+    if (!block || fileName_.isEmpty() || !file.open(fileName_, true))
         return false;
     const std::optional<std::int64_t> size = file.size();
     const std::optional<std::int64_t> position = size ? BlockPosition(file, *size) : std::nullopt;
@@ -207,8 +211,8 @@ bool TID3Tag::WriteBlock()
 
 bool TID3Tag::RemoveTag(const QString &FileName)
 {
-    fs::ReadWriteFile file;
-    bool removed = !FileName.isEmpty() && file.open(FileName);
+    fs::RegularFileHandle file;
+    bool removed = !FileName.isEmpty() && file.open(FileName, true);
     if (removed) {
         const std::optional<std::int64_t> size = file.size();
         const std::optional<std::int64_t> position = size ? BlockPosition(file, *size) : std::nullopt;

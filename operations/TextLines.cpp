@@ -39,7 +39,7 @@ QList<QByteArray> splitLines(const QByteArray &content)
     return lines;
 }
 
-QString decodeWindows1252(const QByteArray &bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();

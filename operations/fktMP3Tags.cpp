@@ -31,15 +31,16 @@ QString Mp3Name(int Scheme, const TID3Tag &Tag, int &RunningNumber)
     const bool withTrack = Scheme == 2 || Scheme == 3;
     if ((a.isEmpty() && t.isEmpty()) || (withTrack && Tag.NoTrack()))
         return {};
-    const QString artist = a.isEmpty() ? UnknownArtist.toString() : a;
-    QString title = t;
-    if (t.isEmpty())
-        title = QString::number(++RunningNumber);
-    const QString track = withTrack ? Tag.Track() + QStringLiteral(" - ") : QString();
+    const QString title = t.isEmpty() ? QString::number(++RunningNumber) : t;
+    const QStringView artist = a.isEmpty() ? UnknownArtist : QStringView(a);
     const bool artistFirst = Scheme == 0 || Scheme == 2;
-    const QString &first = artistFirst ? artist : title;
-    const QString &second = artistFirst ? title : artist;
-    return track + first + QStringLiteral(" - ") + second + QStringLiteral(".mp3");
+    QString name;
+    name.reserve(Tag.Track().size() + artist.size() + title.size() + 10);
+    if (withTrack)
+        name.append(Tag.Track()).append(u" - ");
+    name.append(artistFirst ? artist : QStringView(title)).append(u" - ");
+    name.append(artistFirst ? QStringView(title) : artist).append(u".mp3");
+    return name;
 }
 
 // The editor's fields into Tag, as the save button writes them.

@@ -52,17 +52,17 @@ std::unique_ptr<QFile> openRegularFile(const QString &path)
     return file;
 }
 
-ReadWriteFile::~ReadWriteFile()
+RegularFileHandle::~RegularFileHandle()
 {
     close();
 }
 
-ReadWriteFile::ReadWriteFile(ReadWriteFile &&other) noexcept
+RegularFileHandle::RegularFileHandle(RegularFileHandle &&other) noexcept
     : fd_(std::exchange(other.fd_, -1)), error_(other.error_)
 {
 }
 
-ReadWriteFile &ReadWriteFile::operator=(ReadWriteFile &&other) noexcept
+RegularFileHandle &RegularFileHandle::operator=(RegularFileHandle &&other) noexcept
 {
     if (this != &other) {
         close();
@@ -72,21 +72,21 @@ ReadWriteFile &ReadWriteFile::operator=(ReadWriteFile &&other) noexcept
     return *this;
 }
 
-bool ReadWriteFile::fail()
+bool RegularFileHandle::fail()
 {
     error_ = errno;
     return false;
 }
 
-bool ReadWriteFile::open(const QString &path)
+bool RegularFileHandle::open(const QString &path, bool writable)
 {
     close();
     error_ = 0;
-    fd_ = openRegular(path, O_RDWR, error_);
+    fd_ = openRegular(path, writable ? O_RDWR : O_RDONLY, error_);
     return fd_ >= 0;
 }
 
-std::optional<std::int64_t> ReadWriteFile::size()
+std::optional<std::int64_t> RegularFileHandle::size()
 {
     struct stat info{};
     if (fd_ < 0 || fstat(fd_, &info) != 0) {
@@ -96,16 +96,15 @@ std::optional<std::int64_t> ReadWriteFile::size()
     return std::int64_t(info.st_size);
 }
 
-std::optional<QByteArray> ReadWriteFile::readAt(std::int64_t offset, std::int64_t length)
+std::optional<std::int64_t> RegularFileHandle::readAt(std::int64_t offset, char *data, std::int64_t length)
 {
     if (fd_ < 0 || offset < 0 || length < 0) {
         error_ = fd_ < 0 ? EBADF : EINVAL;
         return std::nullopt;
     }
-    QByteArray data(qsizetype(length), Qt::Uninitialized);
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::pread(fd_, data.data() + done, size_t(data.size() - done), off_t(offset + done));
+    std::int64_t done = 0;
+    while (done < length) {
+        const ssize_t n = ::pread(fd_, data + done, size_t(length - done), off_t(offset + done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -116,11 +115,10 @@ std::optional<QByteArray> ReadWriteFile::readAt(std::int64_t offset, std::int64_
             break;
         done += n;
     }
-    data.truncate(done);
-    return data;
+    return done;
 }
 
-bool ReadWriteFile::writeAt(std::int64_t offset, const QByteArray &data)
+bool RegularFileHandle::writeAt(std::int64_t offset, const QByteArray &data)
 {
     if (fd_ < 0 || offset < 0) {
         error_ = fd_ < 0 ? EBADF : EINVAL;
@@ -142,7 +140,7 @@ bool ReadWriteFile::writeAt(std::int64_t offset, const QByteArray &data)
     return true;
 }
 
-bool ReadWriteFile::setSize(std::int64_t size)
+bool RegularFileHandle::setSize(std::int64_t size)
 {
     if (fd_ < 0 || size < 0) {
         error_ = fd_ < 0 ? EBADF : EINVAL;
@@ -151,7 +149,7 @@ bool ReadWriteFile::setSize(std::int64_t size)
     return ::ftruncate(fd_, off_t(size)) == 0 || fail();
 }
 
-bool ReadWriteFile::close()
+bool RegularFileHandle::close()
 {
     if (fd_ < 0)
         return true;
