@@ -41,7 +41,7 @@ QList<QByteArray> splitLines(const QByteArray &content)
     return lines;
 }
 
-QString decodeWindows1252(const QByteArray &bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -50,6 +50,27 @@ QString decodeWindows1252(const QByteArray &bytes)
         *out++ = QChar(b >= 0x80 && b < 0xA0 ? HighControls[b - 0x80] : char16_t(b));
     }
     return text;
+}
+
+QByteArray encodeWindows1252(QStringView text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        char b = '?';
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            b = char(u);
+        } else {
+            for (int i = 0; i < 32; ++i)
+                if (HighControls[i] == u) {
+                    b = char(0x80 + i);
+                    break;
+                }
+        }
+        *out++ = b;
+    }
+    return bytes;
 }
 
 std::optional<QStringList> readLines(const QString &path)

@@ -40,6 +40,10 @@ bool writeLinesAtomic(const QString &path, const QStringList &lines);
 
 // Splits file content into lines by the rule above; a last line without LF counts.
 QList<QByteArray> splitLines(const QByteArray &content);
-QString decodeWindows1252(const QByteArray &bytes);
+// Windows-1252, one byte per character. The five bytes the code page leaves unassigned
+// decode to the C1 controls U+0081, U+008D, U+008F, U+0090 and U+009D, and those
+// encode back to them; a character outside the table encodes as "?".
+QString decodeWindows1252(QByteArrayView bytes);
+QByteArray encodeWindows1252(QStringView text);
 
 } // namespace TextLines

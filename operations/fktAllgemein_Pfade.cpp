@@ -82,26 +82,37 @@ QString StringReplaceAll(const QString &S, const QString &OldText, const QString
     return result.replace(OldText, NewText, Qt::CaseSensitive);
 }
 
+namespace {
+
+QString Without(const QString &Text, QStringView Table)
+{
+    QString kept;
+    kept.reserve(Text.size());
+    for (QChar c : Text)
+        if (!Table.contains(c))
+            kept.append(c);
+    return kept;
+}
+
+} // namespace
+
+QString WithoutSpecialCharacters(const QString &Name)
+{
+    return Without(Name, SpecialCharacters);
+}
+
 QString RemoveInvalidNameChars(const QString &Path)
 {
-    auto without = [](const QString &text, QStringView table) {
-        QString kept;
-        kept.reserve(text.size());
-        for (QChar c : text)
-            if (!table.contains(c))
-                kept.append(c);
-        return kept;
-    };
     const qsizetype slash = Path.lastIndexOf(u'/');
     QStringList components = Path.left(slash + 1).split(u'/');
     for (QString &component : components) {
         // A folder name made only of such characters stays as it is: removing it
         // would put the file into the folder above.
-        const QString cleaned = without(component, InvalidFolderChars);
+        const QString cleaned = Without(component, InvalidFolderChars);
         if (!cleaned.isEmpty())
             component = cleaned;
     }
-    const QString name = without(Path.mid(slash + 1), SpecialCharacters);
+    const QString name = WithoutSpecialCharacters(Path.mid(slash + 1));
     if (name.isEmpty() || name == u"." || name == u"..")
         return Path;
     return components.join(u'/') + name;

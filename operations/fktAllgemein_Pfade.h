@@ -18,6 +18,8 @@ QString StringReplaceAll(const QString &S, const QString &OldText, const QString
 // Removes InvalidFolderChars from the folder names (every "/" is kept) and
 // SpecialCharacters from the name part (after the last "/").
 QString RemoveInvalidNameChars(const QString &Path);
+// Name without the SpecialCharacters ("/" and "\" among them).
+QString WithoutSpecialCharacters(const QString &Name);
 // The first of Path, stem_1.ext, stem_2.ext, ... that is free. Any existing entry
 // (folder, dangling link) counts as taken, except the file OwnPath itself (so that a
 // case-only rename on a case-insensitive file system keeps its name).

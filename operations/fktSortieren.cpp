@@ -1,10 +1,15 @@
 #include "operations/fktSortieren.h"
 
+#include "operations/fktMP3Tags.h"
+#include "operations/fktUmbenennen.h"
+
 #include "localisation/fktSprache.h"
 #include "localisation/rvDialogs.h"
 #include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktAttribute.h"
+#include "operations/fktMP3Tags.h"
+#include "operations/fktUmbenennen.h"
 #include "platform/Abort.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathNames.h"
@@ -148,10 +153,16 @@ void HMenuAktionenSortierenClick()
     if (f->PageControl->currentWidget() == f->TabSheet03) {
         BuildSortTargets();
         mode = f->SortRadioGroup2->ItemIndex();
+    } else if (f->PageControl->currentWidget() == f->TabSheet01 && f->DatUmbSpeedButton04->Down()) {
+        // The MP3 view sorts by artist into the target folder: renaming in place
+        // becomes moving there; the cleaning retry keeps off the target folder.
+        PrepareRenameLists();
+        if (f->DatUmbRadioGroup01->ItemIndex() == 0)
+            f->DatUmbRadioGroup01->setItemIndex(1);
+        mode = f->DatUmbRadioGroup01->ItemIndex() - 1;
+        SortMp3FilesByArtist();
+        SortRoot = RenameTargetFolder;
     } else {
-        // The MP3 view of the rename page (TabSheet01, DatUmbSpeedButton04 down) sorts
-        // by artist: PrepareRenameLists; DatUmbRadioGroup01 0 switched to 1; mode :=
-        // DatUmbRadioGroup01 - 1; SortMp3FilesByArtist; SortRoot := RenameTargetFolder.
         return;
     }
     DropUnchangedNames();

@@ -5,6 +5,7 @@
 
 #include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktMP3Tags.h"
 #include "operations/fktUmbenennen_Eintrag.h"
 #include "operations/rvTTF.h"
 #include "platform/Abort.h"
@@ -244,6 +245,9 @@ void ApplyRenameTabRule()
         break;
     case 2:
         RenameByFontName();
+        break;
+    case 3:
+        NameMp3FilesFromTags();
         break;
     }
 }

@@ -75,6 +75,7 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateHiddenPage();
     CreateExplorerPanes();
     CreateRenamePage();
+    CreateMp3Pages();
     CreateAttributeTab();
     CreateSortPage();
     CreateFolderPage();
@@ -237,7 +238,7 @@ void THauptForm::FormCreate()
     SplitOwnFilters(FilterEinst);
     SetFilterLists(BuiltinFilterList.toString() + FilterString);
     ShowTodayOnAttributeTab();
-    // MP3Genre01/02 := the genre names; ID3Tag emptied, Mp3TagChanged := false (MP3 view).
+    ResetMp3Editor(); // the genre names into both boxes; no file in the editor
     ArrangeMainWindow();
     UpdateMenusForPage();
     UpdateActionButtons();

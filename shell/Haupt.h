@@ -8,6 +8,7 @@
 #include "shell/Haupt_Attribute.h"
 #include "shell/Haupt_Explorer.h"
 #include "shell/Haupt_Grafik.h"
+#include "shell/Haupt_MP3.h"
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Ordner.h"
 #include "shell/Haupt_Sortieren.h"
@@ -39,7 +40,8 @@ class THauptForm : public QMainWindow,
                    public THauptAttribute,
                    public THauptSortieren,
                    public THauptOrdner,
-                   public THauptGrafik {
+                   public THauptGrafik,
+                   public THauptMP3 {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);
@@ -94,6 +96,8 @@ extern THauptForm *HauptForm;
 
 // A new page of Notebook named Name, added at its end.
 QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name);
+// The page Name of Notebook, created empty at Index when no other page made it.
+QWidget *EnsurePage(QStackedWidget *Notebook, int Index, const QString &Name);
 
 // Moves a dialog to the centre of the main window (of the screen while that is not shown).
 void CentreOnMainWindow(QWidget &Dialog);

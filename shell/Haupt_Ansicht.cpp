@@ -45,7 +45,8 @@ bool IsRightSideMode(std::uint8_t Mode)
     return Mode >= 2 && Mode <= 10;
 }
 
-// The page Name of Notebook, created empty at Index when no other page made it.
+} // namespace
+
 QWidget *EnsurePage(QStackedWidget *Notebook, int Index, const QString &Name)
 {
     auto *page = Notebook->findChild<QWidget *>(Name, Qt::FindDirectChildrenOnly);
@@ -56,6 +57,8 @@ QWidget *EnsurePage(QStackedWidget *Notebook, int Index, const QString &Name)
     }
     return page;
 }
+
+namespace {
 
 QWidget *EnsureTab(QTabWidget *PageControl, const QString &Name)
 {

@@ -8,6 +8,7 @@
 #include "localisation/fktSprache.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktAttribute.h"
+#include "operations/fktMP3Tags.h"
 #include "operations/fktUmbenennen.h"
 #include "operations/rvTTF.h"
 #include "platform/fs/FileSystem.h"
@@ -24,8 +25,8 @@
 
 #include <QComboBox>
 #include <QSet>
-#include <QStackedWidget>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -200,13 +201,15 @@ void THauptExplorer::ShellListView01Change()
         Form().ShowExplorerPreview(selected);
         if (Form().AttributePageShown())
             ShowFileAttributes(selected);
-        // Rename page with DatUmb01 on page 3: ShowMp3Tag(selected) (MP3 tags).
+        if (renamePage && Form().DatUmb01->currentIndex() == 3)
+            ShowMp3Tag(selected);
         if (previewShown)
             ShowRenamePreview();
     } else {
         if (Form().AttributePageShown() && Explorer02->isVisible())
             ShowFileAttributes(QString());
-        // Rename page with DatUmb01 on page 3: ShowMp3Tag("") (MP3 tags).
+        if (renamePage && Form().DatUmb01->currentIndex() == 3)
+            ShowMp3Tag(QString());
         if (previewShown) {
             Form().VorschauStringGrid01->setRowCount(2);
             Form().VorschauStringGrid01->setCells(0, 1, QString());

@@ -56,3 +56,4 @@ QString CurrentFolderRight;
 QString EditedFolderOldPath;
 int BatchCount = 0;
 int LastIndexValue = 0;
+bool Mp3TagChanged = false;

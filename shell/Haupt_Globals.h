@@ -68,3 +68,4 @@ extern QString CurrentFolderRight;
 extern QString EditedFolderOldPath; // the tree folder whose label is being edited
 extern int BatchCount;
 extern int LastIndexValue;
+extern bool Mp3TagChanged; // the MP3 tag editor holds edits not saved yet

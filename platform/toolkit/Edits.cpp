@@ -9,6 +9,19 @@ TEdit::TEdit(QWidget *parent, const QString &name) : QLineEdit(parent)
     connect(this, &QLineEdit::textChanged, this, [this] { emit OnChange(); });
 }
 
+TMemo::TMemo(QWidget *parent, const QString &name) : QPlainTextEdit(parent)
+{
+    setObjectName(name);
+}
+
+QStringList TMemo::Lines() const
+{
+    QString text = toPlainText();
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text.isEmpty() && toPlainText().isEmpty() ? QStringList() : text.split(u'\n');
+}
+
 TUpDown::TUpDown(QWidget *parent, const QString &name) : QWidget(parent)
 {
     setObjectName(name);

@@ -3,6 +3,8 @@
 // Position within Min..Max and writes it into its associated edit.
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStringList>
 #include <QWidget>
 
 class QToolButton;
@@ -16,6 +18,16 @@ public:
 
 signals:
     void OnChange();
+};
+
+// A multi-line edit whose Lines are counted as a memo counts them: a final line break
+// starts no further line, an empty memo has none.
+class TMemo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TMemo(QWidget *parent = nullptr, const QString &name = {});
+    QStringList Lines() const;
+    void Clear() { clear(); }
 };
 
 class TUpDown : public QWidget {

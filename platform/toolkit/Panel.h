@@ -1,6 +1,7 @@
 #pragma once
 // A panel with a caption drawn at its left, vertically centred; child controls are laid
-// out by the owner beside it. "&" marks an access key in the caption ("&&" shows one "&").
+// out by the owner beside it, or, with CaptionBeside, by its layout right of the caption.
+// "&" marks an access key in the caption ("&&" shows one "&").
 
 #include <QFrame>
 
@@ -11,6 +12,8 @@ public:
 
     QString Caption() const { return caption_; }
     void setCaption(const QString &caption);
+    // The panel's layout keeps its children right of the caption, whatever its width.
+    void setCaptionBeside(bool beside);
 
     QSize minimumSizeHint() const override;
 
@@ -18,5 +21,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void placeCaption();
     QString caption_;
+    bool beside_ = false;
 };

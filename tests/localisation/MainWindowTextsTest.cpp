@@ -36,8 +36,7 @@ namespace {
 // Parts of the window whose issues have not built them yet; each one's issue takes
 // its name off this list.
 const std::set<std::string> PagesNotBuiltYet = {
-    "MP3 tags",         "Folder statistics", "Thumbnails",
-    "MP3 album view",   "Folder tree editor", "Drag-and-drop pop-up",
+    "Folder statistics", "Thumbnails", "Folder tree editor", "Drag-and-drop pop-up",
 };
 
 // Controls of built parts that are being added on other branches (menus, tool bar,
@@ -271,6 +270,10 @@ TEST_F(MainWindowTextsTest, StartsWithTheTableTextsOfTheStoredLanguage)
     for (const MainWindowPage &page : MainWindowTexts())
         for (const MainWindowText &row : page.Texts)
             if (QObject *control = Form().findChild<QObject *>(QLatin1String(row.Control))) {
+                if (row.Control == std::string_view("MP3TagVersion02") && row.Kind == TextKind::ItemsUnselected) {
+                    EXPECT_EQ(qobject_cast<TRadioGroup *>(control)->ItemIndex(), 1) << "album tags start as V1.1";
+                    continue;
+                }
                 const QString atStart = Shown(control, row);
                 ASSERT_TRUE(ApplyMainWindowText(control, row));
                 EXPECT_EQ(atStart, Shown(control, row)) << row.Control << " text " << row.Id;

@@ -3,6 +3,7 @@
 
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/Panel.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/Haupt_Globals.h"
@@ -185,8 +186,6 @@ TEST_F(ViewModes, ArrangeMainWindowSizesTheGridsAndPanelsThatExist)
 {
     THauptForm &f = ShownAt(792);
     // Controls of pages still to come, as those pages will name them.
-    auto *mp3 = new QWidget(f.Explorer02->widget(3));
-    mp3->setObjectName("MP3Panel14");
     auto *statistics = new TStringGrid(f.OrdnerScrollBox01, "OrdnerStringGrid01", 4, 2, 1);
     f.ArrangeMainWindow();
 
@@ -197,7 +196,10 @@ TEST_F(ViewModes, ArrangeMainWindowSizesTheGridsAndPanelsThatExist)
     EXPECT_EQ(f.DLStringGrid->ColWidth(1), 0);
     EXPECT_EQ(f.DLPanel02->width(), 394);
     EXPECT_EQ(f.DLPanel02->x(), 0);
-    EXPECT_EQ(mp3->width(), 196);
+    for (QWidget *column : {static_cast<QWidget *>(f.MP3Panel14), f.MP3Panel16}) {
+        EXPECT_EQ(column->minimumWidth(), 196) << column->objectName().toStdString();
+        EXPECT_EQ(column->maximumWidth(), 196) << column->objectName().toStdString();
+    }
     for (int col = 0; col < 4; ++col)
         EXPECT_EQ(statistics->ColWidth(col), (std::array<int, 4>{182, 95, 44, 44})[size_t(col)]) << col;
     EXPECT_EQ(f.VorschauStringGrid01->FixedRows(), 1);
