@@ -64,12 +64,6 @@ const std::map<int, std::set<Language>> PartlyFilled = {
     {606, {German, English, Dutch, French}}, {609, {Spanish}},        {1811, {Spanish}},
     {1813, {Dutch}},                         {2016, {Spanish}},       {9111, {German, Dutch}}};
 
-// Ids whose texts arrive with work being merged: tolerated as missing while absent.
-// Drop this list once they have landed.
-const std::set<int> IdsOfIssuesBeingMerged = {9010, 9011, 9012, 9016, 9017, 9018, 9020, 9021,
-                                              9022, 9082, 9085, 9086, 9088, 9089, 9090, 9105,
-                                              9106, 9107, 9113, 9114, 9115, 9116, 9117};
-
 // The texts that begin or end with a blank: prefixes and parts of joined messages, and
 // the caption of the defective-file target group.
 struct Edges {
@@ -117,11 +111,6 @@ protected:
     {
         Sprache = language * 10000;
         return LoadLangString(id);
-    }
-    // A text of a merging issue that has not arrived in this language yet.
-    static bool NotMergedYet(int language, int id)
-    {
-        return IdsOfIssuesBeingMerged.count(id) && Text(language, id).isEmpty();
     }
 };
 
@@ -214,7 +203,7 @@ TEST(TextTableFiles, EachFileHoldsExactlyTheFilledIds)
         EXPECT_EQ(filled.size(), filledCount[k]) << Languages[k];
         const std::map<int, QString> texts = ReadTextFile(k);
         for (int id : filled)
-            if (!texts.count(id) && !IdsOfIssuesBeingMerged.count(id))
+            if (!texts.count(id))
                 ADD_FAILURE() << Languages[k] << ".txt: text " << id << " missing";
         for (const auto &[id, text] : texts)
             EXPECT_TRUE(filled.count(id)) << Languages[k] << ".txt: id " << id << " should have no text";
@@ -247,8 +236,6 @@ TEST(TextTableFiles, ACaptionWithAnAccessKeyInGermanHasOneInEveryLanguage)
         ++captions;
         for (int k = 0; k < 5; ++k) {
             const QString caption = files[k][id];
-            if (caption.isEmpty() && IdsOfIssuesBeingMerged.count(id))
-                continue;
             const qsizetype at = caption.indexOf(QLatin1Char('&'));
             EXPECT_TRUE(caption.count(QLatin1Char('&')) == 1 && at + 1 < caption.size() &&
                         caption.at(at + 1).isLetterOrNumber())
@@ -385,7 +372,7 @@ TEST_F(TextTableTest, QuotedTextsComeBackExactly)
     };
     for (const Row &row : rows)
         for (int k = 0; k < 5; ++k)
-            if (row.texts[k] && !NotMergedYet(k, row.id)) {
+            if (row.texts[k]) {
                 EXPECT_EQ(Text(k, row.id).toStdString(), row.texts[k]) << "id " << row.id << " language " << k;
             }
 }
