@@ -13,6 +13,7 @@
 #include "platform/jpeg/JpegDecoder.h"
 #include "platform/picture/Picture.h"
 #include "platform/toolkit/Buttons.h"
+#include "platform/toolkit/Colors.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
@@ -90,12 +91,6 @@ bool PassesFilter(const TShellFolder &Folder, const QComboBox *Filter, const QSt
 bool IsValidFolderName(const QString &Name)
 {
     return !Name.isEmpty() && Name != u"." && Name != u".." && !Name.contains(u'/') && !Name.contains(QChar(0));
-}
-
-// The colour settings hold the Windows colour word 0x00BBGGRR.
-QColor ColorFromSetting(int Value)
-{
-    return QColor(Value & 0xFF, (Value >> 8) & 0xFF, (Value >> 16) & 0xFF);
 }
 
 // Texture of one list from its settings; switches the texture off (in memory) when
