@@ -560,7 +560,7 @@ Result removeEmptyFolder(const QString &path)
     return {native.isEmpty() ? ENOENT : errorOf(rmdir(native.constData()) == 0)};
 }
 
-Result writeFileAtomic(const QString &path, const QByteArray &content)
+Result writeFileAtomic(const QString &path, const QByteArray &content, unsigned newFileMode)
 {
     QByteArray target = nativePath(path);
     if (target.isEmpty())
@@ -579,7 +579,7 @@ Result writeFileAtomic(const QString &path, const QByteArray &content)
     FileDescriptor out;
     QByteArray temporary;
     int error = makeTemporary(folderOf(target), temporary, [&](const QByteArray &candidate) {
-        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_t(newFileMode)));
         return errorOf(out.valid());
     });
     if (error)
