@@ -6,6 +6,7 @@
 #include "shell/DoppelStart.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "shell/frmOptionen.h"
 
 #include <QByteArray>
 
@@ -39,7 +40,7 @@ int ProgramMain(int argc, char **argv)
     // The main window; its FormCreate runs in the constructor. In a command-file run it
     // has asked the event loop to end, and is never shown.
     auto mainWindow = std::make_unique<THauptForm>();
-    // OptionenF (options dialog) is created here.
+    auto optionsDialog = std::make_unique<TOptionenF>();
     // The language dialog may show itself now (never in a command-file run).
     auto languageDialog = std::make_unique<TSpracheF>();
     // InfoF (about box) and ThumbForm (thumbnail hint) are created here.
@@ -55,6 +56,7 @@ int ProgramMain(int argc, char **argv)
     }
 
     languageDialog.reset();
+    optionsDialog.reset();
     mainWindow.reset();
     DoppelStartFinalization();
     return status;
