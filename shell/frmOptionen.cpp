@@ -317,7 +317,6 @@ void TOptionenF::BuildTextureChoice(TTextureChoice &Choice, QWidget *Page, const
     Choice.ScrollBox = Named(new QScrollArea(Page), QStringLiteral("ScrollBox") + Prefix);
     Choice.ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Choice.ScrollBox->setWidgetResizable(true);
-    Choice.ScrollBox->setFixedHeight(230);
     auto *box = new QWidget;
     auto *column = new QVBoxLayout(box);
     const QString name = Prefix + QStringLiteral("_");
@@ -441,9 +440,13 @@ void TOptionenF::FormShow()
     CBBildschirmEinstellungen->setText(text(749));
     Label13->setText(text(763));
     Label14->setText(text(764));
-    for (TTextureChoice *choice : {&HL, &HR})
+    for (TTextureChoice *choice : {&HL, &HR}) {
         for (size_t i = 0; i < choice->RadioButton.size(); ++i)
             choice->RadioButton[i]->setText(text(756 + int(i)));
+        // Tall enough to show the whole choice without scrolling.
+        choice->ScrollBox->setMinimumHeight(choice->ScrollBox->widget()->sizeHint().height() +
+                                            2 * choice->ScrollBox->frameWidth());
+    }
     Label_Opt01->setText(text(727));
     Label_Opt02->setText(text(728));
     BitBtnOpt01->setText(text(729));
