@@ -15,8 +15,8 @@
 #include "platform/fs/PathNames.h"
 #include "platform/jpeg/JpegDecoder.h"
 #include "platform/picture/Picture.h"
-#include "platform/toolkit/Colors.h"
 #include "platform/toolkit/Buttons.h"
+#include "platform/toolkit/Colors.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
@@ -103,8 +103,9 @@ bool IsValidFolderName(const QString &Name)
     return !Name.isEmpty() && Name != u"." && Name != u".." && !Name.contains(u'/') && !Name.contains(QChar(0));
 }
 
-// Texture of one list from its settings; switches the texture off (in memory) when
-// its own picture no longer exists.
+// Texture of one list from its settings. An own picture that cannot be loaded (no
+// path, missing, bad data, another extension) leaves the list without a background,
+// in memory: texture 0, background off, black text; the path stays.
 QPixmap LoadListTexture(TShellListView *List, std::uint8_t &Texture, std::uint8_t &Background,
                         const QString &Path, int FontColor)
 {
@@ -113,20 +114,24 @@ QPixmap LoadListTexture(TShellListView *List, std::uint8_t &Texture, std::uint8_
         List->setFontColor(Texture == 5 ? Qt::white : Qt::black);
         return LoadTextureResource(Texture + FirstTextureResource - 1);
     }
-    if (Texture != 6 || Path.isEmpty())
-        return {};
-    if (!fs::exists(Path)) {
-        Texture = 0;
-        Background = 0;
+    QPixmap picture;
+    if (Texture == 6 && !Path.isEmpty() && fs::isRegularFile(Path)) {
+        const QString extension = fs::extensionOf(Path).toLower();
+        if (extension == u".jpg" || extension == u".jpeg")
+            picture = QPixmap::fromImage(DecodeJpeg(Path, {}, false));
+        else if (extension == u".bmp")
+            picture = QPixmap::fromImage(LoadPicture(Path));
+    }
+    if (picture.isNull()) {
+        if (Texture == 6) {
+            Texture = 0;
+            Background = 0;
+        }
+        List->setFontColor(Qt::black);
         return {};
     }
-    List->setFontColor(ColorToQColor(FontColor)); // the setting holds a colour number
-    const QString extension = fs::extensionOf(Path).toLower();
-    if (extension == u".jpg" || extension == u".jpeg")
-        return QPixmap::fromImage(DecodeJpeg(Path, {}, false));
-    if (extension == u".bmp")
-        return QPixmap::fromImage(LoadPicture(Path));
-    return {};
+    List->setFontColor(ColorToQColor(FontColor));
+    return picture;
 }
 
 } // namespace

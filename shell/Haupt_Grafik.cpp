@@ -2,6 +2,7 @@
 
 #include "shell/Haupt.h"
 
+#include "components/Gfvcl.h"
 #include "localisation/fktSprache.h"
 #include "localisation/fktSprache_Captions.h"
 #include "localisation/rvDialogs.h"
@@ -67,7 +68,7 @@ TRadioGroup *NewGroup(QWidget *Parent, const char *Name)
 // A page of GrafikNB02: its background widget, which the page's mouse handler watches.
 QWidget *NewBackground(QStackedWidget *Notebook, const char *Name)
 {
-    auto *fill = New<QWidget>(Notebook, Name);
+    QWidget *fill = TGradientFill::WhiteToSilver(Notebook, QLatin1String(Name), fdTopToBottom);
     fill->setMouseTracking(true);
     Notebook->addWidget(fill);
     return fill;

@@ -234,7 +234,7 @@ void THauptMenues::CreateMenus()
     QObject::connect(TB01Rueckgaengig, &QToolButton::clicked, HMenuDateiRueckgaengig, &QAction::trigger);
     QObject::connect(HMenuDateiRueckgaengig, &QAction::changed, TB01Rueckgaengig,
                      [this] { TB01Rueckgaengig->setEnabled(HMenuDateiRueckgaengig->isEnabled()); });
-    // HMenuDateiOptionen and TB01Optionen: OptionenF->ShowModal() (options dialog).
+    Bind(f, HMenuDateiOptionen, {TB01Optionen}, [form] { form->HMenuDateiOptionenClick(); });
     Bind(f, HMenuDateiSprache, {}, [form] { form->HMenuDateiSpracheClick(); });
     Bind(f, HMenuDateiProgEnde, {TB01ProgEnde}, [form] { form->HMenuDateiProgEndeClick(); });
     const std::pair<TMenuItem *, QToolButton *> views[] = {

@@ -79,6 +79,10 @@ struct THauptMenues {
     // The per-page table: the lists' object types, the page's resets, the view mode, the
     // active explorer and preview, the items' Enabled and Visible, the lists re-read.
     void UpdateMenusForPage();
+    // Object types of both explorer lists: folders only on the folder page, else folders
+    // and files; hidden items when VerstecktAnzeigen. The lists' change events are
+    // detached meanwhile.
+    void ApplyListObjectTypes();
     // The current page's action item and button enabled exactly with a selection.
     void UpdateActionButtons();
     // 0 nothing selected, n the active list's selected items, 2 with the page's recursive
@@ -89,6 +93,7 @@ struct THauptMenues {
     void HMenuAktionenClick();
     void PopupMenu01Popup();
     void HMenuDateiRueckgaengigClick();
+    void HMenuDateiOptionenClick(); // the options dialog
     void HMenuDateiSpracheClick(); // the language dialog
     // Esc: closes the window unless an in-place editor, a combo list or a pop-up takes it.
     void HMenuDateiProgEndeClick();

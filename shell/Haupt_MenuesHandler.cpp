@@ -12,6 +12,7 @@
 #include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/ShellViews.h"
 #include "shell/Haupt_Globals.h"
+#include "shell/frmOptionen.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -134,16 +135,23 @@ bool Reread(TShellListView *List)
 
 } // namespace
 
+void THauptMenues::ApplyListObjectTypes()
+{
+    THauptForm &f = Form();
+    const QSignalBlocker detached01(f.ShellListView01), detached02(f.ShellListView02);
+    const unsigned hidden = VerstecktAnzeigen ? otHidden : 0u;
+    const unsigned types = f.PageControl->currentIndex() == FolderPage ? otFolders : otFolders | otNonFolders;
+    f.ShellListView01->setObjectTypes(types | hidden);
+    f.ShellListView02->setObjectTypes(types | hidden);
+}
+
 void THauptMenues::UpdateMenusForPage()
 {
     THauptForm &f = Form();
     const int page = f.PageControl->currentIndex();
     {
         const QSignalBlocker detached01(f.ShellListView01), detached02(f.ShellListView02);
-        const unsigned hidden = VerstecktAnzeigen ? otHidden : 0u;
-        const unsigned types = page == FolderPage ? otFolders : otFolders | otNonFolders;
-        f.ShellListView01->setObjectTypes(types | hidden);
-        f.ShellListView02->setObjectTypes(types | hidden);
+        ApplyListObjectTypes();
 
         const PageRow *row = nullptr;
         switch (page) {
@@ -270,6 +278,14 @@ void THauptMenues::HMenuDateiRueckgaengigClick()
     const BatchGuard guard; // not while a batch lets the message loop run
     if (guard.Entered())
         UndoLastAction();
+}
+
+void THauptMenues::HMenuDateiOptionenClick()
+{
+    // The OK rebuilds the explorer lists: not while a batch lets the message loop run.
+    const BatchGuard guard;
+    if (guard.Entered() && OptionenF)
+        OptionenF->ShowModal();
 }
 
 void THauptMenues::HMenuDateiSpracheClick()

@@ -7,6 +7,7 @@
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
 #include "shell/Info.h"
+#include "shell/frmOptionen.h"
 
 #include <QByteArray>
 
@@ -39,11 +40,12 @@ int ProgramMain(int argc, char **argv)
     // The main window; its FormCreate runs in the constructor. In a command-file run it
     // has asked the event loop to end, and is never shown.
     auto mainWindow = std::make_unique<THauptForm>();
-    // OptionenF (options dialog) is created here.
-    // The language dialog may show itself now; a command-file run needs no dialog.
+    // The dialogs; a command-file run needs none. The language dialog may show itself now.
+    std::unique_ptr<TOptionenF> optionsDialog;
     std::unique_ptr<TSpracheF> languageDialog;
     std::unique_ptr<TInfoF> aboutBox;
     if (CommandFileName.isEmpty()) {
+        optionsDialog = std::make_unique<TOptionenF>();
         languageDialog = std::make_unique<TSpracheF>();
         aboutBox = std::make_unique<TInfoF>();
     }
@@ -61,6 +63,7 @@ int ProgramMain(int argc, char **argv)
 
     aboutBox.reset();
     languageDialog.reset();
+    optionsDialog.reset();
     mainWindow.reset();
     DoppelStartFinalization();
     return status;

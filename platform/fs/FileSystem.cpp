@@ -642,7 +642,7 @@ template <typename Fill> int replaceThroughTemporary(const QByteArray &target, m
 
 } // namespace
 
-Result writeFileAtomic(const QString &path, const QByteArray &content)
+Result writeFileAtomic(const QString &path, const QByteArray &content, unsigned newFileMode)
 {
     QByteArray target = nativePath(path);
     if (target.isEmpty())
@@ -658,7 +658,7 @@ Result writeFileAtomic(const QString &path, const QByteArray &content)
         std::free(resolved);
         stat(target.constData(), &existing);
     }
-    return {replaceThroughTemporary(target, 0666, [&](int out) {
+    return {replaceThroughTemporary(target, mode_t(newFileMode), [&](int out) {
         const int error = writeAll(out, content.constData(), content.size());
         return error || !replacing ? error : errorOf(fchmod(out, existing.st_mode & 07777) == 0);
     })};

@@ -54,8 +54,9 @@ Result createFolders(const QString &path);
 Result removeFile(const QString &path);
 Result removeEmptyFolder(const QString &path);
 // Replaces the file's content atomically (temporary file in the same folder, fsync,
-// rename). An existing file keeps its mode; a symbolic link stays and its file is replaced.
-Result writeFileAtomic(const QString &path, const QByteArray &content);
+// rename). An existing file keeps its mode, a new one gets newFileMode (less the umask);
+// a symbolic link stays and its file is replaced.
+Result writeFileAtomic(const QString &path, const QByteArray &content, unsigned newFileMode = 0666);
 std::optional<QByteArray> readFile(const QString &path);
 
 // A run of bytes of a file: [start, start + length).
