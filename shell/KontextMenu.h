@@ -7,7 +7,7 @@
 #include <QString>
 
 // The Exec value that starts Program on the chosen folder: the path quoted and escaped
-// as the Desktop Entry specification says (both levels, "%" as "%%"), then " %f".
+// as desktop entry files want it (both levels, "%" as "%%"), then " %f".
 QString FolderEntryExec(const QString &Program);
 
 // Writes the service menu, and the applications entry when the desktop already has a
