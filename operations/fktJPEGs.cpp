@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
+
+#include <algorithm>
 #include <QPushButton>
 #include <QSet>
 #include <QTabWidget>
@@ -220,7 +222,7 @@ void SearchDefectiveJpegs()
         }
         const QStringList files = f->AlteDateinamen;
         BatchCount = int(files.size());
-        f->ProgressBar_DDS01->setMaximum(BatchCount);
+        f->ProgressBar_DDS01->setMaximum(std::max(BatchCount, 1));
         ShowNumber(f->Label_DDS05, BatchCount);
         const int width = int(QString::number(BatchCount).size());
         int counter = 1;
@@ -304,7 +306,7 @@ void ReduceJpegFiles()
     GatherFiles();
     const QStringList files = f->AlteDateinamen;
     BatchCount = int(files.size());
-    f->ProgressBar_DV01->setMaximum(BatchCount);
+    f->ProgressBar_DV01->setMaximum(std::max(BatchCount, 1));
     BytesRemoved = 0;
     JpegAbortFlag = 0;
     ShowNumber(f->Label_DV06, BatchCount);

@@ -50,7 +50,7 @@ QLabel *NewValue(QWidget *Parent, const char *Name)
 QProgressBar *NewProgressBar(QWidget *Parent, const char *Name)
 {
     auto *bar = New<QProgressBar>(Parent, Name);
-    bar->setRange(0, 0);
+    bar->setRange(0, 1); // an empty range would show the busy animation
     bar->setValue(0);
     bar->setTextVisible(false);
     bar->setFixedHeight(16);
