@@ -11,6 +11,7 @@
 #include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/Panel.h"
 #include "platform/toolkit/RadioGroup.h"
+#include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
@@ -135,6 +136,15 @@ TEST_F(MainWindowTextsTest, EnglishResetsTheGroupsToTheirFirstItem)
         EXPECT_EQ(list->currentRow(), -1);
         EXPECT_TRUE(list->selectedItems().isEmpty());
     }
+}
+
+TEST_F(MainWindowTextsTest, ListCountsFollowTheLanguage)
+{
+    Sprache = 10000;
+    LanguageIndex = 1;
+    ApplyLanguageCaptions();
+    for (TStatusBar *bar : {Form().ExplorerStatusBar01, Form().ExplorerStatusBar02})
+        EXPECT_TRUE(bar->Panel(0).startsWith(LoadLangString(8999))) << bar->Panel(0).toStdString();
 }
 
 TEST_F(MainWindowTextsTest, EmptyTextsLeaveNoHintAndAnEmptyItem)
