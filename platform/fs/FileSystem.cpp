@@ -449,20 +449,24 @@ std::optional<std::int64_t> fileSize(const QString &path)
     return std::int64_t(info.st_size);
 }
 
-bool sameEntry(const QString &a, const QString &b)
+// Both paths exist and name one device and inode, their last links followed or not.
+static bool sameNode(const QString &a, const QString &b, bool followLinks)
 {
+    const auto info = followLinks ? &::stat : &::lstat;
     struct stat first{}, second{};
     const QByteArray nativeA = nativePath(a), nativeB = nativePath(b);
-    return !nativeA.isEmpty() && !nativeB.isEmpty() && lstat(nativeA.constData(), &first) == 0
-        && lstat(nativeB.constData(), &second) == 0 && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return !nativeA.isEmpty() && !nativeB.isEmpty() && info(nativeA.constData(), &first) == 0
+        && info(nativeB.constData(), &second) == 0 && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+bool sameEntry(const QString &a, const QString &b)
+{
+    return sameNode(a, b, false);
 }
 
 bool sameFile(const QString &a, const QString &b)
 {
-    struct stat first{}, second{};
-    const QByteArray nativeA = nativePath(a), nativeB = nativePath(b);
-    return !nativeA.isEmpty() && !nativeB.isEmpty() && stat(nativeA.constData(), &first) == 0 &&
-           stat(nativeB.constData(), &second) == 0 && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return sameNode(a, b, true);
 }
 
 Result moveFile(const QString &from, const QString &to)

@@ -13,6 +13,7 @@
 #include "platform/toolkit/RadioGroup.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "support/UndoLogFolder.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 
@@ -27,8 +28,6 @@
 
 namespace {
 
-const QByteArray OldLog = "/old/log\r\n/old/log2\r\n";
-
 class Executors : public testing::Test {
 protected:
     void SetUp() override
@@ -37,12 +36,9 @@ protected:
         Root = dir_.path() + "/";
         Files = Root + "a/";
         ASSERT_TRUE(fs::createFolders(Files));
-        ASSERT_TRUE(fs::createFolders(Root + "work"));
         form_.Create();
-        Arbeitsverzeichnis = Root + "work/";
-        Protokolldatei = QStringLiteral("Protokoll.txt");
-        LogPath = Arbeitsverzeichnis + Protokolldatei;
-        ASSERT_TRUE(fs::writeFileAtomic(LogPath, OldLog));
+        LogPath = UseUndoLogBelow(Root);
+        ASSERT_FALSE(LogPath.isEmpty());
     }
     void TearDown() override
     {
@@ -215,7 +211,7 @@ TEST_F(Executors, AnsweringNoChangesNothing)
     ExecuteFileRename();
     EXPECT_TRUE(fs::exists(Files + "t.txt"));
     EXPECT_FALSE(fs::exists(Files + "u.txt"));
-    EXPECT_EQ(Log(), OldLog);
+    EXPECT_EQ(Log(), OldUndoLog);
     EXPECT_FALSE(Undo()->isEnabled());
 
     form_->AlteDateinamen = QStringList{Files};
@@ -223,7 +219,7 @@ TEST_F(Executors, AnsweringNoChangesNothing)
     modals_.answer(mrNo);
     ExecuteFolderRename();
     EXPECT_TRUE(fs::isFolder(Files));
-    EXPECT_EQ(Log(), OldLog);
+    EXPECT_EQ(Log(), OldUndoLog);
     EXPECT_FALSE(Undo()->isEnabled());
 }
 
@@ -340,7 +336,7 @@ TEST_F(Executors, EmptyFolderBatchEndsBeforeTheQuestion)
 {
     ExecuteFolderRename();
     EXPECT_TRUE(modals_.shown().empty());
-    EXPECT_EQ(Log(), OldLog);
+    EXPECT_EQ(Log(), OldUndoLog);
 }
 
 TEST_F(Executors, UndoOfAttributeLogRestoresTimesOfAReadOnlyFile)

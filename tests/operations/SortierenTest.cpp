@@ -17,6 +17,7 @@
 #include "platform/toolkit/ShellViews.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "support/UndoLogFolder.h"
 #include "support/FolderNames.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
@@ -36,8 +37,6 @@ namespace {
 
 enum Criterion { Initial, ContainedText, FileType, FileSize, FileDate };
 
-const QByteArray OldLog = "/old/log\r\n/old/log2\r\n";
-
 class Sorting : public testing::Test {
 protected:
     void SetUp() override
@@ -46,12 +45,9 @@ protected:
         Root = dir_.path() + "/";
         Src = Root + "src/";
         ASSERT_TRUE(fs::createFolders(Src));
-        ASSERT_TRUE(fs::createFolders(Root + "work"));
         form_.Create();
-        Arbeitsverzeichnis = Root + "work/";
-        Protokolldatei = QStringLiteral("Protokoll.txt");
-        LogPath = Arbeitsverzeichnis + Protokolldatei;
-        ASSERT_TRUE(fs::writeFileAtomic(LogPath, OldLog));
+        LogPath = UseUndoLogBelow(Root);
+        ASSERT_FALSE(LogPath.isEmpty());
         Datum = 0;
         ActiveExplorer = 1;
         ASSERT_TRUE(form_->ShellTreeView01->setPath(Src));
@@ -178,7 +174,7 @@ TEST_F(Sorting, ContainedTextThatNamesNoFolderMovesNothing)
         EXPECT_EQ(SortedNames(Root), (QStringList{"src", "work"}));
     }
     // An empty text places every file in the root.
-    EXPECT_EQ(Log(), OldLog);
+    EXPECT_EQ(Log(), OldUndoLog);
     form_->SortRekursiv->setChecked(true);
     form_->SortEdit1->setText("");
     EXPECT_FALSE(Sort());
@@ -296,7 +292,7 @@ TEST_F(Sorting, DateFoldersByDatumAndNoLeavesThemEmpty)
     EXPECT_TRUE(Sort(mrNo));
     EXPECT_EQ(SortedNames(Src), (QStringList{"07-03-2004", "photo.jpg"}));
     EXPECT_TRUE(SortedNames(Src + "07-03-2004").isEmpty());
-    EXPECT_EQ(Log(), OldLog);
+    EXPECT_EQ(Log(), OldUndoLog);
 
     Datum = 1;
     Select({"photo.jpg"});
@@ -363,7 +359,7 @@ TEST_F(Sorting, NoChangesNoFileAndATargetFolderElsewhere)
     Select();
     EXPECT_TRUE(Sort(mrNo));
     EXPECT_EQ(SortedNames(Src), QStringList{"a.txt"});
-    EXPECT_EQ(Log(), OldLog);
+    EXPECT_EQ(Log(), OldUndoLog);
 
     // The question answered Yes through the menu item.
     Select();
