@@ -42,12 +42,16 @@ TShellListView *ActiveList()
 void CollectFilesRecursive(const QString &PathMask)
 {
     const BatchGuard guard;
+    WalkFilesRecursive(PathMask, HauptForm->AlteDateinamen, {});
+}
+
+void WalkFilesRecursive(const QString &PathMask, QStringList &Found, const std::function<bool()> &Stop)
+{
     const qsizetype slash = PathMask.lastIndexOf(u'/');
     if (!PathMask.startsWith(u'/') || slash < 0)
         return;
     const QString mask = PathMask.mid(slash + 1);
     const bool everyName = mask == u"*" || mask == u"*.*";
-    QStringList &found = HauptForm->AlteDateinamen;
     // Depth first, pre-order: the files of a folder, then its sub-folders in order.
     std::vector<QString> pending{PathMask.left(slash + 1)};
     std::vector<QString> subFolders;
@@ -55,11 +59,13 @@ void CollectFilesRecursive(const QString &PathMask)
         const QString folder = std::move(pending.back());
         pending.pop_back();
         KeepResponsive();
+        if (Stop && Stop())
+            return;
         subFolders.clear();
         for (const fs::Entry &e : fs::listFolder(folder)) {
             if (!e.isFolder) {
                 if (everyName || fs::matchesMask(e.name, mask))
-                    found.append(folder + e.name);
+                    Found.append(folder + e.name);
             } else if (!e.name.startsWith(u'.')) {
                 subFolders.push_back(folder + e.name + u'/');
             }

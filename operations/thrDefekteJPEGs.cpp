@@ -22,6 +22,21 @@ bool shuttingDown = false;
 
 } // namespace
 
+void NapUnlessInterrupted(int Ms)
+{
+    const QThread *self = QThread::currentThread();
+    for (int slept = 0; slept < Ms && !self->isInterruptionRequested(); slept += NapMs)
+        QThread::msleep(NapMs);
+}
+
+void EndAnsweringCalls(QThread *Thread)
+{
+    Thread->requestInterruption();
+    while (!Thread->wait(QDeadlineTimer(NapMs)))
+        QCoreApplication::sendPostedEvents(Thread, QEvent::MetaCall);
+    delete Thread;
+}
+
 TDefekteJPEGs::TDefekteJPEGs()
 {
     connect(this, &QThread::finished, this, &QObject::deleteLater);
@@ -36,8 +51,7 @@ void TDefekteJPEGs::run()
         QMetaObject::invokeMethod(this, [this] { UpdateFoundCount(); }, Qt::BlockingQueuedConnection);
         if (isInterruptionRequested())
             return;
-        for (int slept = 0; slept < PeriodMs && !isInterruptionRequested(); slept += NapMs)
-            msleep(NapMs);
+        NapUnlessInterrupted(PeriodMs);
     }
 }
 
@@ -62,13 +76,8 @@ void TDefekteJPEGs::Shutdown()
 {
     shuttingDown = true;
     for (const QPointer<TDefekteJPEGs> &t : living) {
-        if (!t)
-            continue;
-        t->requestInterruption();
-        // Its blocking call waits for this thread: answer it (it does nothing now).
-        while (!t->wait(QDeadlineTimer(NapMs)))
-            QCoreApplication::sendPostedEvents(t, QEvent::MetaCall);
-        delete t.data();
+        if (t)
+            EndAnsweringCalls(t); // its calls do nothing now
     }
     living.clear();
     shuttingDown = false;

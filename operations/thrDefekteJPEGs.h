@@ -10,6 +10,13 @@
 // thread has ended); nullptr before and after.
 extern QMutex *ThreadSection;
 
+// For the worker threads whose work runs on the GUI thread through blocking calls.
+// On the worker: sleeps Ms in short naps, returning early once it is asked to end.
+void NapUnlessInterrupted(int Ms);
+// On the GUI thread: asks Thread to end and waits for it, answering its blocking calls
+// meanwhile, then deletes it.
+void EndAnsweringCalls(QThread *Thread);
+
 class TDefekteJPEGs : public QThread {
     Q_OBJECT
 public:

@@ -14,6 +14,7 @@
 #include "platform/toolkit/EventHook.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
+#include "shell/Haupt_Steuerelemente.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -106,20 +107,6 @@ QGridLayout *NewCounters(QWidget *Parent, std::initializer_list<CounterRow> Rows
     grid->addWidget(Bar, grid->rowCount(), 0, 1, 2);
     grid->setRowStretch(grid->rowCount(), 1);
     return grid;
-}
-
-// The handler runs when the mouse moves over Control itself: a move over one of its
-// children, which Qt passes on to it when the child ignores it, does not count.
-template <typename Handler> void OnMouseMove(THauptForm &f, QWidget *Control, Handler handler)
-{
-    Control->setMouseTracking(true);
-    THauptForm *form = &f;
-    new EventHook(Control, [form, handler, Control](QEvent *event) {
-        if (event->type() == QEvent::MouseMove &&
-            !Control->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
-            (form->*handler)();
-        return false;
-    });
 }
 
 } // namespace

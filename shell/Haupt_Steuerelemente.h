@@ -43,6 +43,20 @@ inline void KeepDigitKeys(QChar &Key)
         Key = QChar();
 }
 
+// The handler runs when the mouse moves over Control itself: a move over one of its
+// children, which Qt passes on to it when the child ignores it, does not count.
+template <typename Handler> void OnMouseMove(THauptForm &f, QWidget *Control, Handler handler)
+{
+    Control->setMouseTracking(true);
+    THauptForm *form = &f;
+    new EventHook(Control, [form, handler, Control](QEvent *event) {
+        if (event->type() == QEvent::MouseMove &&
+            !Control->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            (form->*handler)();
+        return false;
+    });
+}
+
 // A left click into Field runs Click.
 inline void HookClick(QWidget *Field, std::function<void()> Click)
 {

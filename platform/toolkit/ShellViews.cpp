@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QCursor>
 #include <QDateTime>
 #include <QFileIconProvider>
 #include <QHash>
@@ -14,6 +15,7 @@
 #include <QListView>
 #include <QLocale>
 #include <QMimeDatabase>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStackedLayout>
 #include <QStyledItemDelegate>
@@ -611,6 +613,7 @@ TShellListView::TShellListView(QWidget *parent, const QString &name)
         connect(v, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &i) { activated(i.row()); });
         hookScrollBars(v);
         v->viewport()->installEventFilter(this);
+        v->viewport()->setMouseTracking(true);
         stack_->addWidget(v);
     }
     listView_->setUniformItemSizes(true);
@@ -843,9 +846,29 @@ void TShellListView::Repaint()
 
 bool TShellListView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint && OnCustomDraw &&
-        (watched == listView_->viewport() || watched == reportView_->viewport()))
-        OnCustomDraw();
+    if (watched != listView_->viewport() && watched != reportView_->viewport())
+        return QWidget::eventFilter(watched, event);
+    QAbstractItemView *view = watched == listView_->viewport() ? static_cast<QAbstractItemView *>(listView_)
+                                                               : static_cast<QAbstractItemView *>(reportView_);
+    switch (event->type()) {
+    case QEvent::Paint:
+        if (OnCustomDraw)
+            OnCustomDraw();
+        break;
+    case QEvent::MouseMove: {
+        const auto *move = static_cast<QMouseEvent *>(event);
+        emit OnMouseMove(view->indexAt(move->position().toPoint()).row(), move->globalPosition().toPoint());
+        break;
+    }
+    case QEvent::Leave:
+        emit OnMouseMove(-1, QCursor::pos());
+        break;
+    case QEvent::MouseButtonPress:
+        emit OnMouseDown();
+        break;
+    default:
+        break;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

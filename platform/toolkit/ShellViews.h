@@ -7,6 +7,7 @@
 // Setters accept a path with or without the trailing "/".
 
 #include <QColor>
+#include <QPoint>
 #include <QPixmap>
 #include <QString>
 #include <QTreeView>
@@ -166,6 +167,10 @@ signals:
     void OnDblClick(); // after a double-clicked folder was opened
     void OnScrollHorz();
     void OnScrollVert();
+    // The mouse moved over the items: Item the one under it (-1 over empty space and
+    // when the mouse left the list), Global the cursor on the screen.
+    void OnMouseMove(int Item, QPoint Global);
+    void OnMouseDown(); // a mouse button went down over the items
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

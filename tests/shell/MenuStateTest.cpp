@@ -10,6 +10,7 @@
 #include "platform/toolkit/StatusBar.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
+#include "support/FileOpener.h"
 #include "support/FolderNames.h"
 #include "support/MainWindowFixture.h"
 #include "support/StoredSettings.h"
@@ -36,18 +37,6 @@ std::string Str(const QString &s)
 {
     return s.toStdString();
 }
-
-// Records the URLs the desktop opener is handed.
-class Opener : public QObject {
-    Q_OBJECT
-public:
-    Opener() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~Opener() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
 
 class MenuState : public testing::Test {
 protected:
@@ -353,7 +342,7 @@ TEST_F(MenuState, ActionItemsFollowTheSelectionKind)
 TEST_F(MenuState, HelpHandsTheLanguagesFileToTheOpener)
 {
     THauptForm &f = Form();
-    Opener opener;
+    FileOpener opener;
     ProgramDir = Root + "/";
     const QString german = Make("VKT_DEUTSCH.hlp"), english = Make("VKT_ENGLISH.hlp");
     struct Case {
@@ -486,5 +475,3 @@ TEST_F(MenuState, Screenshots)
 }
 
 } // namespace
-
-#include "MenuStateTest.moc"
