@@ -8,12 +8,16 @@
 #include "platform/Application.h"
 #include "platform/Environment.h"
 #include "platform/toolkit/Buttons.h"
+#include "platform/toolkit/Edits.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/DoppelStart.h"
 #include "shell/Haupt_Einstellungen.h"
 #include "shell/Haupt_Globals.h"
+#include "shell/fktThumbs.h"
+#include "shell/frmThumbHint.h"
+#include "shell/thrMausPosition.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -80,6 +84,7 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateSortPage();
     CreateFolderPage();
     CreateGraphicsPage();
+    CreateThumbnailPage();
     CreateMenus();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));
@@ -231,7 +236,7 @@ void THauptForm::FormCreate()
     PreviousViewMode.fill(1);
     ActiveExplorer = 1;
     // The drag-and-drop state of the explorer panes is cleared (drag and drop).
-    // ThumbsUpDown01 := ThumbsBreite (thumbnails).
+    ThumbsUpDown01->setPosition(ThumbsBreite);
     for (QLabel *label : {TTFLabel6, TTFLabel7, TTFLabel8, TTFLabel9})
         label->clear();
     FillExtensionBoxes();
@@ -250,7 +255,7 @@ void THauptForm::FormCreate()
     DatUmbSB02->setEnabled(true);
     if (!ThreadSection) // another main window may have made it (tests)
         ThreadSection = new QMutex;
-    // The running MouseWatchThread (thumbnails).
+    TMausUeberwachung::Create();
     LoadListTextures(); // the lists' draw and horizontal-scroll events are bound from their creation
     TApplication::setExceptionHandler(&THauptForm::MyErrorHandler);
     qApp->installEventFilter(new ApplicationHooks(this));
@@ -275,8 +280,10 @@ void THauptForm::FillExtensionBoxes()
 void THauptForm::FormClose()
 {
     RunGuarded([this] { WriteTreePaneWidths(TreePaneWidth(ExplorerSplitter01), TreePaneWidth(ExplorerSplitter02)); });
-    // MouseWatchThread is told to stop (thumbnails).
-    EndWorkerThreads();
+    EndThumbnails();
+    if (ThumbForm)
+        ThumbForm->HideHint();
+    EndWorkerThreads(); // the mouse watch among them
 }
 
 void THauptForm::EndWorkerThreads()
@@ -284,6 +291,7 @@ void THauptForm::EndWorkerThreads()
     if (HauptForm != this)
         return; // a newer main window has taken over the threads and the section
     TDefekteJPEGs::Shutdown();
+    TMausUeberwachung::Shutdown();
     delete ThreadSection;
     ThreadSection = nullptr;
 }

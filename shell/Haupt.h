@@ -12,6 +12,7 @@
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Ordner.h"
 #include "shell/Haupt_Sortieren.h"
+#include "shell/Haupt_Thumbs.h"
 #include "shell/Haupt_Umbenennen.h"
 #include "shell/Haupt_Vorschau.h"
 
@@ -41,7 +42,8 @@ class THauptForm : public QMainWindow,
                    public THauptSortieren,
                    public THauptOrdner,
                    public THauptGrafik,
-                   public THauptMP3 {
+                   public THauptMP3,
+                   public THauptThumbs {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);

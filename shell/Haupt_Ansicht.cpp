@@ -11,6 +11,7 @@
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/Haupt_Globals.h"
+#include "shell/fktThumbs.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -407,7 +408,7 @@ void THauptAnsicht::HMenuAnsichtThumbsClick()
 {
     ViewMode = 10;
     SetViewMode(ViewMode);
-    // BuildThumbnails() fills the thumbnails of the left explorer's folder (thumbnails).
+    BuildThumbnails();
 }
 
 // ---- Rename page toggles and the preview page ----

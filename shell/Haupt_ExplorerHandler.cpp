@@ -273,8 +273,8 @@ void THauptExplorer::ShellListView01DblClick()
     ReapplyLeftViewStyle(Form());
     Form().UpdateActionButtons();
     // The left tree's path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
-    // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
-    // ThumbScrollBox and BuildThumbnails (thumbnails).
+    // ShowFolderStatistics (folder statistics).
+    Form().ShowThumbnailsOf(ShellTreeView01->Path());
     ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
 }
 
@@ -308,8 +308,8 @@ void THauptExplorer::ShellTreeView01Change()
         if (FontViewShown(Form()))
             ShowFontInfo(QString());
         // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
-        // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
-        // ThumbScrollBox and BuildThumbnails (thumbnails).
+        // ShowFolderStatistics (folder statistics).
+        Form().ShowThumbnailsOf(path);
     }
     ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
     const QString selected = SelectedPath(ShellListView01);
@@ -338,8 +338,8 @@ void THauptExplorer::ShellTreeView01Click()
     ReapplyLeftViewStyle(Form());
     CurrentFolderLeft = path;
     // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
-    // ShowFolderStatistics (folder statistics); in ViewMode 10 focus to
-    // ThumbScrollBox and BuildThumbnails (thumbnails).
+    // ShowFolderStatistics (folder statistics).
+    Form().ShowThumbnailsOf(path);
 }
 
 bool THauptExplorer::ShellTreeViewEditing(const QString &Path)

@@ -8,6 +8,7 @@
 #include "shell/Haupt_Globals.h"
 #include "shell/Info.h"
 #include "shell/frmOptionen.h"
+#include "shell/frmThumbHint.h"
 
 #include <QByteArray>
 
@@ -44,12 +45,13 @@ int ProgramMain(int argc, char **argv)
     std::unique_ptr<TOptionenF> optionsDialog;
     std::unique_ptr<TSpracheF> languageDialog;
     std::unique_ptr<TInfoF> aboutBox;
+    std::unique_ptr<TThumbForm> thumbForm;
     if (CommandFileName.isEmpty()) {
         optionsDialog = std::make_unique<TOptionenF>();
         languageDialog = std::make_unique<TSpracheF>();
         aboutBox = std::make_unique<TInfoF>();
+        thumbForm = std::make_unique<TThumbForm>();
     }
-    // ThumbForm (thumbnail hint) is created here.
     if (CommandFileName.isEmpty())
         mainWindow->show();
     const int status = app.exec();
@@ -61,6 +63,7 @@ int ProgramMain(int argc, char **argv)
         std::_Exit(status);
     }
 
+    thumbForm.reset();
     aboutBox.reset();
     languageDialog.reset();
     optionsDialog.reset();

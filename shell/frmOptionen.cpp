@@ -18,6 +18,7 @@
 #include "shell/Haupt.h"
 #include "shell/Haupt_Einstellungen.h"
 #include "shell/Haupt_Globals.h"
+#include "shell/frmThumbHint.h"
 #include "shell/Texturen.h"
 
 #include <QFileDialog>
@@ -634,7 +635,8 @@ void TOptionenF::BitBtn1Click()
     ThumbRechts = PopUpThumbRechts->isChecked();
     ::ThumbHintGroesse = ThumbHintUpDown->Position();
     ThumbTransparenz = std::uint8_t(OptionenTrackBar01->value());
-    // ThumbForm->setWindowOpacity(ThumbTransparenz / 255.0); once the thumbnail hint window exists.
+    if (ThumbForm)
+        ThumbForm->setWindowOpacity(ThumbTransparenz / 255.0);
     VerstecktAnzeigen = CBVersteckt->isChecked();
     BildschirmSpeichern = CBBildschirmEinstellungen->isChecked();
 

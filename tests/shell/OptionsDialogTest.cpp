@@ -17,6 +17,7 @@
 #include "shell/Haupt_Einstellungen.h"
 #include "shell/Haupt_Globals.h"
 #include "shell/KontextMenu.h"
+#include "shell/frmThumbHint.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
 #include "support/StoredSettings.h"
@@ -222,6 +223,13 @@ TEST_F(OptionsDialog, OkStoresItsSettingsAndLeavesTheOthers)
         return int(mrCancel);
     });
     dialog_->ShowModal();
+}
+
+TEST_F(OptionsDialog, OkGivesTheHintItsOpacity)
+{
+    TThumbForm hint;
+    ASSERT_EQ(ShowAndConfirm([](TOptionenF &f) { f.OptionenTrackBar01->setValue(51); }), mrOk);
+    EXPECT_NEAR(hint.windowOpacity(), 0.2, 0.01);
 }
 
 TEST_F(OptionsDialog, FolderButtons)
