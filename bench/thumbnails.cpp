@@ -68,6 +68,7 @@ double DecodeSeconds(const QStringList &Files, QSize Box)
 int main(int argc, char **argv)
 {
     WindowBench bench(argc, argv);
+    IsolateProgram(bench.Folder().toUtf8() + "/program");
     const QString folder = bench.Folder() + QStringLiteral("/bilder");
     MakeFolder(folder);
     const QByteArray picture = CameraJpeg();
