@@ -7,6 +7,7 @@
 #include "localisation/fktSprache_Captions.h"
 #include "localisation/rvDialogs.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktIcons.h"
 #include "operations/fktJPEGs.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Buttons.h"
@@ -22,6 +23,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -144,7 +146,8 @@ void THauptGrafik::CreateGraphicsPage()
     row->addLayout(switches);
 
     GrafikNB01 = New<QStackedWidget>(page, "GrafikNB01");
-    GrafikNB01->addWidget(New<QWidget>(GrafikNB01, "Icons")); // the icons' page
+    auto *icons = New<QWidget>(GrafikNB01, "Icons");
+    GrafikNB01->addWidget(icons);
     auto *jpegs = New<QWidget>(GrafikNB01, "JPEGs");
     GrafikNB01->addWidget(jpegs);
     row->addWidget(GrafikNB01, 1);
@@ -161,6 +164,26 @@ void THauptGrafik::CreateGraphicsPage()
     GrafikNB02 = New<QStackedWidget>(jpegs, "GrafikNB02");
     jpegColumn->addWidget(GrafikPageControl01);
     jpegColumn->addWidget(GrafikNB02, 1);
+
+    // The icons page: the tiles | the buttons.
+    {
+        auto *layout = new QHBoxLayout(icons);
+        ScrollBoxIcons = New<QScrollArea>(icons, "ScrollBoxIcons");
+        ScrollBoxIcons->setFixedSize(295, 165);
+        auto *tiles = New<QWidget>(ScrollBoxIcons, "ScrollBoxIconsTiles");
+        tiles->resize(IconRowWidth, 2);
+        ScrollBoxIcons->setWidget(tiles);
+        layout->addWidget(ScrollBoxIcons, 0, Qt::AlignTop);
+        auto *buttons = new QVBoxLayout;
+        GrafikBitBtn01 = New<QPushButton>(icons, "GrafikBitBtn01");
+        GrafikBitBtn02 = New<QPushButton>(icons, "GrafikBitBtn02");
+        GrafikBitBtn03 = New<QPushButton>(icons, "GrafikBitBtn03");
+        for (QPushButton *b : {GrafikBitBtn01, GrafikBitBtn02, GrafikBitBtn03})
+            buttons->addWidget(b);
+        buttons->addStretch(1);
+        layout->addLayout(buttons);
+        layout->addStretch(1);
+    }
 
     // The search page: title, counters and progress | copy or move | buttons.
     GrafikGradientFill01 = NewBackground(GrafikNB02, "GrafikGradientFill01");
@@ -246,6 +269,9 @@ void THauptGrafik::CreateGraphicsPage()
     bind(GrafikSB01, &TSpeedButton::OnClick, &THauptGrafik::GrafikSB01Click);
     bind(GrafikSB02, &TSpeedButton::OnClick, &THauptGrafik::GrafikSB02Click);
     bind(GrafikPageControl01, &QTabWidget::currentChanged, &THauptGrafik::GrafikPageControl01Change);
+    bind(GrafikBitBtn01, &QPushButton::clicked, &THauptGrafik::GrafikBitBtn01Click);
+    bind(GrafikBitBtn02, &QPushButton::clicked, &THauptGrafik::GrafikBitBtn02Click);
+    bind(GrafikBitBtn03, &QPushButton::clicked, &THauptGrafik::GrafikBitBtn03Click);
     bind(BitBtn_DDS01, &QPushButton::clicked, &THauptGrafik::BitBtn_DDS01Click);
     bind(BitBtn_DDS02, &QPushButton::clicked, &THauptGrafik::BitBtn_DDS02Click);
     bind(BitBtn_DDS03, &QPushButton::clicked, &THauptGrafik::BitBtn_DDS03Click);
@@ -289,6 +315,21 @@ void THauptGrafik::GrafikZielverzeichnisClick()
     QString folder = GrafikZielverzeichnis->Text();
     if (SelectDirectory(folder, LoadLangString(9100), LoadLangString(9101), LanguageName()) != mrAbort)
         GrafikZielverzeichnis->setText(folder);
+}
+
+void THauptGrafik::GrafikBitBtn01Click()
+{
+    ExtractIconsOfFiles();
+}
+
+void THauptGrafik::GrafikBitBtn02Click()
+{
+    SaveIconsAsIco();
+}
+
+void THauptGrafik::GrafikBitBtn03Click()
+{
+    SaveIconsAsBmp();
 }
 
 void THauptGrafik::BitBtn_DDS01Click()
