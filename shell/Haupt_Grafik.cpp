@@ -110,6 +110,22 @@ QGridLayout *NewCounters(QWidget *Parent, std::initializer_list<CounterRow> Rows
     return grid;
 }
 
+// A column of push buttons, from the top.
+struct NamedButton {
+    QPushButton *&Button;
+    const char *Name;
+};
+QVBoxLayout *NewButtons(QWidget *Parent, std::initializer_list<NamedButton> Buttons)
+{
+    auto *column = new QVBoxLayout;
+    for (const NamedButton &b : Buttons) {
+        b.Button = New<QPushButton>(Parent, b.Name);
+        column->addWidget(b.Button);
+    }
+    column->addStretch(1);
+    return column;
+}
+
 // The handler runs when the mouse moves over Control itself: a move over one of its
 // children, which Qt passes on to it when the child ignores it, does not count.
 template <typename Handler> void OnMouseMove(THauptForm &f, QWidget *Control, Handler handler)
@@ -174,14 +190,9 @@ void THauptGrafik::CreateGraphicsPage()
         tiles->resize(IconRowWidth, 2);
         ScrollBoxIcons->setWidget(tiles);
         layout->addWidget(ScrollBoxIcons, 0, Qt::AlignTop);
-        auto *buttons = new QVBoxLayout;
-        GrafikBitBtn01 = New<QPushButton>(icons, "GrafikBitBtn01");
-        GrafikBitBtn02 = New<QPushButton>(icons, "GrafikBitBtn02");
-        GrafikBitBtn03 = New<QPushButton>(icons, "GrafikBitBtn03");
-        for (QPushButton *b : {GrafikBitBtn01, GrafikBitBtn02, GrafikBitBtn03})
-            buttons->addWidget(b);
-        buttons->addStretch(1);
-        layout->addLayout(buttons);
+        layout->addLayout(NewButtons(icons, {{GrafikBitBtn01, "GrafikBitBtn01"},
+                                             {GrafikBitBtn02, "GrafikBitBtn02"},
+                                             {GrafikBitBtn03, "GrafikBitBtn03"}}));
         layout->addStretch(1);
     }
 
@@ -200,14 +211,10 @@ void THauptGrafik::CreateGraphicsPage()
                           1, 0);
         RadioGroup_DDS01 = NewGroup(p, "RadioGroup_DDS01");
         layout->addWidget(RadioGroup_DDS01, 1, 1, Qt::AlignTop);
-        auto *buttons = new QVBoxLayout;
-        BitBtn_DDS01 = New<QPushButton>(p, "BitBtn_DDS01");
-        BitBtn_DDS02 = New<QPushButton>(p, "BitBtn_DDS02");
-        BitBtn_DDS03 = New<QPushButton>(p, "BitBtn_DDS03");
-        for (QPushButton *b : {BitBtn_DDS01, BitBtn_DDS02, BitBtn_DDS03})
-            buttons->addWidget(b);
-        buttons->addStretch(1);
-        layout->addLayout(buttons, 1, 2);
+        layout->addLayout(NewButtons(p, {{BitBtn_DDS01, "BitBtn_DDS01"},
+                                         {BitBtn_DDS02, "BitBtn_DDS02"},
+                                         {BitBtn_DDS03, "BitBtn_DDS03"}}),
+                          1, 2);
         layout->setColumnStretch(0, 1);
     }
 
@@ -234,13 +241,7 @@ void THauptGrafik::CreateGraphicsPage()
                                        {Label_DV02, "Label_DV02", Label_DV03, "Label_DV03"}},
                                       ProgressBar_DV01, "ProgressBar_DV01"),
                           1, 1);
-        auto *buttons = new QVBoxLayout;
-        BitBtn_DV01 = New<QPushButton>(p, "BitBtn_DV01");
-        BitBtn_DV02 = New<QPushButton>(p, "BitBtn_DV02");
-        buttons->addWidget(BitBtn_DV01);
-        buttons->addWidget(BitBtn_DV02);
-        buttons->addStretch(1);
-        layout->addLayout(buttons, 1, 2);
+        layout->addLayout(NewButtons(p, {{BitBtn_DV01, "BitBtn_DV01"}, {BitBtn_DV02, "BitBtn_DV02"}}), 1, 2);
         layout->setColumnStretch(1, 1);
     }
 
