@@ -3,6 +3,7 @@
 #include "localisation/fktSprache.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktAttribute.h"
+#include "operations/fktIcons.h"
 #include "operations/RemoteControl.h"
 #include "operations/thrDefekteJPEGs.h"
 #include "platform/Application.h"
@@ -97,8 +98,18 @@ THauptForm::~THauptForm()
     // The application's hooks call into this window: remove them before it is torn down.
     delete findChild<QObject *>(QStringLiteral("ApplicationHooks"), Qt::FindDirectChildrenOnly);
     EndWorkerThreads();
+    FormDestroy();
     if (HauptForm == this)
         HauptForm = nullptr;
+}
+
+void THauptForm::FormDestroy()
+{
+    if (HauptForm != this)
+        return; // the buffer belongs to the newer main window
+    IconBuffer.reset();
+    if (ScrollBoxIcons)
+        FreeIconTiles();
 }
 
 void THauptForm::CreateHiddenPage()
@@ -248,7 +259,7 @@ void THauptForm::FormCreate()
     UpdateMenusForPage();
     UpdateActionButtons();
     NotebookHaupt->setVisible(true);
-    // IconBuffer := a new icon (icon page).
+    IconBuffer = std::make_unique<QImage>();
     ShowListCounts();
     // ExplorerMediaPlayer notifies MediaPlayerNotify from its creation (preview pane).
     DatUmbSB01->setEnabled(true);
@@ -299,6 +310,7 @@ void THauptForm::EndWorkerThreads()
 void THauptForm::closeEvent(QCloseEvent *event)
 {
     if (BatchGuard::Running()) { // a collection is letting the message loop run
+        CloseAfterIconExtraction();
         event->ignore();
         return;
     }

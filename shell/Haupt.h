@@ -71,6 +71,8 @@ public:
     void FillExtensionBoxes(); // the extension boxes of the rename page
     // Stores the widths of the two tree panes (the window is closed, not destroyed).
     void FormClose();
+    // Frees IconBuffer and the icon tiles (the window is destroyed).
+    void FormDestroy();
     // Tab, arrows, Enter and Esc that no control took: Up and Down scroll the folder
     // statistics (view 9) or the thumbnails (view 10, not while the hourglass shows).
     void CMDialogKey(QKeyEvent *event);

@@ -7,6 +7,7 @@
 #include "localisation/fktSprache_Captions.h"
 #include "localisation/rvDialogs.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktIcons.h"
 #include "operations/fktJPEGs.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Buttons.h"
@@ -23,6 +24,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -109,6 +111,22 @@ QGridLayout *NewCounters(QWidget *Parent, std::initializer_list<CounterRow> Rows
     return grid;
 }
 
+// A column of push buttons, from the top.
+struct NamedButton {
+    QPushButton *&Button;
+    const char *Name;
+};
+QVBoxLayout *NewButtons(QWidget *Parent, std::initializer_list<NamedButton> Buttons)
+{
+    auto *column = new QVBoxLayout;
+    for (const NamedButton &b : Buttons) {
+        b.Button = New<QPushButton>(Parent, b.Name);
+        column->addWidget(b.Button);
+    }
+    column->addStretch(1);
+    return column;
+}
+
 } // namespace
 
 void THauptGrafik::CreateGraphicsPage()
@@ -131,7 +149,8 @@ void THauptGrafik::CreateGraphicsPage()
     row->addLayout(switches);
 
     GrafikNB01 = New<QStackedWidget>(page, "GrafikNB01");
-    GrafikNB01->addWidget(New<QWidget>(GrafikNB01, "Icons")); // the icons' page
+    auto *icons = New<QWidget>(GrafikNB01, "Icons");
+    GrafikNB01->addWidget(icons);
     auto *jpegs = New<QWidget>(GrafikNB01, "JPEGs");
     GrafikNB01->addWidget(jpegs);
     row->addWidget(GrafikNB01, 1);
@@ -149,6 +168,21 @@ void THauptGrafik::CreateGraphicsPage()
     jpegColumn->addWidget(GrafikPageControl01);
     jpegColumn->addWidget(GrafikNB02, 1);
 
+    // The icons page: the tiles | the buttons.
+    {
+        auto *layout = new QHBoxLayout(icons);
+        ScrollBoxIcons = New<QScrollArea>(icons, "ScrollBoxIcons");
+        ScrollBoxIcons->setFixedSize(295, 165);
+        auto *tiles = New<QWidget>(ScrollBoxIcons, "ScrollBoxIconsTiles");
+        tiles->resize(IconRowWidth, 2);
+        ScrollBoxIcons->setWidget(tiles);
+        layout->addWidget(ScrollBoxIcons, 0, Qt::AlignTop);
+        layout->addLayout(NewButtons(icons, {{GrafikBitBtn01, "GrafikBitBtn01"},
+                                             {GrafikBitBtn02, "GrafikBitBtn02"},
+                                             {GrafikBitBtn03, "GrafikBitBtn03"}}));
+        layout->addStretch(1);
+    }
+
     // The search page: title, counters and progress | copy or move | buttons.
     GrafikGradientFill01 = NewBackground(GrafikNB02, "GrafikGradientFill01");
     {
@@ -164,14 +198,10 @@ void THauptGrafik::CreateGraphicsPage()
                           1, 0);
         RadioGroup_DDS01 = NewGroup(p, "RadioGroup_DDS01");
         layout->addWidget(RadioGroup_DDS01, 1, 1, Qt::AlignTop);
-        auto *buttons = new QVBoxLayout;
-        BitBtn_DDS01 = New<QPushButton>(p, "BitBtn_DDS01");
-        BitBtn_DDS02 = New<QPushButton>(p, "BitBtn_DDS02");
-        BitBtn_DDS03 = New<QPushButton>(p, "BitBtn_DDS03");
-        for (QPushButton *b : {BitBtn_DDS01, BitBtn_DDS02, BitBtn_DDS03})
-            buttons->addWidget(b);
-        buttons->addStretch(1);
-        layout->addLayout(buttons, 1, 2);
+        layout->addLayout(NewButtons(p, {{BitBtn_DDS01, "BitBtn_DDS01"},
+                                         {BitBtn_DDS02, "BitBtn_DDS02"},
+                                         {BitBtn_DDS03, "BitBtn_DDS03"}}),
+                          1, 2);
         layout->setColumnStretch(0, 1);
     }
 
@@ -198,13 +228,7 @@ void THauptGrafik::CreateGraphicsPage()
                                        {Label_DV02, "Label_DV02", Label_DV03, "Label_DV03"}},
                                       ProgressBar_DV01, "ProgressBar_DV01"),
                           1, 1);
-        auto *buttons = new QVBoxLayout;
-        BitBtn_DV01 = New<QPushButton>(p, "BitBtn_DV01");
-        BitBtn_DV02 = New<QPushButton>(p, "BitBtn_DV02");
-        buttons->addWidget(BitBtn_DV01);
-        buttons->addWidget(BitBtn_DV02);
-        buttons->addStretch(1);
-        layout->addLayout(buttons, 1, 2);
+        layout->addLayout(NewButtons(p, {{BitBtn_DV01, "BitBtn_DV01"}, {BitBtn_DV02, "BitBtn_DV02"}}), 1, 2);
         layout->setColumnStretch(1, 1);
     }
 
@@ -233,6 +257,9 @@ void THauptGrafik::CreateGraphicsPage()
     bind(GrafikSB01, &TSpeedButton::OnClick, &THauptGrafik::GrafikSB01Click);
     bind(GrafikSB02, &TSpeedButton::OnClick, &THauptGrafik::GrafikSB02Click);
     bind(GrafikPageControl01, &QTabWidget::currentChanged, &THauptGrafik::GrafikPageControl01Change);
+    bind(GrafikBitBtn01, &QPushButton::clicked, &THauptGrafik::GrafikBitBtn01Click);
+    bind(GrafikBitBtn02, &QPushButton::clicked, &THauptGrafik::GrafikBitBtn02Click);
+    bind(GrafikBitBtn03, &QPushButton::clicked, &THauptGrafik::GrafikBitBtn03Click);
     bind(BitBtn_DDS01, &QPushButton::clicked, &THauptGrafik::BitBtn_DDS01Click);
     bind(BitBtn_DDS02, &QPushButton::clicked, &THauptGrafik::BitBtn_DDS02Click);
     bind(BitBtn_DDS03, &QPushButton::clicked, &THauptGrafik::BitBtn_DDS03Click);
@@ -276,6 +303,21 @@ void THauptGrafik::GrafikZielverzeichnisClick()
     QString folder = GrafikZielverzeichnis->Text();
     if (SelectDirectory(folder, LoadLangString(9100), LoadLangString(9101), LanguageName()) != mrAbort)
         GrafikZielverzeichnis->setText(folder);
+}
+
+void THauptGrafik::GrafikBitBtn01Click()
+{
+    ExtractIconsOfFiles();
+}
+
+void THauptGrafik::GrafikBitBtn02Click()
+{
+    SaveIconsAsIco();
+}
+
+void THauptGrafik::GrafikBitBtn03Click()
+{
+    SaveIconsAsBmp();
 }
 
 void THauptGrafik::BitBtn_DDS01Click()

@@ -8,6 +8,7 @@ class THauptForm;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 class QTabWidget;
 class QWidget;
@@ -23,6 +24,13 @@ struct THauptGrafik {
     TSpeedButton *GrafikSB01 = nullptr;        // group 4: icons
     TSpeedButton *GrafikSB02 = nullptr;        // group 4: JPEGs
     QStackedWidget *GrafikNB01 = nullptr;      // page 0 icons, page 1 JPEGs
+
+    // Icons (GrafikNB01 page 0); operations/fktIcons
+    QScrollArea *ScrollBoxIcons = nullptr; // 295 x 165; its widget holds the tiles
+    QPushButton *GrafikBitBtn01 = nullptr; // search
+    QPushButton *GrafikBitBtn02 = nullptr; // save as ICO files
+    QPushButton *GrafikBitBtn03 = nullptr; // save as BMP files
+
     QTabWidget *GrafikPageControl01 = nullptr; // the tabs of the JPEG tools over GrafikNB02
     QWidget *GrafikTabSheet01 = nullptr, *GrafikTabSheet02 = nullptr;
     QStackedWidget *GrafikNB02 = nullptr;      // page 0 search, page 1 reduction
@@ -62,6 +70,9 @@ struct THauptGrafik {
     void GrafikSB02Click();
     void GrafikPageControl01Change();
     void GrafikZielverzeichnisClick();
+    void GrafikBitBtn01Click();
+    void GrafikBitBtn02Click();
+    void GrafikBitBtn03Click();
     void BitBtn_DDS01Click();
     void BitBtn_DDS02Click();
     void BitBtn_DDS03Click();

@@ -617,9 +617,10 @@ int copyRange(int in, std::int64_t start, std::int64_t length, int out)
 
 
 // A new file for `target` in its folder (created with `mode` before the umask), written
-// by `fill(fd)` (0 or an errno), flushed and renamed over `target`; on failure the
-// temporary file is removed.
-template <typename Fill> int replaceThroughTemporary(const QByteArray &target, mode_t mode, Fill fill)
+// by `fill(fd)` (0 or an errno), flushed and renamed over `target` (with `replace`) or
+// put in its place only while it is free (else EEXIST); on failure the temporary file
+// is removed.
+template <typename Fill> int placeThroughTemporary(const QByteArray &target, mode_t mode, bool replace, Fill fill)
 {
     FileDescriptor out;
     QByteArray temporary;
@@ -635,7 +636,8 @@ template <typename Fill> int replaceThroughTemporary(const QByteArray &target, m
     if (!error)
         error = out.close();
     if (!error)
-        error = errorOf(rename(temporary.constData(), target.constData()) == 0);
+        error = replace ? errorOf(rename(temporary.constData(), target.constData()) == 0)
+                        : renameWithoutReplacing(temporary, target, false);
     if (error) {
         unlink(temporary.constData());
         return error;
@@ -662,10 +664,19 @@ Result writeFileAtomic(const QString &path, const QByteArray &content, unsigned 
         std::free(resolved);
         stat(target.constData(), &existing);
     }
-    return {replaceThroughTemporary(target, mode_t(newFileMode), [&](int out) {
+    return {placeThroughTemporary(target, mode_t(newFileMode), true, [&](int out) {
         const int error = writeAll(out, content.constData(), content.size());
         return error || !replacing ? error : errorOf(fchmod(out, existing.st_mode & 07777) == 0);
     })};
+}
+
+Result createFileExclusive(const QString &path, const QByteArray &content, unsigned newFileMode)
+{
+    const QByteArray target = nativePath(path);
+    if (target.isEmpty())
+        return {ENOENT};
+    return {placeThroughTemporary(target, mode_t(newFileMode), false,
+                                  [&](int out) { return writeAll(out, content.constData(), content.size()); })};
 }
 
 Result replaceWithRanges(const QString &path, int source, const std::vector<ByteRange> &kept)
@@ -683,7 +694,7 @@ Result replaceWithRanges(const QString &path, int source, const std::vector<Byte
     for (const ByteRange &r : kept)
         if (r.start < 0 || r.length < 0 || r.start > opened.st_size || r.length > opened.st_size - r.start)
             return {EINVAL};
-    return {replaceThroughTemporary(target, 0600, [&](int out) {
+    return {placeThroughTemporary(target, 0600, true, [&](int out) {
         if (fchown(out, opened.st_uid, opened.st_gid) != 0)
             return EPERM;
         for (const ByteRange &r : kept)

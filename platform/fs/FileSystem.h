@@ -57,6 +57,10 @@ Result removeEmptyFolder(const QString &path);
 // rename). An existing file keeps its mode, a new one gets newFileMode (less the umask);
 // a symbolic link stays and its file is replaced.
 Result writeFileAtomic(const QString &path, const QByteArray &content, unsigned newFileMode = 0666);
+// Creates the file with `content` (mode newFileMode less the umask); never replaces an
+// existing entry, a dangling symbolic link included (EEXIST). The content goes to a
+// temporary file in the folder first, so a failure leaves no partial file.
+Result createFileExclusive(const QString &path, const QByteArray &content, unsigned newFileMode = 0666);
 std::optional<QByteArray> readFile(const QString &path);
 
 // A run of bytes of a file: [start, start + length).

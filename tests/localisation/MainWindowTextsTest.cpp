@@ -49,7 +49,6 @@ const std::set<std::string> ControlsNotBuiltYet = {
     "RadioGroupOrdU1", "RadioGroupOrdU2", "RadioGroupOrdU3", "RadioGroupOrdU4", "RadioGroupOrdU5", "LabelOrdU1",
     "LabelOrdU2", "LabelOrdU3", "LabelOrdU4", "LabelOrdU5", "LabelOrdU6", "LabelOrdU7", "EditOrdU1", "EditOrdU2",
     "EditOrdU3", "OrdnerZKPosition", "OrdnerZKEnt", "OrdnerZKPosition02", "OrdnerAnzEnt",
-    "GrafikBitBtn01", "GrafikBitBtn02", "GrafikBitBtn03", // the icons' page
 };
 
 QStringList Texts(int First, int Last)

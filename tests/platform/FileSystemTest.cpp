@@ -278,6 +278,22 @@ TEST_F(FileSystemTest, WritesAtomicallyKeepingModeAndLinks)
     EXPECT_FALSE(fs::readFile(path("missing/file")));
 }
 
+TEST_F(FileSystemTest, ExclusiveCreationNeverReplacesAndLeavesNothingBehind)
+{
+    ASSERT_TRUE(fs::createFileExclusive(path("new"), "content"));
+    EXPECT_EQ(readBytes(raw("new")), QByteArray("content"));
+    EXPECT_EQ(fs::createFileExclusive(path("new"), "other").error, EEXIST);
+    EXPECT_EQ(readBytes(raw("new")), QByteArray("content"));
+    // A dangling link is an entry: its target is not created.
+    ASSERT_EQ(symlink(raw("target").constData(), raw("dangling").constData()), 0);
+    EXPECT_EQ(fs::createFileExclusive(path("dangling"), "x").error, EEXIST);
+    EXPECT_FALSE(present(raw("target")));
+    EXPECT_EQ(rawNames(dir_.path().toUtf8()), (QList<QByteArray>{"dangling", "new"})) << "no temporary file left";
+    // A folder where nothing can be created, not even by root.
+    ASSERT_EQ(symlink("/proc/self/fdinfo", raw("proc").constData()), 0);
+    EXPECT_NE(fs::createFileExclusive(path("proc/file"), "x").error, 0);
+}
+
 // Appends go through a mapping grown chunk by chunk: once closed the file holds exactly
 // the bytes; while open, or after the process was killed, NUL bytes follow them, and
 // LineReader's endAtNul reads the complete lines and not a line the NUL cuts off.
