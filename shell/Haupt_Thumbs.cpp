@@ -96,6 +96,7 @@ void THauptThumbs::CreateThumbnailPage()
     bar->addWidget(ThumbsLabel02);
     bar->addWidget(ThumbsEdit01);
     bar->addWidget(ThumbsUpDown01);
+    ThumbsPanel02->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed); // a narrow side cuts it off
     column->addWidget(ThumbsPanel02);
 
     ThumbScrollBox = new QScrollArea(page);
