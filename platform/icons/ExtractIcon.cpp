@@ -2,6 +2,7 @@
 
 #include "platform/fs/RegularFile.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QIODevice>
 #include <QtEndian>
@@ -457,14 +458,33 @@ QImage IconAt(QIODevice &File, int Index)
     return resources.Valid() ? PeIcon(bytes, resources, Index) : QImage();
 }
 
-int ExtractIconCount(const QString &FileName)
+namespace {
+
+constexpr qint64 ReadWhole = 1 << 20; // smaller files are read at once
+
+// Runs Fn on the file's content: a small file from memory (its many small reads would
+// each fill the device's buffer), a larger one from the file.
+template <typename Result, typename Fn> Result OnFile(const QString &FileName, Fn fn)
 {
     const std::unique_ptr<QFile> file = fs::openRegularFile(FileName);
-    return file ? IconCount(*file) : 0;
+    if (!file)
+        return Result();
+    if (file->size() > ReadWhole)
+        return fn(*file);
+    QByteArray content = file->readAll();
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::ReadOnly);
+    return fn(buffer);
+}
+
+} // namespace
+
+int ExtractIconCount(const QString &FileName)
+{
+    return OnFile<int>(FileName, [](QIODevice &File) { return IconCount(File); });
 }
 
 QImage ExtractIconA(const QString &FileName, int Index)
 {
-    const std::unique_ptr<QFile> file = fs::openRegularFile(FileName);
-    return file ? IconAt(*file, Index) : QImage();
+    return OnFile<QImage>(FileName, [Index](QIODevice &File) { return IconAt(File, Index); });
 }

@@ -22,8 +22,7 @@ int IconCount(QIODevice &File);
 // Index is out of range or the icon cannot be read.
 QImage IconAt(QIODevice &File, int Index);
 
-// The shell's ExtractIconA on a file name. The file is opened only when it is a regular
-// file (never waited for); any other gives none.
-// Index -1 of the shell's call: the number of icons.
+// The shell's ExtractIconA on a file name, its index -1 (the number of icons) as a call
+// of its own. Only a regular file is opened (never waited for); any other holds none.
 int ExtractIconCount(const QString &FileName);
 QImage ExtractIconA(const QString &FileName, int Index);
