@@ -1,5 +1,6 @@
 #include "platform/toolkit/ShellViews.h"
 
+#include "platform/desktop/Desktop.h"
 #include "platform/fs/Attributes.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathNames.h"
@@ -7,6 +8,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDateTime>
+#include <QDropEvent>
 #include <QFileIconProvider>
 #include <QHash>
 #include <QHeaderView>
@@ -14,6 +16,7 @@
 #include <QListView>
 #include <QLocale>
 #include <QMimeDatabase>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStackedLayout>
 #include <QStyledItemDelegate>
@@ -59,6 +62,9 @@ QIcon fileIcon()
     return icon;
 }
 
+// The private type of the program's drags.
+const QString ShellDragType = QStringLiteral("application/x-corvexpro-shell-items");
+
 QDateTime toQDateTime(TDateTime value)
 {
     const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
@@ -66,6 +72,16 @@ QDateTime toQDateTime(TDateTime value)
 }
 
 } // namespace
+
+TShellDragData::TShellDragData(QWidget *source) : source_(source)
+{
+    setData(ShellDragType, QByteArray());
+}
+
+const TShellDragData *TShellDragData::of(const QMimeData *data)
+{
+    return qobject_cast<const TShellDragData *>(data);
+}
 
 // ---------------------------------------------------------------------------
 // Folder tree model: nodes are read lazily (fetchMore) and only again on request.
@@ -171,7 +187,13 @@ public:
         Qt::ItemFlags f = QAbstractItemModel::flags(index);
         if (const Node *n = nodeOf(index); n && !n->isTop && canEdit)
             f |= Qt::ItemIsEditable;
-        return f;
+        return index.isValid() ? f | Qt::ItemIsDragEnabled : f;
+    }
+
+    QStringList mimeTypes() const override { return {ShellDragType}; }
+    QMimeData *mimeData(const QModelIndexList &) const override
+    {
+        return new TShellDragData(qobject_cast<QWidget *>(QObject::parent()));
     }
 
     bool setData(const QModelIndex &index, const QVariant &value, int role) override
@@ -369,6 +391,18 @@ public:
         return {};
     }
 
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        const Qt::ItemFlags f = QAbstractTableModel::flags(index);
+        return index.isValid() ? f | Qt::ItemIsDragEnabled : f;
+    }
+
+    QStringList mimeTypes() const override { return {ShellDragType}; }
+    QMimeData *mimeData(const QModelIndexList &) const override
+    {
+        return new TShellDragData(qobject_cast<QWidget *>(QObject::parent()));
+    }
+
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 4)
@@ -425,6 +459,9 @@ TShellTreeView::TShellTreeView(QWidget *parent, const QString &name)
     setRootIsDecorated(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { currentChanged(); });
     connect(this, &QTreeView::clicked, this, [this] { emit OnClick(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit OnScrollHorz(); });
@@ -537,6 +574,70 @@ bool TShellTreeView::edit(const QModelIndex &index, EditTrigger trigger, QEvent 
     return QTreeView::edit(index, trigger, event);
 }
 
+QString TShellTreeView::NodeAt(const QPoint &pos) const
+{
+    const auto *n = model_->nodeOf(indexAt(viewport()->mapFrom(this, pos)));
+    return n ? n->path : QString();
+}
+
+void TShellTreeView::ExpandNode(const QString &folder)
+{
+    if (auto *n = model_->findLoaded(normalFolder(folder)))
+        expand(model_->indexOf(n));
+}
+
+void TShellTreeView::mousePressEvent(QMouseEvent *event)
+{
+    QTreeView::mousePressEvent(event); // selects the node pressed on
+    if (OnMouseDown)
+        OnMouseDown(viewport()->mapTo(this, event->position().toPoint()));
+}
+
+void TShellTreeView::dragOver(QDropEvent *event)
+{
+    const TShellDragData *data = TShellDragData::of(event->mimeData());
+    const QPoint pos = viewport()->mapTo(this, event->position().toPoint());
+    if (data && OnDragOver && OnDragOver(data->Source(), pos)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    // The node under the cursor is highlighted; the selected folder stays.
+    const QModelIndex over = indexAt(event->position().toPoint());
+    selectionModel()->select(over.isValid() ? over : currentIndex(), QItemSelectionModel::ClearAndSelect);
+}
+
+void TShellTreeView::dragEnterEvent(QDragEnterEvent *event)
+{
+    dragOver(event);
+}
+
+void TShellTreeView::dragMoveEvent(QDragMoveEvent *event)
+{
+    dragOver(event);
+}
+
+void TShellTreeView::dragLeaveEvent(QDragLeaveEvent *)
+{
+    selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+}
+
+void TShellTreeView::dropEvent(QDropEvent *event)
+{
+    dragOver(event);
+    selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+    if (!event->isAccepted())
+        return;
+    // Reported after the drag has ended: its handler may show a pop-up.
+    QPointer<QWidget> source = TShellDragData::of(event->mimeData())->Source();
+    const QPoint pos = viewport()->mapTo(this, event->position().toPoint());
+    QTimer::singleShot(0, this, [this, source, pos] {
+        if (OnDragDrop)
+            OnDragDrop(source, pos);
+    });
+}
+
 void TShellTreeView::listOpenedFolder(const QString &path)
 {
     setPath(path);
@@ -607,6 +708,8 @@ TShellListView::TShellListView(QWidget *parent, const QString &name)
         delete own;
         v->setSelectionMode(QAbstractItemView::ExtendedSelection);
         v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        v->setDragEnabled(true);
+        v->viewport()->setAcceptDrops(true);
         connect(v, &QAbstractItemView::clicked, this, [this] { emit OnClick(); });
         connect(v, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &i) { activated(i.row()); });
         hookScrollBars(v);
@@ -788,6 +891,9 @@ void TShellListView::setViewStyle(TViewStyle style)
     listView_->setMovement(QListView::Static);
     listView_->setResizeMode(QListView::Adjust);
     listView_->setWordWrap(style == vsIcon);
+    // A static list view drags nothing by itself; its items are dragged all the same.
+    listView_->setDragEnabled(true);
+    listView_->viewport()->setAcceptDrops(true);
     stack_->setCurrentWidget(listView_);
 }
 
@@ -802,6 +908,13 @@ void TShellListView::setColumnCaption(int column, const QString &caption)
 QAbstractItemView *TShellListView::currentView() const
 {
     return qobject_cast<QAbstractItemView *>(stack_->currentWidget());
+}
+
+int TShellListView::ItemAt(const QPoint &pos) const
+{
+    const QAbstractItemView *view = currentView();
+    const QModelIndex index = view->indexAt(view->viewport()->mapFrom(this, pos));
+    return index.isValid() ? index.row() : -1;
 }
 
 void TShellListView::setBrushBitmap(const QPixmap &bitmap)
@@ -843,21 +956,62 @@ void TShellListView::Repaint()
 
 bool TShellListView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint && OnCustomDraw &&
-        (watched == listView_->viewport() || watched == reportView_->viewport()))
-        OnCustomDraw();
+    for (QAbstractItemView *v : {static_cast<QAbstractItemView *>(listView_), static_cast<QAbstractItemView *>(reportView_)})
+        if (watched == v->viewport() && viewportEvent(v, event))
+            return true;
     return QWidget::eventFilter(watched, event);
+}
+
+bool TShellListView::viewportEvent(QAbstractItemView *view, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Paint:
+        if (OnCustomDraw)
+            OnCustomDraw();
+        return false;
+    case QEvent::MouseButtonPress:
+        if (OnMouseDown)
+            OnMouseDown(view->viewport()->mapTo(this, static_cast<QMouseEvent *>(event)->position().toPoint()));
+        return false;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const TShellDragData *data = TShellDragData::of(drop->mimeData());
+        const QPoint pos = view->viewport()->mapTo(this, drop->position().toPoint());
+        if (!data || !OnDragOver || !OnDragOver(data->Source(), pos)) {
+            drop->ignore();
+            return true;
+        }
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        if (event->type() == QEvent::Drop) {
+            // Reported after the drag has ended: its handler may show a pop-up.
+            QTimer::singleShot(0, this, [this, source = QPointer<QWidget>(data->Source()), pos] {
+                if (OnDragDrop)
+                    OnDragDrop(source, pos);
+            });
+        }
+        return true;
+    }
+    case QEvent::DragLeave:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TShellListView::activated(int row)
 {
     if (row < 0 || row >= Count())
         return;
+    const QString path = model_->pathOf(row);
     if (model_->items[size_t(row)].isFolder) {
-        const QString path = model_->pathOf(row);
         setRoot(path);
         if (tree_)
             tree_->listOpenedFolder(path);
+    } else {
+        ShellOpen(path, QString(), fs::folderOf(path), 1);
     }
     emit OnDblClick();
 }
