@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cerrno>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -47,18 +48,33 @@ void ShowFailure(const QString &Path, const QString &Reason)
 
 enum class Transfer { Copy, Move };
 
-// Source onto Target, which does not exist.
-bool Carry(const QString &Source, bool SourceIsFolder, const QString &Target, Transfer How)
+// Whether the source is a folder: known from its listing (no link followed), or asked
+// of the file system only when it matters (a dragged item is never a link to a folder).
+class SourceKind {
+public:
+    explicit SourceKind(const QString &Path) : path_(Path) {}
+    explicit SourceKind(bool IsFolder) : folder_(IsFolder) {}
+    bool IsFolder()
+    {
+        if (!folder_)
+            folder_ = fs::isFolder(path_);
+        return *folder_;
+    }
+
+private:
+    QString path_;
+    std::optional<bool> folder_;
+};
+
+// Source onto Target without replacing: EEXIST when Target exists.
+fs::Result Carry(const QString &Source, SourceKind &Kind, const QString &Target, Transfer How)
 {
-    const fs::Result done = How == Transfer::Move ? fs::moveFile(Source, Target)
-                            : SourceIsFolder      ? fs::copyFolder(Source, Target)
-                                                  : fs::copyFile(Source, Target);
-    if (!done)
-        ShowFailure(Source, done.message());
-    return bool(done);
+    return How == Transfer::Move ? fs::moveFile(Source, Target)
+           : Kind.IsFolder()     ? fs::copyFolder(Source, Target)
+                                 : fs::copyFile(Source, Target);
 }
 
-bool TransferEntry(const QString &Source, bool SourceIsFolder, const QString &Target, Transfer How);
+bool TransferEntry(const QString &Source, SourceKind Kind, const QString &Target, Transfer How);
 
 // The entries of folder Source into the existing folder Target; a moved folder that
 // is empty afterwards goes.
@@ -71,26 +87,35 @@ bool Merge(const QString &Source, const QString &Target, Transfer How)
     }
     bool all = true;
     for (const fs::Entry &entry : entries)
-        all &= TransferEntry(fs::joinPath(Source, entry.name), entry.isFolder, fs::joinPath(Target, entry.name), How);
+        all &= TransferEntry(fs::joinPath(Source, entry.name), SourceKind(entry.isFolder),
+                             fs::joinPath(Target, entry.name), How);
     if (all && How == Transfer::Move)
         fs::removeEmptyFolder(Source);
     return all;
 }
 
-bool TransferEntry(const QString &Source, bool SourceIsFolder, const QString &Target, Transfer How)
+// The item is carried at once; only a target that exists is looked at: a folder onto a
+// folder is merged, anything else replaced after the question.
+bool TransferEntry(const QString &Source, SourceKind Kind, const QString &Target, Transfer How)
 {
-    if (!fs::exists(Target))
-        return Carry(Source, SourceIsFolder, Target, How);
-    if (SourceIsFolder && fs::isFolder(Target))
-        return Merge(Source, Target, How);
-    if (MessageDlg(OperationText(ftReplace).arg(Target), mtConfirmation, mbYesNo, 0, LanguageName()) != mrYes)
-        return false;
-    QString reason;
-    if (!desktop::moveToTrash(Target, &reason)) {
-        ShowFailure(Target, reason);
-        return false;
+    fs::Result done = Carry(Source, Kind, Target, How);
+    if (done.error == EEXIST && fs::exists(Target)) {
+        if (fs::sameEntry(Source, Target))
+            return true; // another spelling of the item itself
+        if (Kind.IsFolder() && fs::isFolder(Target))
+            return Merge(Source, Target, How);
+        if (MessageDlg(OperationText(ftReplace).arg(Target), mtConfirmation, mbYesNo, 0, LanguageName()) != mrYes)
+            return false;
+        QString reason;
+        if (!desktop::moveToTrash(Target, &reason)) {
+            ShowFailure(Target, reason);
+            return false;
+        }
+        done = Carry(Source, Kind, Target, How);
     }
-    return Carry(Source, SourceIsFolder, Target, How);
+    if (!done)
+        ShowFailure(Source, done.message());
+    return bool(done);
 }
 
 bool RunTransfer(const QString &Source, const QString &Target, Transfer How)
@@ -101,18 +126,14 @@ bool RunTransfer(const QString &Source, const QString &Target, Transfer How)
         ShowFailure(Source, OperationText(ftRootFolder));
         return false;
     }
-    if (from == to || fs::sameEntry(from, to))
+    if (from == to)
         return true; // onto itself: nothing to do
-    if (!fs::exists(from)) {
-        ShowFailure(Source, fs::Result{ENOENT}.message());
-        return false;
-    }
-    const bool folder = fs::isFolder(from);
-    if (folder && to.startsWith(from + u'/')) {
+    SourceKind kind(from);
+    if (to.startsWith(from + u'/') && kind.IsFolder()) {
         ShowFailure(Source, OperationText(ftIntoItself));
         return false;
     }
-    return TransferEntry(from, folder, to, How);
+    return TransferEntry(from, kind, to, How);
 }
 
 } // namespace

@@ -67,6 +67,19 @@ private:
     std::function<void(const TShellFolder &, bool &)> addLeft_, addRight_;
 };
 
+// The drag-over and drop events of Control to the page's handlers Over and Drop.
+template <typename Control>
+void BindDrops(THauptDragDrop *Page, Control *C, bool (THauptDragDrop::*Over)(Control *, QWidget *, const QPoint &),
+               void (THauptDragDrop::*Drop)(Control *, QWidget *, const QPoint &))
+{
+    C->OnDragOver = [=](QWidget *source, const QPoint &pos) {
+        bool accept = false;
+        RunGuarded([&] { accept = (Page->*Over)(C, source, pos); });
+        return accept;
+    };
+    C->OnDragDrop = [=](QWidget *source, const QPoint &pos) { RunGuarded([&] { (Page->*Drop)(C, source, pos); }); };
+}
+
 } // namespace
 
 void THauptDragDrop::CreateDragDrop()
@@ -84,25 +97,11 @@ void THauptDragDrop::CreateDragDrop()
 
     for (TShellTreeView *tree : {f.ShellTreeView01, f.ShellTreeView02}) {
         tree->OnMouseDown = [this, tree](const QPoint &pos) { RunGuarded([&] { ShellTreeViewMouseDown(tree, pos); }); };
-        tree->OnDragOver = [this, tree](QWidget *source, const QPoint &pos) {
-            bool accept = false;
-            RunGuarded([&] { accept = ShellTreeViewDragOver(tree, source, pos); });
-            return accept;
-        };
-        tree->OnDragDrop = [this, tree](QWidget *source, const QPoint &pos) {
-            RunGuarded([&] { ShellTreeViewDragDrop(tree, source, pos); });
-        };
+        BindDrops(this, tree, &THauptDragDrop::ShellTreeViewDragOver, &THauptDragDrop::ShellTreeViewDragDrop);
     }
     for (TShellListView *list : {f.ShellListView01, f.ShellListView02}) {
         list->OnMouseDown = [this, list](const QPoint &) { RunGuarded([&] { ShellListViewMouseDown(list); }); };
-        list->OnDragOver = [this, list](QWidget *source, const QPoint &pos) {
-            bool accept = false;
-            RunGuarded([&] { accept = ShellListViewDragOver(list, source, pos); });
-            return accept;
-        };
-        list->OnDragDrop = [this, list](QWidget *source, const QPoint &pos) {
-            RunGuarded([&] { ShellListViewDragDrop(list, source, pos); });
-        };
+        BindDrops(this, list, &THauptDragDrop::ShellListViewDragOver, &THauptDragDrop::ShellListViewDragDrop);
     }
 }
 

@@ -18,7 +18,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDropEvent>
+#include <QDir>
 #include <QMenu>
+#include <QPainter>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -407,6 +410,41 @@ TEST_F(DragDrop, ThePopUpsAbortChangesNothing)
         DragFiles(f, {"a.txt"}, EmptyPoint(f.ShellListView02), answer);
         EXPECT_EQ(SortedNames(Root + "/Rechts"), QStringList{});
         EXPECT_EQ(SortedNames(Root + "/Links"), QStringList{"a.txt"});
+    }
+}
+
+// Saves the window with the drop pop-up open over the right list, in German and English
+// (CORVEX_DRAGDROP_SCREENSHOTS=<folder>).
+TEST_F(DragDrop, Screenshot)
+{
+    const QString folder = qEnvironmentVariable("CORVEX_DRAGDROP_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set CORVEX_DRAGDROP_SCREENSHOTS=<folder> to save the drop pop-up";
+    for (const char *name : {"Urlaub.jpg", "Brief.txt", "Rechnung.pdf"})
+        Make(QStringLiteral("Links/") + name);
+    ASSERT_TRUE(fs::createFolders(Root + "/Rechts/Ziel"));
+    for (const auto &[language, file] : {std::pair{0, "dragdrop_de.png"}, std::pair{10000, "dragdrop_en.png"}}) {
+        THauptForm &f = Shown();
+        Sprache = language; // after the start, which reads the stored language
+        SetLanguageIndexFromSprache();
+        ApplyLanguageCaptions();
+        f.setWindowState(Qt::WindowNoState);
+        f.setGeometry(0, 0, 1000, 620);
+        QApplication::processEvents();
+        SetTreePaneWidth(f.ExplorerSplitter01, 230);
+        SetTreePaneWidth(f.ExplorerSplitter02, 230);
+        QApplication::processEvents();
+        Select(f.ShellListView01, {"Brief.txt", "Urlaub.jpg"});
+        const QPoint at = ItemPoint(f.ShellListView02, "Ziel");
+        f.PMDragDrop->popup(f.ShellListView02->mapToGlobal(at));
+        f.PMDragDrop->setActiveAction(f.DragDropKopieren);
+        QTest::qWait(300);
+        QImage shot = f.grab().toImage();
+        QPainter painter(&shot);
+        painter.drawPixmap(f.mapFromGlobal(f.PMDragDrop->pos()), f.PMDragDrop->grab());
+        painter.end();
+        EXPECT_TRUE(shot.save(QDir(folder).filePath(file)));
+        f.PMDragDrop->close();
     }
 }
 
