@@ -87,6 +87,7 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateGraphicsPage();
     CreateThumbnailPage();
     CreateMenus();
+    CreateDragDrop();
     HauptStatusBar = statusBar();
     HauptStatusBar->setObjectName(QStringLiteral("HauptStatusBar"));
     CreateViewModes();
@@ -246,7 +247,7 @@ void THauptForm::FormCreate()
     ViewMode = 1;
     PreviousViewMode.fill(1);
     ActiveExplorer = 1;
-    // The drag-and-drop state of the explorer panes is cleared (drag and drop).
+    ClearDragState();
     ThumbsUpDown01->setPosition(ThumbsBreite);
     for (QLabel *label : {TTFLabel6, TTFLabel7, TTFLabel8, TTFLabel9})
         label->clear();

@@ -6,6 +6,7 @@
 
 #include "shell/Haupt_Ansicht.h"
 #include "shell/Haupt_Attribute.h"
+#include "shell/Haupt_DragDrop.h"
 #include "shell/Haupt_Explorer.h"
 #include "shell/Haupt_Grafik.h"
 #include "shell/Haupt_MP3.h"
@@ -43,7 +44,8 @@ class THauptForm : public QMainWindow,
                    public THauptOrdner,
                    public THauptGrafik,
                    public THauptMP3,
-                   public THauptThumbs {
+                   public THauptThumbs,
+                   public THauptDragDrop {
     Q_OBJECT
 public:
     explicit THauptForm(QWidget *parent = nullptr);
@@ -102,6 +104,10 @@ extern THauptForm *HauptForm;
 QWidget *NamedPage(QStackedWidget *Notebook, const QString &Name);
 // The page Name of Notebook, created empty at Index when no other page made it.
 QWidget *EnsurePage(QStackedWidget *Notebook, int Index, const QString &Name);
+
+// The folder F names, or the nearest existing one above it: the last component is
+// cut off step by step (a trailing "/" first); "/" ends the search.
+QString NearestExistingFolder(QString F);
 
 // Moves a dialog to the centre of the main window (of the screen while that is not shown).
 void CentreOnMainWindow(QWidget &Dialog);

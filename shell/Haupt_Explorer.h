@@ -5,6 +5,7 @@
 // Haupt_ExplorerHandler.cpp.
 
 #include <QPixmap>
+#include <QString>
 
 class THauptForm;
 class QComboBox;
@@ -83,6 +84,9 @@ struct THauptExplorer {
     // Panel 0 of both explorer status bars: the item count of its list.
     void ShowListCounts();
     void TB01RefreshClick();
+    // Both trees collapsed and read again from their top nodes, then set to these
+    // folders (the current folders follow); the lists are read again.
+    void ReturnTreesTo(const QString &left, const QString &right);
     void TB01LargeIconClick();
     void TB01SmallIconClick();
     void TB01ListClick();

@@ -430,13 +430,17 @@ void THauptExplorer::PM02EigenschaftenClick()
 
 void THauptExplorer::TB01RefreshClick()
 {
+    // A start folder that no longer exists leaves the tree where it is.
+    ReturnTreesTo(CommandLineFolder.isEmpty() ? StartverzeichnisLinks : CommandLineFolder,
+                  CommandLineFolder.isEmpty() ? StartverzeichnisRechts : CommandLineFolder);
+}
+
+void THauptExplorer::ReturnTreesTo(const QString &left, const QString &right)
+{
     for (TShellTreeView *tree : {ShellTreeView01, ShellTreeView02}) {
         tree->CollapseAll();
         tree->RefreshNode(tree->TopNodePath());
     }
-    // A start folder that no longer exists leaves the tree where it is.
-    const QString left = CommandLineFolder.isEmpty() ? StartverzeichnisLinks : CommandLineFolder;
-    const QString right = CommandLineFolder.isEmpty() ? StartverzeichnisRechts : CommandLineFolder;
     const QString shownLeft = ShellListView01->Root(), shownRight = ShellListView02->Root();
     CurrentFolderLeft = left;
     CurrentFolderRight = right;

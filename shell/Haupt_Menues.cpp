@@ -249,7 +249,8 @@ void THauptMenues::CreateMenus()
     };
     for (size_t i = 0; i < std::size(views); ++i)
         Bind(f, views[i].first, {views[i].second}, [form, click = viewClicks[i]] { (form->*click)(); });
-    // HMenuAktionenDateiLoeschen and PM01DateiLoeschen: the delete handler (delete).
+    Bind(f, HMenuAktionenDateiLoeschen, {}, [form] { form->HMenuAktionenDateiLoeschenClick(); });
+    Bind(f, PM01DateiLoeschen, {}, [form] { form->HMenuAktionenDateiLoeschenClick(); });
     Bind(f, HMenuAktionenUmbenennen, {TB01Umbenennen}, HMenuAktionenUmbenennenClick);
     Bind(f, PM01DateiUmbenennen, {}, HMenuAktionenUmbenennenClick);
     Bind(f, HMenuAktionenAttrAendern, {TB01AttrAendern}, HMenuAktionenAttrAendernClick);

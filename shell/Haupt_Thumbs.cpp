@@ -128,18 +128,13 @@ void THauptThumbs::CreateThumbnailPage()
     OnMouseMove(f, ThumbsGradientFill02, &THauptThumbs::ThumbsGradientFill02MouseMove);
     OnMouseMove(f, ThumbsLabel01, &THauptThumbs::ThumbsGradientFill02MouseMove);
 
-    // The hint beside the lists; a mouse button going down hides it.
+    // The hint beside the lists (a mouse button going down hides it: the lists' mouse-down).
     QObject::connect(f.ShellListView01, &TShellListView::OnMouseMove, &f, [form = &f](int Item, QPoint P) {
         RunGuarded([=] { form->ShellListView01MouseMove(Item, P); });
     });
     QObject::connect(f.ShellListView02, &TShellListView::OnMouseMove, &f, [form = &f](int Item, QPoint P) {
         RunGuarded([=] { form->ShellListView02MouseMove(Item, P); });
     });
-    for (TShellListView *list : {f.ShellListView01, f.ShellListView02})
-        QObject::connect(list, &TShellListView::OnMouseDown, &f, [] {
-            if (ThumbForm)
-                ThumbForm->HideHint();
-        });
 }
 
 void THauptThumbs::ShowThumbnailsOf(const QString &Folder)

@@ -56,8 +56,8 @@ void ChooseItem(THauptForm &f, TRadioGroup *Group, int Item, void (THauptUmbenen
         Group->setItemIndex(Item); // runs the handler
 }
 
-// The folder F names, or the nearest existing one above it: the last component is
-// cut off step by step (a trailing "/" first); "/" ends the search.
+} // namespace
+
 QString NearestExistingFolder(QString F)
 {
     while (F != QLatin1String("/") && !F.isEmpty() && !fs::isFolder(F)) {
@@ -68,6 +68,8 @@ QString NearestExistingFolder(QString F)
     }
     return F.isEmpty() ? QStringLiteral("/") : F;
 }
+
+namespace {
 
 // The file list is empty when it is one row without a name.
 bool FileListEmpty(const TStringGrid *Grid)

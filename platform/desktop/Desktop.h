@@ -18,8 +18,8 @@ namespace desktop {
 
 // Moves a file or folder (a link as the link) to the freedesktop Trash of its file
 // system through GIO; never deletes it. False when it stays where it is, for instance
-// on a file system that has no trash.
-bool moveToTrash(const QString &path);
+// on a file system that has no trash; then errorText (when given) gets the reason.
+bool moveToTrash(const QString &path, QString *errorText = nullptr);
 
 // Asks the file manager (org.freedesktop.FileManager1 on the session bus) to show the
 // properties of the path; false when none answers.

@@ -4,7 +4,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
+
+#include <memory>
+#include <vector>
 
 namespace {
 ModalSeam::Handler &current()
@@ -49,4 +54,45 @@ int ModalSeam::exec(QDialog &dialog, const ModalRecord &record)
 void ModalSeam::setHandler(Handler handler)
 {
     current() = std::move(handler);
+}
+
+namespace {
+
+// Stands for a pop-up menu at the seam: its exec shows the menu and answers the position
+// of the chosen item (1 the first), 0 for none. The item is not run here.
+class PopupDialog : public QDialog {
+public:
+    PopupDialog(QMenu &menu, const QPoint &at, const QList<QAction *> &items) : menu_(menu), at_(at), items_(items) {}
+    int exec() override
+    {
+        std::vector<std::unique_ptr<QSignalBlocker>> quiet;
+        for (QAction *item : items_)
+            quiet.push_back(std::make_unique<QSignalBlocker>(item));
+        QAction *chosen = menu_.exec(at_);
+        return chosen ? int(items_.indexOf(chosen)) + 1 : 0;
+    }
+
+private:
+    QMenu &menu_;
+    QPoint at_;
+    QList<QAction *> items_;
+};
+
+} // namespace
+
+void PopupMenuModal(QMenu &Menu, const QPoint &At)
+{
+    QList<QAction *> items;
+    ModalRecord record;
+    record.kind = QStringLiteral("PopupMenu");
+    record.caption = Menu.objectName();
+    for (QAction *action : Menu.actions())
+        if (!action->isSeparator()) {
+            items << action;
+            record.buttons << action->text();
+        }
+    PopupDialog dialog(Menu, At, items);
+    const int chosen = ModalSeam::exec(dialog, record);
+    if (chosen >= 1 && chosen <= items.size())
+        items[chosen - 1]->trigger();
 }

@@ -28,3 +28,12 @@ public:
     // Installs a handler in place of dlg.exec(); an empty handler restores the default.
     static void setHandler(Handler handler);
 };
+
+class QMenu;
+class QPoint;
+
+// Pops up Menu at the screen position At, modally through the seam (kind "PopupMenu",
+// caption the menu's object name, buttons the texts of its items without separators).
+// The answer n runs the n-th of those items (1 the first); 0 or any other answer, or
+// the menu closed without a choice, runs nothing.
+void PopupMenuModal(QMenu &Menu, const QPoint &At);

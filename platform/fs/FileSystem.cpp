@@ -245,11 +245,13 @@ int removeTree(int folder, const char *name)
 }
 
 // Copies the entries of folder `in` into the new folder `out`, then gives `out` the stored
-// attributes, mode and times of `in` (described by `source`). Every source folder must be
-// writable, so that removing the source afterwards cannot stop half-way for want of rights.
-int copyTree(int in, const struct stat &source, int out)
+// attributes, mode and times of `in` (described by `source`). For a move every source
+// folder must be writable, so that removing the source afterwards cannot stop half-way
+// for want of rights, and the tree must not reach into another file system; a copy is
+// a new tree (as copyFile makes new files).
+int copyTree(int in, const struct stat &source, int out, bool asMove)
 {
-    if (faccessat(in, ".", W_OK | X_OK, AT_EACCESS) != 0)
+    if (asMove && faccessat(in, ".", W_OK | X_OK, AT_EACCESS) != 0)
         return errno;
     std::vector<QByteArray> names;
     if (const int error = readNames(in, names))
@@ -258,7 +260,7 @@ int copyTree(int in, const struct stat &source, int out)
         struct stat entry{};
         if (fstatat(in, name.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
             return errno;
-        if (entry.st_dev != source.st_dev)
+        if (asMove && entry.st_dev != source.st_dev)
             return EXDEV; // another file system mounted inside
         int error = 0;
         if (S_ISDIR(entry.st_mode)) {
@@ -266,7 +268,7 @@ int copyTree(int in, const struct stat &source, int out)
                 return errno;
             FileDescriptor from(openat(in, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
             FileDescriptor to(openat(out, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
-            error = from.valid() && to.valid() ? copyTree(from.get(), entry, to.get()) : errno;
+            error = from.valid() && to.valid() ? copyTree(from.get(), entry, to.get(), asMove) : errno;
         } else if (S_ISREG(entry.st_mode)) {
             FileDescriptor from;
             if (const int openError = openRegularFile(in, name.constData(), O_NOFOLLOW, from, entry))
@@ -274,7 +276,7 @@ int copyTree(int in, const struct stat &source, int out)
             FileDescriptor to(openat(out, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
             if (!to.valid())
                 return errno;
-            error = transferFile(from.get(), entry, to.get(), true);
+            error = transferFile(from.get(), entry, to.get(), asMove);
             if (!error)
                 error = to.close();
         } else if (S_ISLNK(entry.st_mode)) {
@@ -285,13 +287,26 @@ int copyTree(int in, const struct stat &source, int out)
         if (error)
             return error;
     }
-    carryStoredAttributes(in, out, true);
-    if (fchmod(out, source.st_mode & 07777) != 0)
+    carryStoredAttributes(in, out, asMove);
+    if (fchmod(out, source.st_mode & (asMove ? 07777 : 0777)) != 0)
         return errno;
-    const timespec times[2] = {source.st_atim, source.st_mtim};
+    const timespec times[2] = {asMove ? source.st_atim : timespec{0, UTIME_NOW}, source.st_mtim};
     if (futimens(out, times) != 0)
         return errno;
-    return errorOf(fsync(out) == 0);
+    return asMove ? errorOf(fsync(out) == 0) : 0;
+}
+
+// Claims the name `to` with mkdir (which never replaces) and copies the tree of the open
+// folder `in` into it; on any failure the new folder is removed again.
+int copyFolderInto(int in, const struct stat &source, const QByteArray &to, bool asMove)
+{
+    if (mkdir(to.constData(), 0700) != 0)
+        return errno;
+    FileDescriptor out(open(to.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+    const int error = out.valid() ? copyTree(in, source, out.get(), asMove) : errno;
+    if (error)
+        removeTree(AT_FDCWD, to.constData());
+    return error;
 }
 
 int moveFileAcross(const QByteArray &from, const QByteArray &to)
@@ -349,14 +364,8 @@ int moveFolderAcross(const QByteArray &from, const QByteArray &to)
         return errno;
     if (faccessat(AT_FDCWD, folderOf(from).constData(), W_OK | X_OK, AT_EACCESS) != 0)
         return errno;
-    if (mkdir(to.constData(), 0700) != 0)
-        return errno;
-    FileDescriptor out(open(to.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
-    int error = out.valid() ? copyTree(in.get(), source, out.get()) : errno;
-    if (error) {
-        removeTree(AT_FDCWD, to.constData());
+    if (const int error = copyFolderInto(in.get(), source, to, true))
         return error;
-    }
     syncFolder(folderOf(to));
     return removeTree(AT_FDCWD, from.constData());
 }
@@ -544,6 +553,18 @@ Result copyFile(const QString &from, const QString &to)
     if (error)
         unlink(target.constData());
     return {error};
+}
+
+Result copyFolder(const QString &from, const QString &to)
+{
+    const QByteArray source = nativePath(from), target = nativePath(to);
+    if (source.isEmpty() || target.isEmpty())
+        return {ENOENT};
+    FileDescriptor in(open(source.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+    struct stat info{};
+    if (!in.valid() || fstat(in.get(), &info) != 0)
+        return {errno};
+    return {copyFolderInto(in.get(), info, target, false)};
 }
 
 Result createFolders(const QString &path)
@@ -795,6 +816,27 @@ std::vector<Entry> listFolder(const QString &folder)
     }
     closedir(listing);
     return sortedEntries(listed);
+}
+
+Result folderEntries(const QString &folder, std::vector<Entry> &entries)
+{
+    const QByteArray native = nativePath(folder);
+    if (native.isEmpty())
+        return {ENOENT};
+    FileDescriptor fd(open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.valid())
+        return {errno};
+    std::vector<QByteArray> names;
+    if (const int error = readNames(fd.get(), names))
+        return {error};
+    entries.clear();
+    entries.reserve(names.size());
+    for (const QByteArray &name : names) {
+        struct stat info{};
+        const bool isFolder = fstatat(fd.get(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(info.st_mode);
+        entries.push_back({decodeName(name), isFolder, name.startsWith('.')});
+    }
+    return {};
 }
 
 std::optional<FolderContent> folderContent(const QString &folder, bool sizes)

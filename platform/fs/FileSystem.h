@@ -49,6 +49,11 @@ Result moveEncoded(const QByteArray &from, const QByteArray &to);
 // device is refused with EOPNOTSUPP from its type, never opened; a symbolic link to
 // one is copied as the link.
 Result copyFile(const QString &from, const QString &to);
+// Copies a folder with its whole tree into the new folder `to` (never replaces: EEXIST):
+// folders, regular files with their mode and last-write time, symbolic links as links.
+// A tree holding a fifo, socket or device is refused with EOPNOTSUPP; on any failure
+// the partial copy is removed.
+Result copyFolder(const QString &from, const QString &to);
 // Creates a folder with all missing parents; success when it exists already.
 Result createFolders(const QString &path);
 Result removeFile(const QString &path);
@@ -87,6 +92,10 @@ struct Entry {
 // as NTFS does), then by bytes. A symbolic link to a regular file counts as a file;
 // links to folders, dangling links and everything else are left out.
 std::vector<Entry> listFolder(const QString &folder);
+
+// Every entry of a folder, whatever its kind, in byte order, into entries; isFolder only
+// for a real folder (no link followed).
+Result folderEntries(const QString &folder, std::vector<Entry> &entries);
 
 // Every entry of a folder by kind, no link followed: its sub-folders (sorted as
 // listFolder sorts them, dot-named ones included), whether it holds anything else

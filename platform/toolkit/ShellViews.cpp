@@ -1,5 +1,6 @@
 #include "platform/toolkit/ShellViews.h"
 
+#include "platform/desktop/Desktop.h"
 #include "platform/fs/Attributes.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathNames.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDateTime>
+#include <QDropEvent>
 #include <QFileIconProvider>
 #include <QHash>
 #include <QHeaderView>
@@ -61,6 +63,9 @@ QIcon fileIcon()
     return icon;
 }
 
+// The private type of the program's drags.
+const QString ShellDragType = QStringLiteral("application/x-corvexpro-shell-items");
+
 QDateTime toQDateTime(TDateTime value)
 {
     const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
@@ -68,6 +73,16 @@ QDateTime toQDateTime(TDateTime value)
 }
 
 } // namespace
+
+TShellDragData::TShellDragData(QWidget *source) : source_(source)
+{
+    setData(ShellDragType, QByteArray());
+}
+
+const TShellDragData *TShellDragData::of(const QMimeData *data)
+{
+    return qobject_cast<const TShellDragData *>(data);
+}
 
 // ---------------------------------------------------------------------------
 // Folder tree model: nodes are read lazily (fetchMore) and only again on request.
@@ -173,7 +188,13 @@ public:
         Qt::ItemFlags f = QAbstractItemModel::flags(index);
         if (const Node *n = nodeOf(index); n && !n->isTop && canEdit)
             f |= Qt::ItemIsEditable;
-        return f;
+        return index.isValid() ? f | Qt::ItemIsDragEnabled : f;
+    }
+
+    QStringList mimeTypes() const override { return {ShellDragType}; }
+    QMimeData *mimeData(const QModelIndexList &) const override
+    {
+        return new TShellDragData(qobject_cast<QWidget *>(QObject::parent()));
     }
 
     bool setData(const QModelIndex &index, const QVariant &value, int role) override
@@ -371,6 +392,18 @@ public:
         return {};
     }
 
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        const Qt::ItemFlags f = QAbstractTableModel::flags(index);
+        return index.isValid() ? f | Qt::ItemIsDragEnabled : f;
+    }
+
+    QStringList mimeTypes() const override { return {ShellDragType}; }
+    QMimeData *mimeData(const QModelIndexList &) const override
+    {
+        return new TShellDragData(qobject_cast<QWidget *>(QObject::parent()));
+    }
+
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 4)
@@ -427,6 +460,9 @@ TShellTreeView::TShellTreeView(QWidget *parent, const QString &name)
     setRootIsDecorated(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { currentChanged(); });
     connect(this, &QTreeView::clicked, this, [this] { emit OnClick(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit OnScrollHorz(); });
@@ -539,6 +575,70 @@ bool TShellTreeView::edit(const QModelIndex &index, EditTrigger trigger, QEvent 
     return QTreeView::edit(index, trigger, event);
 }
 
+QString TShellTreeView::NodeAt(const QPoint &pos) const
+{
+    const auto *n = model_->nodeOf(indexAt(viewport()->mapFrom(this, pos)));
+    return n ? n->path : QString();
+}
+
+void TShellTreeView::ExpandNode(const QString &folder)
+{
+    if (auto *n = model_->findLoaded(normalFolder(folder)))
+        expand(model_->indexOf(n));
+}
+
+void TShellTreeView::mousePressEvent(QMouseEvent *event)
+{
+    QTreeView::mousePressEvent(event); // selects the node pressed on
+    if (OnMouseDown)
+        OnMouseDown(viewport()->mapTo(this, event->position().toPoint()));
+}
+
+void TShellTreeView::dragOver(QDropEvent *event)
+{
+    const TShellDragData *data = TShellDragData::of(event->mimeData());
+    const QPoint pos = viewport()->mapTo(this, event->position().toPoint());
+    if (data && OnDragOver && OnDragOver(data->Source(), pos)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    // The node under the cursor is highlighted; the selected folder stays.
+    const QModelIndex over = indexAt(event->position().toPoint());
+    selectionModel()->select(over.isValid() ? over : currentIndex(), QItemSelectionModel::ClearAndSelect);
+}
+
+void TShellTreeView::dragEnterEvent(QDragEnterEvent *event)
+{
+    dragOver(event);
+}
+
+void TShellTreeView::dragMoveEvent(QDragMoveEvent *event)
+{
+    dragOver(event);
+}
+
+void TShellTreeView::dragLeaveEvent(QDragLeaveEvent *)
+{
+    selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+}
+
+void TShellTreeView::dropEvent(QDropEvent *event)
+{
+    dragOver(event);
+    selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+    if (!event->isAccepted())
+        return;
+    // Reported after the drag has ended: its handler may show a pop-up.
+    QPointer<QWidget> source = TShellDragData::of(event->mimeData())->Source();
+    const QPoint pos = viewport()->mapTo(this, event->position().toPoint());
+    QTimer::singleShot(0, this, [this, source, pos] {
+        if (OnDragDrop)
+            OnDragDrop(source, pos);
+    });
+}
+
 void TShellTreeView::listOpenedFolder(const QString &path)
 {
     setPath(path);
@@ -609,6 +709,8 @@ TShellListView::TShellListView(QWidget *parent, const QString &name)
         delete own;
         v->setSelectionMode(QAbstractItemView::ExtendedSelection);
         v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        v->setDragEnabled(true);
+        v->viewport()->setAcceptDrops(true);
         connect(v, &QAbstractItemView::clicked, this, [this] { emit OnClick(); });
         connect(v, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &i) { activated(i.row()); });
         hookScrollBars(v);
@@ -791,6 +893,9 @@ void TShellListView::setViewStyle(TViewStyle style)
     listView_->setMovement(QListView::Static);
     listView_->setResizeMode(QListView::Adjust);
     listView_->setWordWrap(style == vsIcon);
+    // A static list view drags nothing by itself; its items are dragged all the same.
+    listView_->setDragEnabled(true);
+    listView_->viewport()->setAcceptDrops(true);
     stack_->setCurrentWidget(listView_);
 }
 
@@ -805,6 +910,13 @@ void TShellListView::setColumnCaption(int column, const QString &caption)
 QAbstractItemView *TShellListView::currentView() const
 {
     return qobject_cast<QAbstractItemView *>(stack_->currentWidget());
+}
+
+int TShellListView::ItemAt(const QPoint &pos) const
+{
+    const QAbstractItemView *view = currentView();
+    const QModelIndex index = view->indexAt(view->viewport()->mapFrom(this, pos));
+    return index.isValid() ? index.row() : -1;
 }
 
 void TShellListView::setBrushBitmap(const QPixmap &bitmap)
@@ -846,41 +958,70 @@ void TShellListView::Repaint()
 
 bool TShellListView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != listView_->viewport() && watched != reportView_->viewport())
-        return QWidget::eventFilter(watched, event);
-    QAbstractItemView *view = watched == listView_->viewport() ? static_cast<QAbstractItemView *>(listView_)
-                                                               : static_cast<QAbstractItemView *>(reportView_);
+    for (QAbstractItemView *v : {static_cast<QAbstractItemView *>(listView_), static_cast<QAbstractItemView *>(reportView_)})
+        if (watched == v->viewport() && viewportEvent(v, event))
+            return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TShellListView::viewportEvent(QAbstractItemView *view, QEvent *event)
+{
     switch (event->type()) {
     case QEvent::Paint:
         if (OnCustomDraw)
             OnCustomDraw();
-        break;
+        return false;
+    case QEvent::MouseButtonPress:
+        if (OnMouseDown)
+            OnMouseDown(view->viewport()->mapTo(this, static_cast<QMouseEvent *>(event)->position().toPoint()));
+        return false;
     case QEvent::MouseMove: {
         const auto *move = static_cast<QMouseEvent *>(event);
         emit OnMouseMove(view->indexAt(move->position().toPoint()).row(), move->globalPosition().toPoint());
-        break;
+        return false;
     }
     case QEvent::Leave:
         emit OnMouseMove(-1, QCursor::pos());
-        break;
-    case QEvent::MouseButtonPress:
-        emit OnMouseDown();
-        break;
-    default:
-        break;
+        return false;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const TShellDragData *data = TShellDragData::of(drop->mimeData());
+        const QPoint pos = view->viewport()->mapTo(this, drop->position().toPoint());
+        if (!data || !OnDragOver || !OnDragOver(data->Source(), pos)) {
+            drop->ignore();
+            return true;
+        }
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        if (event->type() == QEvent::Drop) {
+            // Reported after the drag has ended: its handler may show a pop-up.
+            QTimer::singleShot(0, this, [this, source = QPointer<QWidget>(data->Source()), pos] {
+                if (OnDragDrop)
+                    OnDragDrop(source, pos);
+            });
+        }
+        return true;
     }
-    return QWidget::eventFilter(watched, event);
+    case QEvent::DragLeave:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TShellListView::activated(int row)
 {
     if (row < 0 || row >= Count())
         return;
+    const QString path = model_->pathOf(row);
     if (model_->items[size_t(row)].isFolder) {
-        const QString path = model_->pathOf(row);
         setRoot(path);
         if (tree_)
             tree_->listOpenedFolder(path);
+    } else {
+        ShellOpen(path, QString(), fs::folderOf(path), 1);
     }
     emit OnDblClick();
 }

@@ -7,8 +7,10 @@
 // Setters accept a path with or without the trailing "/".
 
 #include <QColor>
+#include <QMimeData>
 #include <QPoint>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QTreeView>
 #include <QWidget>
@@ -32,6 +34,30 @@ struct TShellFolder {
     bool IsHidden = false; // name begins with "."
 };
 
+// The data of a drag begun on a tree or list of this program (dragging an item starts
+// one by itself). Drags stay inside the program: a drop of any other data is refused.
+class TShellDragData : public QMimeData {
+    Q_OBJECT
+public:
+    explicit TShellDragData(QWidget *source);
+    // The TShellTreeView or TShellListView the drag began on (null once it is gone).
+    QWidget *Source() const { return source_; }
+    // The drag data behind a drop event's data; nullptr for data from elsewhere.
+    static const TShellDragData *of(const QMimeData *data);
+
+private:
+    QPointer<QWidget> source_;
+};
+
+// Drag and drop events of the trees and lists; positions are in the control's own
+// coordinates. OnDragOver answers whether the control accepts the drag there; the
+// drop it accepted is reported by OnDragDrop once the drag has ended.
+struct TShellDropEvents {
+    std::function<void(const QPoint &pos)> OnMouseDown; // a mouse button went down
+    std::function<bool(QWidget *source, const QPoint &pos)> OnDragOver;
+    std::function<void(QWidget *source, const QPoint &pos)> OnDragDrop;
+};
+
 // The kinds of entries a list shows.
 enum TShellObjectType : unsigned {
     otFolders = 1,
@@ -42,7 +68,7 @@ enum TShellObjectType : unsigned {
 // View styles of a file list, numbered as the program stores them.
 enum TViewStyle : int { vsIcon = 0, vsSmallIcon = 1, vsList = 2, vsReport = 3 };
 
-class TShellTreeView : public QTreeView {
+class TShellTreeView : public QTreeView, public TShellDropEvents {
     Q_OBJECT
 public:
     explicit TShellTreeView(QWidget *parent = nullptr, const QString &name = {});
@@ -81,6 +107,10 @@ public:
     std::function<void(const QString &path, QString &text)> OnEdited;
     // Starts editing the selected node's label (when OnEditing allows it).
     void EditSelected();
+    // The folder of the node at pos (the control's coordinates); empty where there is none.
+    QString NodeAt(const QPoint &pos) const;
+    // Expands the node of a folder one level (loaded nodes only).
+    void ExpandNode(const QString &folder);
 
 signals:
     void OnChange(); // the selected folder changed (by the user or by setPath)
@@ -90,9 +120,16 @@ signals:
 
 protected:
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     friend class TShellListView;
+    // Accepts the drag over pos when OnDragOver does; the node there is highlighted.
+    void dragOver(QDropEvent *event);
     void listOpenedFolder(const QString &path);
     void currentChanged();
     // Re-reads a node's sub-folders and selects `select` afterwards when it lies below
@@ -106,7 +143,7 @@ private:
     QString lastPath_;
 };
 
-class TShellListView : public QWidget {
+class TShellListView : public QWidget, public TShellDropEvents {
     Q_OBJECT
 public:
     explicit TShellListView(QWidget *parent = nullptr, const QString &name = {});
@@ -149,6 +186,8 @@ public:
 
     // The item view of the current style (for drawing, drag and drop, focus).
     QAbstractItemView *currentView() const;
+    // The item at pos (the control's coordinates); -1 where there is none.
+    int ItemAt(const QPoint &pos) const;
 
     // Drawing: the brush bitmap is tiled behind the items (a null bitmap: the plain
     // background); item texts have no background of their own. OnCustomDraw runs
@@ -164,13 +203,14 @@ public:
 signals:
     void OnChange();   // the selection changed (also when a new folder empties it)
     void OnClick();
-    void OnDblClick(); // after a double-clicked folder was opened
+    // After a double-clicked folder was opened, or a double-clicked file handed to the
+    // desktop's opener.
+    void OnDblClick();
     void OnScrollHorz();
     void OnScrollVert();
     // The mouse moved over the items: Item the one under it (-1 over empty space and
     // when the mouse left the list), Global the cursor on the screen.
     void OnMouseMove(int Item, QPoint Global);
-    void OnMouseDown(); // a mouse button went down over the items
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -179,6 +219,8 @@ private:
     friend class TShellTreeView;
     void activated(int row);
     void hookScrollBars(QAbstractItemView *view);
+    // The drag and mouse events of a view's viewport; true when taken.
+    bool viewportEvent(QAbstractItemView *view, QEvent *event);
     // Reads folder; true when a selection was lost. With notify OnChange follows then.
     bool reload(const QString &folder, bool notify = true);
 

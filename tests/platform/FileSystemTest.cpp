@@ -194,6 +194,42 @@ TEST_F(FileSystemTest, CopyNeverReplacesAndKeepsModeAndWriteTime)
     EXPECT_FALSE(present(raw("copy3")));
 }
 
+TEST_F(FileSystemTest, FolderCopyIsWholeOrNothingAndNeverReplaces)
+{
+    ASSERT_EQ(mkdir(raw("tree").constData(), 0755), 0);
+    ASSERT_EQ(mkdir(raw("tree/deep").constData(), 0750), 0);
+    writeBytes(raw("tree/deep/a.txt"), "A");
+    ASSERT_EQ(chmod(raw("tree/deep/a.txt").constData(), 0600), 0);
+    setWriteTime(raw("tree/deep/a.txt"), 1'000'000'000, 5);
+    ASSERT_EQ(symlink("deep/a.txt", raw("tree/link").constData()), 0);
+    ASSERT_TRUE(fs::copyFolder(path("tree"), path("copy")));
+    EXPECT_EQ(readBytes(raw("copy/deep/a.txt")), QByteArray("A"));
+    EXPECT_EQ(statOf(raw("copy/deep/a.txt")).st_mode & 07777, 0600u);
+    EXPECT_EQ(statOf(raw("copy/deep/a.txt")).st_mtim.tv_sec, 1'000'000'000);
+    EXPECT_EQ(statOf(raw("copy/deep")).st_mode & 07777, 0750u);
+    EXPECT_TRUE(S_ISLNK(statOf(raw("copy/link")).st_mode));
+    EXPECT_EQ(readBytes(raw("tree/deep/a.txt")), QByteArray("A")); // the source stays
+
+    EXPECT_EQ(fs::copyFolder(path("tree"), path("copy")).error, EEXIST);
+    EXPECT_EQ(rawNames(raw("copy")), (QList<QByteArray>{"deep", "link"}));
+
+    // A fifo in the tree is refused from its type and the partial copy goes again.
+    ASSERT_EQ(mkfifo(raw("tree/deep/z.fifo").constData(), 0644), 0);
+    EXPECT_EQ(fs::copyFolder(path("tree"), path("copy2")).error, EOPNOTSUPP);
+    EXPECT_FALSE(present(raw("copy2")));
+
+    // Every entry is listed, whatever its kind; only real folders count as folders.
+    std::vector<fs::Entry> entries;
+    ASSERT_TRUE(fs::folderEntries(path("tree/deep"), entries));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].name, "z.fifo");
+    ASSERT_TRUE(fs::folderEntries(path("tree"), entries));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_TRUE(entries[0].isFolder);
+    EXPECT_FALSE(entries[1].isFolder); // the link
+    EXPECT_EQ(fs::folderEntries(path("missing"), entries).error, ENOENT);
+}
+
 TEST_F(FileSystemTest, NameThatIsNotUtf8IsListedMovedAndCopied)
 {
     writeBytes(raw("caf\xE9.txt"), "latin-1 name");

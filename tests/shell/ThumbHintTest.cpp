@@ -124,7 +124,7 @@ TEST_F(ThumbHint, HiddenByEmptySpaceAndShownAgainForTheSameItem)
     EXPECT_FALSE(Shown());
     OverLeft("a.jpg");
     EXPECT_TRUE(Shown());
-    emit window_->ShellListView01->OnMouseDown();
+    window_->ShellListView01->OnMouseDown(QPoint());
     EXPECT_FALSE(Shown());
     ThumbLinks = 0;
     OverLeft("a.jpg");
