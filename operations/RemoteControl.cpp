@@ -15,9 +15,11 @@
 #include "shell/Haupt_Globals.h"
 
 #include <QHash>
+#include <QScopeGuard>
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 TCommandFileSettings CommandSettings;
 
@@ -204,14 +206,6 @@ public:
         fs::normalEncodedPath(path, Usable);
         return IsSafeFolder(QByteArrayView(Usable).first(FolderLength(Usable)));
     }
-    // The same for a path in memory: the usable path, or nullopt.
-    std::optional<QString> File(const QString &path)
-    {
-        QByteArray usable;
-        if (!Encoded(fs::encodeName(path), usable))
-            return std::nullopt;
-        return fs::decodeName(usable);
-    }
 
     // A target folder (ending in "/"): normalised, or empty when it is none of the
     // folders the run may write into. A relative folder stays as it is (it names none).
@@ -266,13 +260,62 @@ void UndoFromLog(PathFilter &filter)
     if (!lines)
         return;
     QByteArray oldPath, newPath; // reused
+    fs::FolderMover mover;
     for (qsizetype j = lines->size() / 2 * 2 - 2; j >= 0; j -= 2) {
         // Both absolute once they pass; a pair of one path twice has nothing to undo.
         if (filter.Encoded(lines->at(j), oldPath) && filter.Encoded(lines->at(j + 1), newPath)
             && oldPath != newPath)
-            fs::moveEncoded(newPath, oldPath);
+            mover.move(newPath, oldPath);
     }
 }
+
+// The entries of a run, handed out one at a time, filtered as they come and used as
+// they were tested: the path lines of the command file from the first on, or the files
+// a mask line found. Each entry handed out is added to HauptForm->AlteDateinamen.
+class EntrySource {
+public:
+    EntrySource(CommandLines &in, PathFilter &filter, std::optional<QByteArrayView> first)
+        : in_(&in), filter_(filter), first_(first) {}
+    EntrySource(QStringList found, PathFilter &filter) : filter_(filter), found_(std::move(found)) {}
+
+    std::optional<QByteArrayView> Next()
+    {
+        for (;;) {
+            std::optional<QByteArrayView> entry;
+            if (first_) {
+                entry = std::exchange(first_, std::nullopt);
+            } else if (in_) {
+                entry = in_->ReadBytes();
+            } else if (nextFound_ < found_.size()) {
+                encoded_.resize(0);
+                fs::appendEncodedName(encoded_, found_.at(nextFound_++));
+                entry = encoded_;
+            }
+            if (!entry)
+                return std::nullopt;
+            if (filter_.Encoded(*entry, usable_)) {
+                HauptForm->AlteDateinamen.append(fs::decodeName(usable_));
+                return QByteArrayView(usable_);
+            }
+        }
+    }
+    // Takes the entries no action took.
+    void Drain()
+    {
+        while (Next()) {
+        }
+    }
+
+private:
+    CommandLines *in_ = nullptr;
+    PathFilter &filter_;
+    std::optional<QByteArrayView> first_; // the line read to tell a list from a mask
+    QStringList found_;
+    qsizetype nextFound_ = 0;
+    QByteArray encoded_, usable_; // reused
+};
+
+EntrySource *RunningEntries = nullptr; // while an action runs
 
 void Dispatch(std::uint8_t action)
 {
@@ -289,6 +332,14 @@ void Dispatch(std::uint8_t action)
     case 10: CutAtStopCharacter(); break;
     default: break; // any other action runs nothing and writes no log
     }
+}
+
+// Runs the rename action on the entries.
+void DispatchOn(EntrySource &entries, std::uint8_t action)
+{
+    RunningEntries = &entries;
+    const auto done = qScopeGuard([] { RunningEntries = nullptr; });
+    Dispatch(action);
 }
 
 void Run()
@@ -312,36 +363,31 @@ void Run()
     if (!in.Small(u"DATEILVK: ", s.DATEILVK) || !ReadActionSettings(in, s))
         return;
 
-    QStringList &batch = HauptForm->AlteDateinamen;
-    batch.clear();
+    HauptForm->AlteDateinamen.clear();
     HauptForm->ProtokollListBox.clear();
 
-    // The entries are filtered as they come and used as they were tested.
-    std::optional<QByteArrayView> line = in.ReadBytes();
+    // A list of paths is read as the action takes it; the entries no action takes are
+    // read after it, so that the batch stands whole in AlteDateinamen.
+    const std::optional<QByteArrayView> line = in.ReadBytes();
     if (line && line->contains('*')) {
         if (s.AKTION >= 1 && s.AKTION <= 3)
             return; // the index actions need an explicit list of paths
-        if (s.AKTION >= 4 && s.AKTION <= 10) // only the rename actions use the entries
-            CollectFilesRecursive(fs::decodeName(*line));
-        QStringList kept;
-        kept.reserve(batch.size());
-        for (const QString &entry : std::as_const(batch)) {
-            if (auto usable = filter.File(entry))
-                kept.append(std::move(*usable));
-        }
-        batch = std::move(kept);
-    } else {
-        QByteArray usable; // reused
-        for (; line; line = in.ReadBytes()) {
-            if (filter.Encoded(*line, usable))
-                batch.append(fs::decodeName(usable));
-        }
+        if (s.AKTION < 4 || s.AKTION > 10)
+            return; // only the rename actions use the entries
+        CollectFilesRecursive(fs::decodeName(*line));
+        EntrySource entries(std::exchange(HauptForm->AlteDateinamen, {}), filter);
+        DispatchOn(entries, s.AKTION);
+        entries.Drain();
+        return;
     }
-
-    if (s.AKTION == 0)
+    EntrySource entries(in, filter, line);
+    if (s.AKTION == 0) {
+        entries.Drain();
         UndoFromLog(filter);
-    else
-        Dispatch(s.AKTION);
+    } else {
+        DispatchOn(entries, s.AKTION);
+        entries.Drain();
+    }
 }
 
 } // namespace
@@ -353,5 +399,10 @@ void RunCommandFile()
     } catch (...) {
         // A command-file run ends quietly whatever happens.
     }
+}
+
+std::optional<QByteArrayView> NextCommandEntry()
+{
+    return RunningEntries ? RunningEntries->Next() : std::nullopt;
 }
 

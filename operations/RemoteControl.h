@@ -1,8 +1,8 @@
 #pragma once
 // Unattended runs (corvexpro /R:<file>). A command file names one rename action, its
-// settings and the entries; RunCommandFile reads it, gathers and filters the batch
-// (HauptForm->AlteDateinamen) and carries the action out at once. Nothing is shown or
-// asked, every failure is silent, and the undo menu item is never touched.
+// settings and the entries; RunCommandFile reads it and carries the action out on the
+// filtered entries (NextCommandEntry). Nothing is shown or asked, every failure is
+// silent, and the undo menu item is never touched.
 //
 // Command file: lines ending in LF or CR LF, read one at a time and decoded with the
 // lossless path codec (valid UTF-8 as characters, any other byte kept as itself; a
@@ -17,8 +17,11 @@
 // rest of the line as it stands. A line with another key is consumed and leaves the
 // setting at its starting state.
 
+#include <QByteArrayView>
 #include <QString>
+
 #include <cstdint>
+#include <optional>
 
 // The settings of one run, named by their keys. Every run starts from this state.
 struct TCommandFileSettings {
@@ -58,12 +61,20 @@ extern TCommandFileSettings CommandSettings;
 // a path that fails the test; the log stays as it is. Returns normally in every case.
 void RunCommandFile();
 
-// The rename actions 1 to 10. Each computes the new name of every entry of
-// HauptForm->AlteDateinamen, moves (DATEILVK 0, 1) or copies (2) it at once without
-// ever replacing a file, and logs each carried-out move as it goes (UndoLogWriter). An
-// entry whose old or new path holds CR or LF is not moved. With DATEILVK 1 or 2 and no
-// absolute target folder, or any other DATEILVK, no file is touched and the log is
-// written empty.
+// The batch of the running action: its next entry as its bytes (fs::encodeName),
+// filtered and in the form it is used (valid until the next call), or nullopt after the
+// last. A list of paths is read from the command file entry by entry as the action
+// goes, so the batch is never held whole; the files a mask line found are collected
+// first (HauptForm->AlteDateinamen).
+std::optional<QByteArrayView> NextCommandEntry();
+
+// The rename actions 1 to 10. Each computes the new name of every entry of the batch
+// (NextCommandEntry), moves (DATEILVK 0, 1) or copies (2) it at once without ever
+// replacing a file, and logs each carried-out move to the log file as it goes
+// (UndoLogWriter; HauptForm->ProtokollListBox stays empty: the program ends with the
+// run, and nothing reads the list). An entry whose old or new path holds CR or LF is
+// not moved. With DATEILVK 1 or 2 and no absolute target folder, or any other DATEILVK,
+// no file is touched and the log is written empty.
 void RenumberFiles();        // 1: STAMMNAME + number (or number + STAMMNAME) + extension
 void LetterIndexFiles();     // 2: the same with a letter index
 void AddToFileNames();       // 3: STAMMNAME or a number in front of the old stem

@@ -9,7 +9,6 @@
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathCodec.h"
 #include "platform/fs/PathNames.h"
-#include "shell/Haupt.h"
 
 #include <QStringBuilder>
 
@@ -22,46 +21,49 @@ namespace {
 using RenameEntry::NameText;
 using RenameEntry::PartViews;
 
-// Carries out the batch: Rule gives the new file name of entry i, or nullopt to leave
-// the entry out. DATEILVK 0 renames in the entry's folder, 1 moves and 2 copies into
-// the target folder; a move or copy never replaces a file. Only carried-out moves are
-// logged (old path, new path), copies only when LogCopies is set, each right after it
-// succeeded. A new name that is empty, "." or ".." leaves the entry as it is, and so
-// does a pair to be logged whose paths cannot be (CR or LF). The log is written in
-// every case.
+// Carries out the batch: Rule(parts, i, Name) writes the new file name of entry i into
+// Name (handed over empty), or returns false to leave the entry out. DATEILVK 0
+// renames in the entry's folder, 1 moves and 2 copies into the target folder; a move
+// or copy never replaces a file. Only carried-out moves are logged (old path, new
+// path), copies only when LogCopies is set, each right after it succeeded. A new name
+// that is empty, "." or ".." leaves the entry as it is, and so does a pair to be logged
+// whose paths cannot be (CR or LF). The log is written in every case. The paths stay
+// bytes; only the name of each entry is decoded for the rule.
 template<typename Rule>
 void CarryOutBatch(Rule rule, bool LogCopies = false)
 {
     const TCommandFileSettings &s = CommandSettings;
-    const QStringList &batch = HauptForm->AlteDateinamen;
     UndoLogWriter log;
-    QByteArray oldBytes, newBytes; // the paths as the file system takes them, reused
     const bool inPlace = s.DATEILVK == 0;
     const bool intoTarget =
         (s.DATEILVK == 1 || s.DATEILVK == 2) && s.ZIELVERZEICHNIS.startsWith(u'/');
     const bool logged = s.DATEILVK != 2 || LogCopies;
     if (inPlace || intoTarget) {
-        if (logged)
-            HauptForm->ProtokollListBox.reserve(2 * batch.size());
-        for (qsizetype i = 0; i < batch.size(); ++i) {
-            const QString &oldPath = batch[i];
-            const PartViews parts = RenameEntry::SplitView(oldPath);
-            const std::optional<QString> name = rule(parts, i);
-            if (!name || fs::isPlaceholderName(*name))
+        const QByteArray target = fs::encodeName(s.ZIELVERZEICHNIS);
+        QString oldName, newName;      // reused
+        QByteArray oldPath, newPath;   // reused: the paths as the file system takes them
+        fs::FolderMover mover;
+        qsizetype i = 0;
+        for (std::optional<QByteArrayView> next; (next = NextCommandEntry()); ++i) {
+            const QByteArrayView entry = *next;
+            const qsizetype folderLength = entry.lastIndexOf('/') + 1;
+            oldName.resize(0);
+            fs::appendDecodedName(oldName, entry.sliced(folderLength));
+            newName.resize(0);
+            if (!rule(RenameEntry::SplitView(oldName), i, newName) || fs::isPlaceholderName(newName))
                 continue;
-            // Views, so that the builder allocates the path exactly (the batch's log keeps it).
-            const QString newPath = (inPlace ? parts.Folder : QStringView(s.ZIELVERZEICHNIS)) % QStringView(*name);
-            // Each path is encoded once, for the log test, the move and the log.
-            oldBytes.resize(0);
-            fs::appendEncodedName(oldBytes, oldPath);
-            newBytes.resize(0);
-            fs::appendEncodedName(newBytes, newPath);
-            if (logged && (!UndoLogWriter::CanLogBytes(oldBytes) || !UndoLogWriter::CanLogBytes(newBytes)))
+            oldPath.resize(0);
+            oldPath.append(entry.data(), entry.size());
+            newPath.resize(0);
+            newPath.append(inPlace ? entry.first(folderLength) : QByteArrayView(target));
+            fs::appendEncodedName(newPath, newName);
+            if (logged && (!UndoLogWriter::CanLogBytes(oldPath) || !UndoLogWriter::CanLogBytes(newPath)))
                 continue;
-            const bool done = s.DATEILVK == 2 ? bool(fs::copyFile(oldPath, newPath))
-                                              : newBytes == oldBytes || fs::moveEncoded(oldBytes, newBytes);
+            const bool done = s.DATEILVK == 2
+                ? bool(fs::copyFile(fs::decodeName(oldPath), fs::decodeName(newPath)))
+                : newPath == oldPath || mover.move(oldPath, newPath);
             if (done && logged)
-                log.Append(oldPath, newPath, oldBytes, newBytes);
+                log.AppendEncoded(oldPath, newPath);
         }
     }
     log.Finish();
@@ -161,11 +163,13 @@ void RenumberFiles()
     const QString stem = NameText(s.STAMMNAME);
     NumberBuffer digits;
     QString changed;
-    CarryOutBatch([&](const PartViews &e, qsizetype i) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype i, QString &name) {
         const QStringView number = Number(i, digits), ext = CasedExt(e.Ext, changed);
         if (s.ENDE)
-            return QString(stem % number % ext);
-        return QString(number % stem % ext);
+            name += stem % number % ext;
+        else
+            name += number % stem % ext;
+        return true;
     });
 }
 
@@ -177,11 +181,15 @@ void LetterIndexFiles()
     if (index.size() != s.STANZ)
         index.assign(s.STANZ, U'a');
     QString changed;
-    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype, QString &name) {
         const QString letters = NameText(Text(index));
         AdvanceLetterIndex(index);
         const QStringView ext = CasedExt(e.Ext, changed);
-        return s.ENDE ? QString(stem % letters % ext) : QString(letters % stem % ext);
+        if (s.ENDE)
+            name += stem % letters % ext;
+        else
+            name += letters % stem % ext;
+        return true;
     });
 }
 
@@ -191,13 +199,14 @@ void AddToFileNames()
     const QString stem = NameText(s.STAMMNAME);
     NumberBuffer digits;
     QString changed;
-    CarryOutBatch([&](const PartViews &e, qsizetype i) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype i, QString &name) {
         const QStringView ext = CasedExt(e.Ext, changed);
         switch (s.ERGAENZUNG) {
-        case 0: return QString(stem % e.Stem % ext);
-        case 1: return QString(Number(i, digits) % e.Stem % ext);
-        default: return QString(e.Stem % ext);
+        case 0: name += stem % e.Stem % ext; break;
+        case 1: name += Number(i, digits) % e.Stem % ext; break;
+        default: name += e.Stem % ext; break;
         }
+        return true;
     });
 }
 
@@ -206,13 +215,11 @@ void ReplaceInFileNames()
     const TCommandFileSettings &s = CommandSettings;
     const QString replacement = NameText(s.ZKNEU);
     CarryOutBatch(
-        [&](const PartViews &e, qsizetype) -> std::optional<QString> {
+        [&](const PartViews &e, qsizetype, QString &name) {
             if (s.ZKALT.isEmpty())
-                return std::nullopt;
-            QString name = StringReplaceAll(e.Name.toString(), s.ZKALT, replacement);
-            if (name == e.Name)
-                return std::nullopt;
-            return name;
+                return false;
+            name = StringReplaceAll(e.Name.toString(), s.ZKALT, replacement);
+            return name != e.Name;
         },
         true);
 }
@@ -221,33 +228,36 @@ void InsertIntoFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
     const QString text = NameText(s.ZK);
-    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype, QString &name) {
         const std::u32string stem = Chars(e.Stem);
         const std::size_t L = stem.size(), P = s.POSITION;
         if (L < P)
-            return std::nullopt;
+            return false;
         const std::size_t split = s.ANFANG ? P : L - P;
-        return QString(Text(std::u32string_view(stem).substr(0, split)) % text
-                       % Text(std::u32string_view(stem).substr(split)) % e.Ext);
+        name += Text(std::u32string_view(stem).substr(0, split)) % text
+            % Text(std::u32string_view(stem).substr(split)) % e.Ext;
+        return true;
     });
 }
 
 void CutFromFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
-    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype, QString &name) {
         const std::u32string chars = Chars(e.Stem);
         const std::u32string_view stem(chars);
         const qsizetype L = qsizetype(stem.size()), P = s.POSITION, N = s.ANZZEICHEN;
         // The stem is kept up to Keep characters and again from the From-th character
         // (0-based, from the first when below 0).
         auto cut = [&](qsizetype keep, qsizetype from) { return LeftText(stem, keep) + TextFrom(stem, from); };
-        QString newStem = e.Stem.toString();
         if (s.ANFANG && L - P + 1 >= N)
-            newStem = cut(P - 1, P + N - 1);
+            name += cut(P - 1, P + N - 1);
         else if (!s.ANFANG && N <= P)
-            newStem = cut(L - P, L - P + N);
-        return QString(newStem % e.Ext);
+            name += cut(L - P, L - P + N);
+        else
+            name += e.Stem;
+        name += e.Ext;
+        return true;
     });
 }
 
@@ -256,16 +266,17 @@ void ChangeFileNameCase()
     const TCommandFileSettings &s = CommandSettings;
     const bool stemToo = s.OPTION2 == 0 || s.OPTION2 == 2;
     const bool extToo = s.OPTION2 == 1 || s.OPTION2 == 2;
-    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
-        return (stemToo ? ChangeCase(e.Stem.toString(), s.OPTION1, false) : e.Stem.toString())
-            + (extToo ? ChangeCase(e.Ext.toString(), s.OPTION1, true) : e.Ext.toString());
+    CarryOutBatch([&](const PartViews &e, qsizetype, QString &name) {
+        name += stemToo ? ChangeCase(e.Stem.toString(), s.OPTION1, false) : e.Stem.toString();
+        name += extToo ? ChangeCase(e.Ext.toString(), s.OPTION1, true) : e.Ext.toString();
+        return true;
     });
 }
 
 void ShortenFileNames()
 {
     const TCommandFileSettings &s = CommandSettings;
-    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype, QString &name) {
         std::u32string stem = Chars(e.Stem);
         QString ext = e.Ext.toString();
         const std::size_t L = stem.size();
@@ -281,26 +292,22 @@ void ShortenFileNames()
             if (extChars.size() > 4)
                 ext = Text(std::u32string_view(extChars).substr(0, 4));
         }
-        return Text(stem) + ext;
+        name += Text(stem) % ext;
+        return true;
     });
 }
 
 void ReplaceFileExtension()
 {
     const TCommandFileSettings &s = CommandSettings;
-    if (!s.BEIALLEN) {
-        QStringList &batch = HauptForm->AlteDateinamen;
-        const QString wanted = AsciiLower(s.ENDUNGALT);
-        QStringList kept;
-        for (const QString &entry : std::as_const(batch)) {
-            if (AsciiLower(fs::extensionOf(entry)) == wanted)
-                kept.append(entry);
-        }
-        batch = std::move(kept);
-    }
+    // Without BEIALLEN only the entries with the old extension take part.
+    const QString wanted = AsciiLower(s.ENDUNGALT);
     const QString ext = NameText(s.ENDUNGNEU);
-    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
-        return QString(e.Stem % ext);
+    CarryOutBatch([&](const PartViews &e, qsizetype, QString &name) {
+        if (!s.BEIALLEN && AsciiLower(e.Ext.toString()) != wanted)
+            return false;
+        name += e.Stem % ext;
+        return true;
     });
 }
 
@@ -308,7 +315,7 @@ void CutAtStopCharacter()
 {
     const TCommandFileSettings &s = CommandSettings;
     const std::u32string stop = Chars(s.STOPZEICHEN); // empty: never matches
-    CarryOutBatch([&](const PartViews &e, qsizetype) -> std::optional<QString> {
+    CarryOutBatch([&](const PartViews &e, qsizetype, QString &name) {
         const std::u32string chars = Chars(e.Stem);
         const std::u32string_view stem(chars);
         const std::size_t L = stem.size();
@@ -323,6 +330,7 @@ void CutAtStopCharacter()
                 break;
             }
         }
-        return QString(newStem % e.Ext);
+        name += newStem % e.Ext;
+        return true;
     });
 }

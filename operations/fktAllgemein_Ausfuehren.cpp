@@ -155,10 +155,8 @@ void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath)
     Write();
 }
 
-void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath, QByteArrayView OldBytes,
-                           QByteArrayView NewBytes)
+void UndoLogWriter::AppendEncoded(QByteArrayView OldBytes, QByteArrayView NewBytes)
 {
-    HauptForm->ProtokollListBox << OldPath << NewPath;
     if (!ok_)
         return;
     // Copied in place: the record keeps its capacity from pair to pair.

@@ -40,8 +40,9 @@ public:
     static bool CanLog(const QString &Path);
     static bool CanLogBytes(QByteArrayView EncodedPath); // the same for its bytes
     void Append(const QString &OldPath, const QString &NewPath);
-    // The same, with the bytes of both paths at hand (fs::encodeName).
-    void Append(const QString &OldPath, const QString &NewPath, QByteArrayView OldBytes, QByteArrayView NewBytes);
+    // Adds the pair, given as the bytes of both paths (fs::encodeName), to the file
+    // alone: for a batch whose list nothing reads (a command-file run ends with it).
+    void AppendEncoded(QByteArrayView OldBytes, QByteArrayView NewBytes);
     // Writes the lines of ProtokollListBox from index From on to the log file (the
     // caller added them to the list): a batch whose groups are not pairs.
     void WriteLines(qsizetype From);

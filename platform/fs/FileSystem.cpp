@@ -483,15 +483,11 @@ Result moveFile(const QString &from, const QString &to)
     return moveEncoded(nativePath(from), nativePath(to));
 }
 
-Result moveEncoded(const QByteArray &source, const QByteArray &target)
+namespace {
+
+// The rest of a move whose no-replace rename failed with Error.
+Result finishMove(int error, const QByteArray &source, const QByteArray &target)
 {
-    if (source.isEmpty() || target.isEmpty())
-        return {ENOENT};
-    // The no-replace rename answers nearly every move alone; source and target are
-    // looked at only when it fails.
-    if (renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-        return {};
-    int error = errno;
     struct stat sourceInfo{}, targetInfo{};
     if (lstat(source.constData(), &sourceInfo) != 0)
         return {errno};
@@ -521,6 +517,53 @@ Result moveEncoded(const QByteArray &source, const QByteArray &target)
     if (S_ISREG(sourceInfo.st_mode))
         return {moveFileAcross(source, target)};
     return {EOPNOTSUPP}; // fifos, sockets and devices: refused from their type, never opened
+}
+
+} // namespace
+
+Result moveEncoded(const QByteArray &source, const QByteArray &target)
+{
+    if (source.isEmpty() || target.isEmpty())
+        return {ENOENT};
+    // The no-replace rename answers nearly every move alone; source and target are
+    // looked at only when it fails.
+    if (renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return {};
+    return finishMove(errno, source, target);
+}
+
+FolderMover::~FolderMover()
+{
+    for (const Held *held : {&from_, &to_})
+        if (held->fd >= 0)
+            ::close(held->fd);
+}
+
+int FolderMover::hold(Held &held, QByteArrayView folder)
+{
+    if (held.folder != folder) {
+        if (held.fd >= 0)
+            ::close(held.fd);
+        held.folder = folder.toByteArray();
+        held.fd = ::open(held.folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    return held.fd;
+}
+
+Result FolderMover::move(const QByteArray &source, const QByteArray &target)
+{
+    const qsizetype sourceName = source.lastIndexOf('/') + 1, targetName = target.lastIndexOf('/') + 1;
+    if (sourceName == 0 || targetName == 0 || sourceName == source.size() || targetName == target.size())
+        return moveEncoded(source, target);
+    const QByteArrayView sourceFolder = QByteArrayView(source).first(sourceName);
+    const QByteArrayView targetFolder = QByteArrayView(target).first(targetName);
+    const int from = hold(from_, sourceFolder);
+    const int to = targetFolder == sourceFolder ? from : hold(to_, targetFolder);
+    if (from < 0 || to < 0)
+        return moveEncoded(source, target);
+    if (renameat2(from, source.constData() + sourceName, to, target.constData() + targetName, RENAME_NOREPLACE) == 0)
+        return {};
+    return finishMove(errno, source, target);
 }
 
 Result copyFile(const QString &from, const QString &to)

@@ -2,6 +2,8 @@
 // File-system calls of the program. Every path is a QString in the lossless codec;
 // nothing here hands names to QFile/QDir. Moves and copies never replace a target.
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +45,27 @@ Result moveFile(const QString &from, const QString &to);
 // The same for paths given as their bytes (encodeName) without a trailing "/", for a
 // caller that holds them already.
 Result moveEncoded(const QByteArray &from, const QByteArray &to);
+// Moves many entries, as moveEncoded does, for a batch that comes folder by folder: the
+// folders of the last move are held open and a move within them names its entries
+// relative to them, so the kernel does not walk the folders' paths again for each
+// entry. A held folder is the one its path named when the batch reached it.
+class FolderMover {
+public:
+    FolderMover() = default;
+    ~FolderMover();
+    FolderMover(const FolderMover &) = delete;
+    FolderMover &operator=(const FolderMover &) = delete;
+
+    Result move(const QByteArray &from, const QByteArray &to);
+
+private:
+    struct Held {
+        QByteArray folder; // with its trailing "/"; empty when none is held
+        int fd = -1;
+    };
+    static int hold(Held &held, QByteArrayView folder);
+    Held from_, to_;
+};
 // Copies a regular file (following links); the target must not exist. Mode (without
 // set-id bits), last-write time and user extended attributes (not the creation time:
 // the copy is new) are kept; a partial target is removed on failure. A fifo, socket or

@@ -85,14 +85,22 @@ void appendUtf8(QByteArray &out, char32_t code)
 
 QString decodeName(QByteArrayView bytes)
 {
+    QString name;
+    name.reserve(bytes.size());
+    appendDecodedName(name, bytes);
+    return name;
+}
+
+void appendDecodedName(QString &name, QByteArrayView bytes)
+{
     // Most names are plain ASCII. The test has no early exit, so that it runs in vector steps.
     unsigned char any = 0;
     for (const char c : bytes)
         any |= (unsigned char)c;
-    if (any < 0x80)
-        return QString::fromLatin1(bytes);
-    QString name;
-    name.reserve(bytes.size());
+    if (any < 0x80) {
+        name.append(QLatin1StringView(bytes.data(), bytes.size()));
+        return;
+    }
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size;) {
@@ -112,7 +120,6 @@ QString decodeName(QByteArrayView bytes)
         }
         i += length;
     }
-    return name;
 }
 
 void appendEncodedName(QByteArray &bytes, QStringView name)

@@ -13,6 +13,9 @@
 namespace fs {
 
 QString decodeName(QByteArrayView bytes);
+// Appends the characters of the name's bytes to Name (no allocation when its capacity
+// suffices).
+void appendDecodedName(QString &name, QByteArrayView bytes);
 QByteArray encodeName(const QString &name);
 // Appends the bytes of the name to Bytes (no allocation when its capacity suffices).
 void appendEncodedName(QByteArray &bytes, QStringView name);
