@@ -57,7 +57,8 @@ Result removeEmptyFolder(const QString &path);
 // rename). An existing file keeps its mode, a new one gets newFileMode (less the umask);
 // a symbolic link stays and its file is replaced.
 Result writeFileAtomic(const QString &path, const QByteArray &content, unsigned newFileMode = 0666);
-std::optional<QByteArray> readFile(const QString &path);
+// The whole content of a file; nullopt when unreadable, with the reason in *failure.
+std::optional<QByteArray> readFile(const QString &path, Result *failure = nullptr);
 
 // A run of bytes of a file: [start, start + length).
 struct ByteRange {
