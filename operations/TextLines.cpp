@@ -109,23 +109,28 @@ std::optional<PackedLines> readPackedLines(const QString &path)
     return lines;
 }
 
-std::optional<QStringList> readTextLines(const QString &path)
+std::optional<QStringList> readTextLines(const QString &path, fs::Result *failure)
 {
-    std::optional<QByteArray> content = fs::readFile(path);
+    std::optional<QByteArray> content = fs::readFile(path, failure);
     if (!content)
         return std::nullopt;
-    if (content->startsWith("\xEF\xBB\xBF"))
-        content->remove(0, 3);
+    return decodeTextLines(std::move(*content));
+}
+
+QStringList decodeTextLines(QByteArray content)
+{
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString whole = utf8.decode(*content);
+    const QString whole = utf8.decode(content);
     const bool isUtf8 = !utf8.hasError();
     QStringList lines;
-    for (const QByteArray &line : splitLines(*content))
+    for (const QByteArray &line : splitLines(content))
         lines.append(isUtf8 ? QString::fromUtf8(line) : decodeWindows1252(line));
     return lines;
 }
 
-bool writeLinesAtomic(const QString &path, const QStringList &lines)
+fs::Result writeLinesAtomic(const QString &path, const QStringList &lines)
 {
     QByteArray content;
     qsizetype size = 0;
@@ -136,7 +141,7 @@ bool writeLinesAtomic(const QString &path, const QStringList &lines)
         content.append(fs::encodeName(line));
         content.append("\r\n", 2);
     }
-    return bool(fs::writeFileAtomic(path, content));
+    return fs::writeFileAtomic(path, content);
 }
 
 } // namespace TextLines

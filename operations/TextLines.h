@@ -3,6 +3,8 @@
 // files). Written with CR LF after every line; read with LF alone accepted and one CR
 // before it dropped. All file access goes through platform/fs.
 
+#include "platform/fs/FileSystem.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -32,11 +34,14 @@ private:
 };
 std::optional<PackedLines> readPackedLines(const QString &path);
 // Lines of a text file: UTF-8 (a leading byte-order mark dropped), or Windows-1252
-// when the file is not valid UTF-8 (files brought from Windows).
-std::optional<QStringList> readTextLines(const QString &path);
+// when the file is not valid UTF-8 (files brought from Windows). nullopt when
+// unreadable, with the reason in *failure.
+std::optional<QStringList> readTextLines(const QString &path, fs::Result *failure = nullptr);
+// The same for content at hand.
+QStringList decodeTextLines(QByteArray content);
 // Replaces the file atomically with the lines, each encoded with the lossless name
 // codec (paths as their bytes) and followed by CR LF. No lines give an empty file.
-bool writeLinesAtomic(const QString &path, const QStringList &lines);
+fs::Result writeLinesAtomic(const QString &path, const QStringList &lines);
 
 // Splits file content into lines by the rule above; a last line without LF counts.
 QList<QByteArray> splitLines(const QByteArray &content);

@@ -8,6 +8,7 @@
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/TreeView.h"
 #include "shell/Haupt.h"
 
 #include <algorithm>
@@ -125,6 +126,34 @@ void ListFoldersRecursive(const QString &Folder)
                 subFolders.push_back(folder + e.name + u'/');
         std::move(subFolders.rbegin(), subFolders.rend(), std::back_inserter(pending));
     }
+}
+
+void ReadFolderTreeRecursive(TTreeView *Tree, const QString &Folder, bool WithFiles, QTreeWidgetItem *ParentNode)
+{
+    const QString start = AddTrailingBackslash(Folder);
+    const QString realStart = RealFolder(start);
+    // The nodes are built apart from the tree, which takes them in one change at the end.
+    QList<QTreeWidgetItem *> top;
+    std::vector<std::pair<QString, QTreeWidgetItem *>> pending{{start, nullptr}};
+    while (!pending.empty()) {
+        auto [folder, node] = std::move(pending.back());
+        pending.pop_back();
+        if (WalkStaysOut(realStart + folder.mid(start.size())))
+            continue;
+        for (const fs::Entry &e : fs::listFolder(folder)) {
+            if (e.isHidden || (!e.isFolder && !WithFiles) || e.name.contains(u'\r') || e.name.contains(u'\n')
+                || e.name.startsWith(u' ') || e.name.startsWith(u'\t'))
+                continue;
+            QTreeWidgetItem *child = Tree->NewNode(e.name, 0);
+            if (node)
+                node->addChild(child);
+            else
+                top.append(child);
+            if (e.isFolder)
+                pending.emplace_back(folder + e.name + u'/', child);
+        }
+    }
+    Tree->AddChildren(ParentNode, top);
 }
 
 std::int64_t GetFolderSize(const QString &Folder, bool Recursive)

@@ -228,7 +228,7 @@ void THauptForm::FormCreate()
     }
     ArrangeDateTimeFields();
     ApplyLanguageCaptions();
-    // ListOrdFiles: the folder-structure files (folder page).
+    ListOrdFiles();
     if (CommandLineFolder.isEmpty()) {
         OpenStartFolder(ShellTreeView01, StartverzeichnisLinks, CurrentFolderLeft);
         OpenStartFolder(ShellTreeView02, StartverzeichnisRechts, CurrentFolderRight);

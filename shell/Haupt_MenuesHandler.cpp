@@ -50,7 +50,7 @@ constexpr PageRow RenameRow{1, Explorer::Keep, true, {On, On, On, On, On, On, On
 constexpr PageRow RenameMp3Row{7, Explorer::Keep, false, {Off, Off, Off, Off, Off, Off, On, Off, On}};
 constexpr PageRow AttributesRow{3, Explorer::ActivateAndClear, true, {On, On, On, Off, Off, Off, Off, On, Off}};
 constexpr PageRow SortingRow{1, Explorer::Activate, true, {On, On, On, Off, Off, Off, Off, Off, On}};
-// constexpr PageRow FolderTreesRow{8, Explorer::ActivateAndClear, false, {Off, Off, Off, Off, Off, Off, On, Off, Off}};
+constexpr PageRow FolderTreesRow{8, Explorer::ActivateAndClear, false, {Off, Off, Off, Off, Off, Off, On, Off, Off}};
 constexpr PageRow FolderRenamingRow{1, Explorer::ActivateAndClear, true, {On, On, Off, Off, Off, Off, On, Off, Off}};
 constexpr PageRow GraphicsRow{1, Explorer::ActivateAndClear, false, {On, On, On, Keep, Off, Off, Off, Off, Off}};
 
@@ -167,9 +167,9 @@ void THauptMenues::UpdateMenusForPage()
             row = &SortingRow;
             break;
         case FolderPage:
-            // OrdnerVorschauSB->setDown(false); Ordnerbaeume down: FolderTreesRow,
-            // OrdnerUmbenennen down: FolderRenamingRow (folder page).
-            row = &FolderRenamingRow;
+            // OrdnerVorschauSB->setDown(false) (folder rename controls).
+            // One of the two sub-view buttons is always down.
+            row = f.Ordnerbaeume->Down() ? &FolderTreesRow : &FolderRenamingRow;
             break;
         case GraphicsPage:
             row = &GraphicsRow;

@@ -616,6 +616,13 @@ Result createFolders(const QString &path)
     if (target.isEmpty())
         return {ENOENT};
     struct stat info{};
+    // Most often only the last folder is missing: one call.
+    if (mkdir(target.constData(), 0777) == 0)
+        return {};
+    if (errno == EEXIST)
+        return {stat(target.constData(), &info) != 0 ? errno : S_ISDIR(info.st_mode) ? 0 : ENOTDIR};
+    if (errno != ENOENT)
+        return {errno};
     for (qsizetype end = 1; end <= target.size(); ++end) {
         if (end < target.size() && target.at(end) != '/')
             continue;
@@ -769,13 +776,22 @@ Result replaceWithRanges(const QString &path, int source, const std::vector<Byte
     })};
 }
 
-std::optional<QByteArray> readFile(const QString &path)
+std::optional<QByteArray> readFile(const QString &path, Result *failure)
 {
+    const auto failed = [failure](int error) -> std::optional<QByteArray> {
+        if (failure)
+            failure->error = error;
+        return std::nullopt;
+    };
     const QByteArray native = nativePath(path);
     FileDescriptor in(native.isEmpty() ? -1 : open(native.constData(), O_RDONLY | O_CLOEXEC));
+    if (!in.valid())
+        return failed(native.isEmpty() ? ENOENT : errno);
     struct stat info{};
-    if (!in.valid() || fstat(in.get(), &info) != 0 || S_ISDIR(info.st_mode))
-        return std::nullopt;
+    if (fstat(in.get(), &info) != 0)
+        return failed(errno);
+    if (S_ISDIR(info.st_mode))
+        return failed(EISDIR);
     QByteArray content;
     content.reserve(qsizetype(info.st_size));
     char buffer[1 << 16];
@@ -784,7 +800,7 @@ std::optional<QByteArray> readFile(const QString &path)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return std::nullopt;
+            return failed(errno);
         if (got == 0)
             return content;
         content.append(buffer, got);

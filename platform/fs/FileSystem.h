@@ -89,7 +89,8 @@ Result writeFileAtomic(const QString &path, const QByteArray &content, unsigned 
 // existing entry, a dangling symbolic link included (EEXIST). The content goes to a
 // temporary file in the folder first, so a failure leaves no partial file.
 Result createFileExclusive(const QString &path, const QByteArray &content, unsigned newFileMode = 0666);
-std::optional<QByteArray> readFile(const QString &path);
+// The whole content of a file; nullopt when unreadable, with the reason in *failure.
+std::optional<QByteArray> readFile(const QString &path, Result *failure = nullptr);
 
 // A run of bytes of a file: [start, start + length).
 struct ByteRange {

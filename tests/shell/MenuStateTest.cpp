@@ -133,7 +133,7 @@ TEST_F(MenuState, EachPageAppliesItsRow)
         {4, 1, false, "111100000"}, // the fill-level item keeps the rename page's "on"
         {1, 3, true, "111000010"},
         {4, 1, false, "111000000"}, // ... and the attributes page's "off"
-        {3, 1, true, "110000100"},  // the folder page with the folder-renaming sub-view
+        {3, 8, false, "000000100"}, // the folder page with the folder-trees sub-view (down at start)
     };
     for (const Row &row : rows) {
         ShowPage(row.Page);
