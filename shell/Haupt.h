@@ -11,6 +11,7 @@
 #include "shell/Haupt_MP3.h"
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Ordner.h"
+#include "shell/Haupt_OrdnerUmbenennen.h"
 #include "shell/Haupt_Sortieren.h"
 #include "shell/Haupt_Umbenennen.h"
 #include "shell/Haupt_Vorschau.h"
@@ -40,6 +41,7 @@ class THauptForm : public QMainWindow,
                    public THauptAttribute,
                    public THauptSortieren,
                    public THauptOrdner,
+                   public THauptOrdnerUmbenennen,
                    public THauptGrafik,
                    public THauptMP3 {
     Q_OBJECT

@@ -70,6 +70,8 @@ void THauptOrdner::CreateFolderPage()
     series->addWidget(OrdnerSerieErstellen, 4, 1, 1, 3);
     series->setRowStretch(5, 1);
     layout->addLayout(series, 2);
+    auto *renameRules = new QWidget(page);
+    layout->addWidget(renameRules, 3);
 
     // The target folder and the empty folders.
     auto *column = new QVBoxLayout;
@@ -82,6 +84,9 @@ void THauptOrdner::CreateFolderPage()
     column->addWidget(OrdnerZielverzeichnis);
     column->addSpacing(12);
     column->addWidget(DeleteEmptyFolders);
+    auto *renameSwitches = new QWidget(page);
+    column->addWidget(renameSwitches);
+    f.CreateFolderRenameView(renameRules, renameSwitches);
     column->addStretch(1);
     layout->addLayout(column, 1);
     InsertPageInOrder(f.PageControl, page);

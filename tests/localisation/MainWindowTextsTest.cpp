@@ -43,12 +43,9 @@ const std::set<std::string> PagesNotBuiltYet = {
 // Controls of built parts that are being added on other branches (menus, tool bar,
 // view-mode panes, the rename page's remaining buttons); emptied when those land.
 const std::set<std::string> ControlsNotBuiltYet = {
-    // The folder page's sub-views, tree editor and rename rules.
-    "OrdnerRekursiv", "OrdnerVorschauSB", "OrdStrukturSpeichern", "OrdStrukturLaden", "OrdnerStrukturErstellen",
-    "Ordnerbaeume", "OrdnerUmbenennen", "OrdLabel1", "OrdLabel2", "OrdLabel9", "OrdEdit1", "OrdComboBox1",
-    "RadioGroupOrdU1", "RadioGroupOrdU2", "RadioGroupOrdU3", "RadioGroupOrdU4", "RadioGroupOrdU5", "LabelOrdU1",
-    "LabelOrdU2", "LabelOrdU3", "LabelOrdU4", "LabelOrdU5", "LabelOrdU6", "LabelOrdU7", "EditOrdU1", "EditOrdU2",
-    "EditOrdU3", "OrdnerZKPosition", "OrdnerZKEnt", "OrdnerZKPosition02", "OrdnerAnzEnt",
+    // The folder page's sub-views and tree editor.
+    "OrdStrukturSpeichern", "OrdStrukturLaden", "OrdnerStrukturErstellen", "Ordnerbaeume", "OrdnerUmbenennen",
+    "OrdLabel1", "OrdLabel2", "OrdLabel9", "OrdEdit1", "OrdComboBox1",
     "GrafikBitBtn01", "GrafikBitBtn02", "GrafikBitBtn03", // the icons' page
 };
 
