@@ -79,6 +79,7 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateAttributeTab();
     CreateSortPage();
     CreateFolderPage();
+    CreateFolderStatisticsPage();
     CreateGraphicsPage();
     CreateMenus();
     HauptStatusBar = statusBar();

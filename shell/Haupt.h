@@ -12,6 +12,7 @@
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Ordner.h"
 #include "shell/Haupt_OrdnerUmbenennen.h"
+#include "shell/Haupt_Ordnerstatistik.h"
 #include "shell/Haupt_Sortieren.h"
 #include "shell/Haupt_Umbenennen.h"
 #include "shell/Haupt_Vorschau.h"
@@ -42,6 +43,7 @@ class THauptForm : public QMainWindow,
                    public THauptSortieren,
                    public THauptOrdner,
                    public THauptOrdnerUmbenennen,
+                   public THauptOrdnerstatistik,
                    public THauptGrafik,
                    public THauptMP3 {
     Q_OBJECT

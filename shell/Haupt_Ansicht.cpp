@@ -3,6 +3,7 @@
 
 #include "shell/Haupt.h"
 
+#include "operations/fktOrdner.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
@@ -129,16 +130,9 @@ void THauptAnsicht::CreateViewModes()
     EnsurePage(f.Explorer01, 2, QStringLiteral("Neu"));
     EnsurePage(f.Explorer02, 3, QStringLiteral("MP3"));
     EnsurePage(f.Explorer02, 4, QStringLiteral("Ordner"));
-    QWidget *statistics = EnsurePage(f.Explorer02, 5, QStringLiteral("OrdnerFuellstand"));
+    EnsurePage(f.Explorer02, 5, QStringLiteral("OrdnerFuellstand"));
     EnsurePage(f.Explorer02, 6, QStringLiteral("JPEGThumbs"));
     EnsurePage(f.Explorer02, 7, QStringLiteral("Neu"));
-    OrdnerScrollBox01 = new QScrollArea(statistics);
-    OrdnerScrollBox01->setObjectName(QStringLiteral("OrdnerScrollBox01"));
-    OrdnerScrollBox01->setWidgetResizable(true);
-    OrdnerScrollBox01->setFocusPolicy(Qt::StrongFocus);
-    auto *statisticsLayout = new QVBoxLayout(statistics);
-    statisticsLayout->setContentsMargins(0, 0, 0, 0);
-    statisticsLayout->addWidget(OrdnerScrollBox01);
 
     // The explorer page: left side | BevelExplorer01 | right side | preview pane. The
     // side that SetViewMode does not size takes the width the others leave.
@@ -380,8 +374,8 @@ void THauptAnsicht::HMenuAnsichtOrdnerFuellClick()
     ViewMode = 9;
     ActiveExplorer = 1;
     SetViewMode(ViewMode);
-    OrdnerScrollBox01->setFocus();
-    // ShowFolderStatistics(ShellTreeView01's folder) fills the statistics (folder statistics).
+    Form().OrdnerScrollBox01->setFocus();
+    ShowFolderStatistics();
 }
 
 void THauptAnsicht::HMenuAnsichtVorschauClick()

@@ -248,7 +248,9 @@ int THauptMenues::SelectionKind() const
     case SortingPage:
         recursive = f.SortRekursiv->Checked();
         break;
-    // FolderPage: OrdnerRekursiv (its page).
+    case FolderPage:
+        recursive = f.OrdnerRekursiv->Checked();
+        break;
     default:
         break;
     }

@@ -22,7 +22,7 @@ TUpDown *NewCountField(QWidget *page, const QString &name, TEdit *&edit, int min
 }
 
 // A rule page of OrdnerNB02 whose fields keep to its top left corner: rows of label,
-// field and up-down, the side group to their right.
+// field and up-down, the side group below them.
 QGridLayout *NewRulePage(QStackedWidget *notebook, const QString &name)
 {
     auto *grid = new QGridLayout(NamedPage(notebook, name));
@@ -41,9 +41,9 @@ void PlaceRow(QGridLayout *grid, int row, QLabel *label, QWidget *field, QWidget
 void FinishRulePage(QGridLayout *grid, QWidget *sideGroup = nullptr)
 {
     if (sideGroup)
-        grid->addWidget(sideGroup, 0, 3, grid->rowCount(), 1, Qt::AlignTop);
+        grid->addWidget(sideGroup, grid->rowCount(), 0, 1, 3, Qt::AlignTop | Qt::AlignLeft);
     grid->setRowStretch(grid->rowCount(), 1);
-    grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(3, 1);
 }
 
 } // namespace
@@ -107,9 +107,9 @@ void THauptOrdnerUmbenennen::CreateFolderRenameView(QWidget *RuleArea, QWidget *
     LabelOrdU7 = NewLabel(page, QStringLiteral("LabelOrdU7"), OrdnerAnzEnt);
     LabelOrdU7->setWordWrap(true);
     RadioGroupOrdU5 = NewRadioGroup(page, QStringLiteral("RadioGroupOrdU5"));
-    grid->addWidget(LabelOrdU7, 0, 0, 1, 3);
-    grid->addWidget(OrdnerAnzEnt, 1, 1);
-    grid->addWidget(OrdnerAnzEntUpDown, 1, 2);
+    grid->addWidget(LabelOrdU7, 0, 0, 1, 4);
+    grid->addWidget(OrdnerAnzEnt, 1, 0);
+    grid->addWidget(OrdnerAnzEntUpDown, 1, 1, Qt::AlignLeft);
     FinishRulePage(grid, RadioGroupOrdU5);
 
     auto *column = new QVBoxLayout(SwitchArea);
