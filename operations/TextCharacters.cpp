@@ -28,6 +28,39 @@ QString AsciiLower(const QString &S)
     return r;
 }
 
+QString FirstLetterUpper(const QString &S)
+{
+    if (S.isEmpty())
+        return S;
+    QString r = S;
+    r[0] = AsciiUpper(r[0]);
+    return r;
+}
+
+QString WordStartsUpper(const QString &S)
+{
+    QString r = S;
+    bool wordStart = true;
+    for (QChar &c : r) {
+        if (c == u' ') {
+            wordStart = true;
+        } else {
+            if (wordStart)
+                c = AsciiUpper(c);
+            wordStart = false;
+        }
+    }
+    return r;
+}
+
+QString SwapCase(const QString &S)
+{
+    QString r = S;
+    for (QChar &c : r)
+        c = c >= u'a' && c <= u'z' ? AsciiUpper(c) : AsciiLower(c);
+    return r;
+}
+
 std::u32string Chars(QStringView S)
 {
     std::u32string out;

@@ -15,6 +15,13 @@ QChar AsciiUpper(QChar C);
 QChar AsciiLower(QChar C);
 QString AsciiUpper(const QString &S);
 QString AsciiLower(const QString &S);
+// The first character upper-cased, the rest as it is.
+QString FirstLetterUpper(const QString &S);
+// The first character that is not a blank, and every one after blanks, upper-cased;
+// nothing is lowered.
+QString WordStartsUpper(const QString &S);
+// "A"-"Z" lower-cased and "a"-"z" upper-cased.
+QString SwapCase(const QString &S);
 
 // The characters of a text, one code point (or lone surrogate) each.
 std::u32string Chars(QStringView S);

@@ -2,18 +2,26 @@
 
 #include "localisation/fktSprache.h"
 #include "localisation/rvDialogs.h"
+#include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktUmbenennen_Eintrag.h"
+#include "platform/Abort.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PathNames.h"
 #include "platform/fs/RealPath.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/TreeView.h"
 #include "shell/Haupt.h"
+#include "shell/Haupt_Globals.h"
 
 #include <algorithm>
 #include <optional>
 #include <vector>
+
+QString FolderRenameBase;
 
 namespace {
 
@@ -79,6 +87,28 @@ private:
     QStringList *listed_;
     QString start_;
 };
+
+// ---- Folder rules ----
+
+// Item Index of NeueDateinamen := FolderRenameBase + the folder's Parent + NewName;
+// a NewName that is empty, "." or ".." keeps the folder's old Name.
+void StoreFolderName(int Index, const FolderPathParts &P, const QString &NewName)
+{
+    QStringList &names = HauptForm->NeueDateinamen;
+    const QString parent = FolderRenameBase + P.Parent;
+    names[Index] = parent + P.Name;
+    RenameEntry::Store(names, Index, parent, NewName);
+}
+
+// Every item's new Name by Rule, from its old Name.
+template <typename Rule> void RenameEveryFolder(Rule NewName)
+{
+    const int count = int(HauptForm->NeueDateinamen.size());
+    for (int i = 0; i < count; ++i) {
+        const FolderPathParts p = SplitFolderPath(i);
+        StoreFolderName(i, p, NewName(p.Name));
+    }
+}
 
 } // namespace
 
@@ -192,4 +222,151 @@ bool IsEmptyFolderTree(const QString &Folder)
 {
     const QString folder = AddTrailingBackslash(Folder);
     return EmptyFolderSearch(nullptr, folder).Empty(folder, RealFolder(folder), false);
+}
+
+// ---- Folder rename rules ----
+
+void PrepareFolderRenameLists()
+{
+    THauptForm *f = HauptForm;
+    QStringList &oldNames = f->AlteDateinamen;
+    QStringList &newNames = f->NeueDateinamen;
+    const bool recursive = f->OrdnerRekursiv->Checked();
+    {
+        const HourglassCursor busy;
+        oldNames.clear();
+        newNames.clear();
+        const TShellTreeView *tree = ActiveExplorer == 2 ? f->ShellTreeView02 : f->ShellTreeView01;
+        FolderRenameBase = AddTrailingBackslash(tree->Path());
+        if (recursive) {
+            ListFoldersRecursive(FolderRenameBase);
+            oldNames.removeFirst(); // the base folder itself
+        } else if (const TShellListView *list = ActiveExplorer == 2 ? f->ShellListView02 : f->ShellListView01) {
+            for (int row : list->SelectedRows()) {
+                const QString path = list->Folders(row).PathName;
+                // Only what lies below the base has a Name and a Parent there.
+                if (path.size() > FolderRenameBase.size() && path.startsWith(FolderRenameBase))
+                    oldNames.append(path);
+            }
+        }
+        newNames.reserve(oldNames.size());
+        for (const QString &path : std::as_const(oldNames))
+            newNames.append(path.mid(FolderRenameBase.size()));
+    }
+    if (!recursive && oldNames.isEmpty())
+        ReportAndAbort(9059);
+}
+
+FolderPathParts SplitFolderPath(int I)
+{
+    const QString path = fs::withoutTrailingSlash(HauptForm->NeueDateinamen.value(I));
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return {path.left(slash + 1), path.mid(slash + 1)};
+}
+
+void ReplaceInFolderNames()
+{
+    THauptForm *f = HauptForm;
+    const QString search = f->EditOrdU1->Text();
+    if (search.isEmpty()) {
+        ShowInformation(LoadLangString(9008) + u'\r' + LoadLangString(9009));
+        Abort();
+    }
+    const QString replacement = RenameEntry::NameText(f->EditOrdU2->Text());
+    RenameEveryFolder([&](const QString &name) { return StringReplaceAll(name, search, replacement); });
+}
+
+void InsertIntoFolderNames()
+{
+    THauptForm *f = HauptForm;
+    const QString text = RenameEntry::NameText(f->EditOrdU3->Text());
+    const int n = f->OrdnerZKPositionUpDown->Position();
+    const bool fromEnd = f->RadioGroupOrdU3->ItemIndex() == 1;
+    RenameEveryFolder([&](const QString &name) {
+        const std::u32string chars = Chars(name);
+        const int l = int(chars.size());
+        if (l < n)
+            return name;
+        const int at = fromEnd ? l - n : n;
+        return LeftText(chars, at) + text + TextFrom(chars, at);
+    });
+}
+
+void CutFromFolderNames()
+{
+    THauptForm *f = HauptForm;
+    const int count = f->OrdnerZKEntUpDown->Position();
+    const int position = f->OrdnerZKPosition02UpDown->Position();
+    const bool fromEnd = f->RadioGroupOrdU4->ItemIndex() == 1;
+    RenameEveryFolder([&](const QString &name) {
+        const std::u32string chars = Chars(name);
+        const int l = int(chars.size());
+        // From the start: the characters at positions P to P + C - 1 (from 1); from the
+        // end: the C characters after the first L - P.
+        if (!fromEnd && l - position + 1 >= count)
+            return LeftText(chars, position - 1) + TextFrom(chars, position - 1 + count);
+        if (fromEnd && count <= position)
+            return LeftText(chars, l - position) + TextFrom(chars, l - position + count);
+        return name;
+    });
+}
+
+void ChangeFolderNameCase()
+{
+    QString (*convert)(const QString &) = nullptr;
+    switch (HauptForm->RadioGroupOrdU2->ItemIndex()) {
+    case 0:
+        convert = FirstLetterUpper;
+        break;
+    case 1:
+        convert = WordStartsUpper;
+        break;
+    case 2:
+        convert = AsciiUpper;
+        break;
+    case 3:
+        convert = AsciiLower;
+        break;
+    case 4:
+        convert = SwapCase;
+        break;
+    default:
+        return;
+    }
+    RenameEveryFolder(convert);
+}
+
+void ShortenFolderNames()
+{
+    THauptForm *f = HauptForm;
+    const int n = f->OrdnerAnzEntUpDown->Position();
+    const bool atStart = f->RadioGroupOrdU5->ItemIndex() != 1;
+    RenameEveryFolder([&](const QString &name) {
+        const std::u32string chars = Chars(name);
+        const int d = int(chars.size()) - n;
+        if (d <= 0)
+            return name;
+        return atStart ? TextFrom(chars, d) : LeftText(chars, n);
+    });
+}
+
+void ApplyFolderRenameRule()
+{
+    switch (HauptForm->RadioGroupOrdU1->ItemIndex()) {
+    case 0:
+        ReplaceInFolderNames();
+        break;
+    case 1:
+        InsertIntoFolderNames();
+        break;
+    case 2:
+        CutFromFolderNames();
+        break;
+    case 3:
+        ChangeFolderNameCase();
+        break;
+    case 4:
+        ShortenFolderNames();
+        break;
+    }
 }

@@ -6,6 +6,7 @@
 #include "operations/TextCharacters.h"
 #include "operations/fktAllgemein.h"
 #include "operations/fktMP3Tags.h"
+#include "operations/fktOrdner.h"
 #include "operations/fktUmbenennen_Eintrag.h"
 #include "operations/rvTTF.h"
 #include "platform/Abort.h"
@@ -61,6 +62,29 @@ IndexRule Index;
 bool RenameTabShown()
 {
     return HauptForm->PageControl->currentWidget() == HauptForm->TabSheet01;
+}
+
+bool FolderTabShown()
+{
+    return HauptForm->PageControl->currentWidget() == HauptForm->TabSheet04;
+}
+
+// The preview grid: the names of the old and the new paths, row by row; a folder's
+// path may end in "/".
+void ShowPreviewNames(const QStringList &OldPaths, const QStringList &NewPaths)
+{
+    QStringList oldNames;
+    QStringList newNames;
+    oldNames.reserve(OldPaths.size());
+    newNames.reserve(OldPaths.size());
+    for (qsizetype i = 0; i < OldPaths.size(); ++i) {
+        oldNames.append(fs::nameOf(fs::withoutTrailingSlash(OldPaths[i])));
+        newNames.append(fs::nameOf(fs::withoutTrailingSlash(NewPaths.value(i))));
+    }
+    TStringGrid *grid = HauptForm->VorschauStringGrid01;
+    grid->setRowCount(int(oldNames.size()) + 1);
+    grid->setColumn(0, 1, oldNames);
+    grid->setColumn(1, 1, newNames);
 }
 
 int ChosenRule()
@@ -267,6 +291,14 @@ void HMenuAktionenUmbenennenClick()
         ApplyRenameTabRule();
         DropUnchangedNames();
         ExecuteFileRename();
+    } else if (FolderTabShown()) {
+        PrepareFolderRenameLists();
+        ApplyFolderRenameRule();
+        // The old paths of a recursive batch end in "/", the new ones never do.
+        for (QString &path : HauptForm->AlteDateinamen)
+            path = fs::withoutTrailingSlash(path);
+        DropUnchangedNames();
+        ExecuteFolderRename();
     }
 }
 
@@ -440,19 +472,10 @@ void ShowRenamePreview()
         CheckStartValue();
         PrepareRenameLists();
         ApplyRenameTabRule();
-        const QStringList &oldPaths = f->AlteDateinamen;
-        const QStringList &newPaths = f->NeueDateinamen;
-        QStringList oldNames;
-        QStringList newNames;
-        oldNames.reserve(oldPaths.size());
-        newNames.reserve(oldPaths.size());
-        for (qsizetype i = 0; i < oldPaths.size(); ++i) {
-            oldNames.append(fs::nameOf(oldPaths[i]));
-            newNames.append(fs::nameOf(newPaths.value(i)));
-        }
-        TStringGrid *grid = f->VorschauStringGrid01;
-        grid->setRowCount(int(oldNames.size()) + 1);
-        grid->setColumn(0, 1, oldNames);
-        grid->setColumn(1, 1, newNames);
+        ShowPreviewNames(f->AlteDateinamen, f->NeueDateinamen);
+    } else if (FolderTabShown() && f->OrdnerVorschauSB->Down()) {
+        PrepareFolderRenameLists();
+        ApplyFolderRenameRule();
+        ShowPreviewNames(f->AlteDateinamen, f->NeueDateinamen);
     }
 }

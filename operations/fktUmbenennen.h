@@ -21,9 +21,10 @@ extern QString RenameBaseFolder;
 
 // ---- The road ----
 // The rename action (menu item HMenuAktionenUmbenennen, pop-up item
-// PM01DateiUmbenennen, tool button TB01Umbenennen). A message of a collector or a
-// rule, or a start value that is no whole number, ends it through the silent abort;
-// nothing is renamed then. Does nothing while another batch or preview runs.
+// PM01DateiUmbenennen, tool button TB01Umbenennen): on the rename tab the files, on
+// the folder tab the folders by the folder rule. A message of a collector or a rule,
+// or a start value that is no whole number, ends it through the silent abort; nothing
+// is renamed then. Does nothing while another batch or preview runs.
 void HMenuAktionenUmbenennenClick();
 // Fills AlteDateinamen from the source chosen on the rename tab (selection, folder
 // tree, file list) and copies it into NeueDateinamen.
@@ -71,8 +72,9 @@ QString BlankBeforeCapitals(const QString &S);
 QString BlankBeforeCharacter(const QString &S, char32_t C);
 
 // ---- Preview ----
-// With the rename tab shown and DatUmbVorschau down: the old and new names the rename
-// action would produce, in VorschauStringGrid01 (names only). Nothing is renamed.
+// With the rename tab shown and DatUmbVorschau down, or the folder tab and
+// OrdnerVorschauSB down: the old and new names the rename action would produce, in
+// VorschauStringGrid01 (names only, pairs that stay the same too). Nothing is renamed.
 // A message ends it through the silent abort and the grid keeps its content. Does
 // nothing while another batch or preview runs.
 void ShowRenamePreview();

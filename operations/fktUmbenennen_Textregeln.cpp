@@ -35,15 +35,6 @@ void StoreStem(qsizetype Index, const Parts &P, const QString &Stem, const QStri
 
 // ---- Letter case ----
 
-QString FirstLetterUpper(const QString &S)
-{
-    if (S.isEmpty())
-        return S;
-    QString r = S;
-    r[0] = AsciiUpper(r[0]);
-    return r;
-}
-
 // The extension's first letter (after the dot) upper-cased; an empty one stays empty.
 QString ExtFirstLetterUpper(const QString &Ext)
 {
@@ -51,31 +42,6 @@ QString ExtFirstLetterUpper(const QString &Ext)
         return Ext;
     QString r = Ext;
     r[1] = AsciiUpper(r[1]);
-    return r;
-}
-
-// The first character that is not a blank, and every one after blanks, upper-cased.
-QString WordStartsUpper(const QString &S)
-{
-    QString r = S;
-    bool wordStart = true;
-    for (QChar &c : r) {
-        if (c == u' ') {
-            wordStart = true;
-        } else {
-            if (wordStart)
-                c = AsciiUpper(c);
-            wordStart = false;
-        }
-    }
-    return r;
-}
-
-QString SwapCase(const QString &S)
-{
-    QString r = S;
-    for (QChar &c : r)
-        c = c >= u'a' && c <= u'z' ? AsciiUpper(c) : AsciiLower(c);
     return r;
 }
 

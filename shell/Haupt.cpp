@@ -84,6 +84,7 @@ THauptForm::THauptForm(QWidget *parent) : QMainWindow(parent)
     CreateAttributeTab();
     CreateSortPage();
     CreateFolderPage();
+    CreateFolderStatisticsPage();
     CreateGraphicsPage();
     CreateThumbnailPage();
     CreateMenus();

@@ -12,6 +12,8 @@
 #include "shell/Haupt_MP3.h"
 #include "shell/Haupt_Menues.h"
 #include "shell/Haupt_Ordner.h"
+#include "shell/Haupt_OrdnerUmbenennen.h"
+#include "shell/Haupt_Ordnerstatistik.h"
 #include "shell/Haupt_Sortieren.h"
 #include "shell/Haupt_Thumbs.h"
 #include "shell/Haupt_Umbenennen.h"
@@ -42,6 +44,8 @@ class THauptForm : public QMainWindow,
                    public THauptAttribute,
                    public THauptSortieren,
                    public THauptOrdner,
+                   public THauptOrdnerUmbenennen,
+                   public THauptOrdnerstatistik,
                    public THauptGrafik,
                    public THauptMP3,
                    public THauptThumbs,

@@ -3,6 +3,7 @@
 
 #include "shell/Haupt.h"
 
+#include "operations/fktOrdner.h"
 #include "operations/fktUmbenennen.h"
 #include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
@@ -130,16 +131,9 @@ void THauptAnsicht::CreateViewModes()
     EnsurePage(f.Explorer01, 2, QStringLiteral("Neu"));
     EnsurePage(f.Explorer02, 3, QStringLiteral("MP3"));
     EnsurePage(f.Explorer02, 4, QStringLiteral("Ordner"));
-    QWidget *statistics = EnsurePage(f.Explorer02, 5, QStringLiteral("OrdnerFuellstand"));
+    EnsurePage(f.Explorer02, 5, QStringLiteral("OrdnerFuellstand"));
     EnsurePage(f.Explorer02, 6, QStringLiteral("JPEGThumbs"));
     EnsurePage(f.Explorer02, 7, QStringLiteral("Neu"));
-    OrdnerScrollBox01 = new QScrollArea(statistics);
-    OrdnerScrollBox01->setObjectName(QStringLiteral("OrdnerScrollBox01"));
-    OrdnerScrollBox01->setWidgetResizable(true);
-    OrdnerScrollBox01->setFocusPolicy(Qt::StrongFocus);
-    auto *statisticsLayout = new QVBoxLayout(statistics);
-    statisticsLayout->setContentsMargins(0, 0, 0, 0);
-    statisticsLayout->addWidget(OrdnerScrollBox01);
 
     // The explorer page: left side | BevelExplorer01 | right side | preview pane. The
     // side that SetViewMode does not size takes the width the others leave.
@@ -333,8 +327,7 @@ void THauptAnsicht::FolderRenamingChosen()
     if (ViewMode == 8) {
         ViewMode = PreviousViewMode[3];
         if (ViewMode == 4)
-            if (auto *button = Named<TSpeedButton>(Form(), "OrdnerVorschauSB"))
-                button->setDown(true);
+            Form().OrdnerVorschauSB->setDown(true);
     }
     SetViewMode(ViewMode);
 }
@@ -346,8 +339,7 @@ void THauptAnsicht::ReleasePreviewButtons(bool FolderPreviewToo)
     Form().DatUmbVorschau->setDown(false);
     Form().DatUmbDateiListe->setChecked(false); // runs its handler when it was checked
     if (FolderPreviewToo)
-        if (auto *button = Named<TSpeedButton>(Form(), "OrdnerVorschauSB"))
-            button->setDown(false);
+        Form().OrdnerVorschauSB->setDown(false);
 }
 
 void THauptAnsicht::HMenuAnsichtDateiauswahlClick()
@@ -381,8 +373,8 @@ void THauptAnsicht::HMenuAnsichtOrdnerFuellClick()
     ViewMode = 9;
     ActiveExplorer = 1;
     SetViewMode(ViewMode);
-    OrdnerScrollBox01->setFocus();
-    // ShowFolderStatistics(ShellTreeView01's folder) fills the statistics (folder statistics).
+    Form().OrdnerScrollBox01->setFocus();
+    ShowFolderStatistics();
 }
 
 void THauptAnsicht::HMenuAnsichtVorschauClick()
@@ -393,8 +385,7 @@ void THauptAnsicht::HMenuAnsichtVorschauClick()
         RenamePreviewDown();
     } else if (page == FolderPage) {
         // The folder page's button shows the preview is on, so that releasing it leaves.
-        if (auto *button = Named<TSpeedButton>(Form(), "OrdnerVorschauSB"))
-            button->setDown(true);
+        Form().OrdnerVorschauSB->setDown(true);
         FolderPreviewDown();
     } else {
         Form().SyncExplorersToLeft();

@@ -9,7 +9,6 @@
 
 class THauptForm;
 class QFrame;
-class QScrollArea;
 class QWidget;
 class TPanel;
 class TSpeedButton;
@@ -43,7 +42,6 @@ struct THauptAnsicht {
     TUpDown *VorschauUpDown01 = nullptr;  // column width of the rename preview
     // PageControl pages 1 to 4: attributes, sorting, folders, graphics.
     QWidget *TabSheet02 = nullptr, *TabSheet03 = nullptr, *TabSheet04 = nullptr, *TabSheet05 = nullptr;
-    QScrollArea *OrdnerScrollBox01 = nullptr; // Explorer02 page "OrdnerFuellstand"
 
     // Builder: the frame's lower half, the pages of both sides that no other page
     // created, the explorer page's arrangement; after the pages exist.

@@ -9,6 +9,7 @@
 #include "operations/fktAllgemein.h"
 #include "operations/fktAttribute.h"
 #include "operations/fktMP3Tags.h"
+#include "operations/fktOrdner.h"
 #include "operations/fktUmbenennen.h"
 #include "operations/rvTTF.h"
 #include "platform/fs/FileSystem.h"
@@ -24,6 +25,7 @@
 #include "shell/Texturen.h"
 
 #include <QComboBox>
+#include <QScrollArea>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -38,6 +40,15 @@ namespace {
 bool IsOnDrive(const QString &Path)
 {
     return Path.startsWith(u'/');
+}
+
+// In view mode 9, the statistics of the left tree's folder Path when it is on a drive.
+void FolderStatisticsFollowUp(THauptForm &f, const QString &Path)
+{
+    if (ViewMode == 9 && IsOnDrive(Path)) {
+        f.OrdnerScrollBox01->setFocus();
+        ShowFolderStatistics();
+    }
 }
 
 // A folder change is one to another folder: "/a/b" and "/a/b/" are the same one.
@@ -197,9 +208,8 @@ void THauptExplorer::ShellListView01Change()
     Form().UpdateActionButtons();
     const QString selected = SelectedPath(ShellListView01);
     const bool renamePage = Form().PageControl->currentWidget() == Form().TabSheet01;
-    // The folder page (index 3) with OrdnerVorschauSB down shows the preview as well
-    // (folder page).
-    const bool previewShown = renamePage && Form().DatUmbVorschau->Down();
+    const bool previewShown = (renamePage && Form().DatUmbVorschau->Down()) ||
+                              (Form().PageControl->currentWidget() == Form().TabSheet04 && Form().FolderPreviewShown());
     if (FontViewShown(Form()))
         ShowFontInfo(selected);
     if (!selected.isEmpty()) {
@@ -272,8 +282,7 @@ void THauptExplorer::ShellListView01DblClick()
 {
     ReapplyLeftViewStyle(Form());
     Form().UpdateActionButtons();
-    // The left tree's path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
-    // ShowFolderStatistics (folder statistics).
+    FolderStatisticsFollowUp(Form(), ShellTreeView01->Path());
     Form().ShowThumbnailsOf(ShellTreeView01->Path());
     ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
 }
@@ -307,8 +316,7 @@ void THauptExplorer::ShellTreeView01Change()
             ShowFileAttributes(QString());
         if (FontViewShown(Form()))
             ShowFontInfo(QString());
-        // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
-        // ShowFolderStatistics (folder statistics).
+        FolderStatisticsFollowUp(Form(), path);
         Form().ShowThumbnailsOf(path);
     }
     ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
@@ -337,8 +345,7 @@ void THauptExplorer::ShellTreeView01Click()
         return;
     ReapplyLeftViewStyle(Form());
     CurrentFolderLeft = path;
-    // The path on a drive: in ViewMode 9 focus to OrdnerScrollBox01 and
-    // ShowFolderStatistics (folder statistics).
+    FolderStatisticsFollowUp(Form(), path);
     Form().ShowThumbnailsOf(path);
 }
 

@@ -167,7 +167,7 @@ void THauptMenues::UpdateMenusForPage()
             row = &SortingRow;
             break;
         case FolderPage:
-            // OrdnerVorschauSB->setDown(false) (folder rename controls).
+            f.OrdnerVorschauSB->setDown(false);
             // One of the two sub-view buttons is always down.
             row = f.Ordnerbaeume->Down() ? &FolderTreesRow : &FolderRenamingRow;
             break;
@@ -248,7 +248,9 @@ int THauptMenues::SelectionKind() const
     case SortingPage:
         recursive = f.SortRekursiv->Checked();
         break;
-    // FolderPage: OrdnerRekursiv (its page).
+    case FolderPage:
+        recursive = f.OrdnerRekursiv->Checked();
+        break;
     default:
         break;
     }

@@ -6,7 +6,9 @@
 #include "components/Gfvcl.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/MenuItem.h"
+#include "platform/toolkit/Edits.h"
 #include "platform/toolkit/Panel.h"
+#include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/TreeView.h"
 #include "shell/Haupt_Steuerelemente.h"
 
@@ -187,6 +189,18 @@ void BindFolderPage(THauptForm &f)
     QObject::connect(f.OrdCheckBox1, &TCheckBox::OnClick, form, Guarded(form, &THauptOrdner::OrdCheckBox1Click));
     HookKeyPress(f, f.OrdStartwert, &THauptOrdner::OrdStartwertKeyPress);
     HookKeyPress(f, f.OrdEndwert, &THauptOrdner::OrdEndwertKeyPress);
+
+    // The folder rename sub-view: rule switch, preview, and its fields refreshing a shown preview.
+    QObject::connect(f.OrdnerVorschauSB, &TSpeedButton::OnClick, form, Guarded(form, &THauptOrdner::OrdnerVorschauSBClick));
+    QObject::connect(f.RadioGroupOrdU1, &TRadioGroup::OnClick, form, Guarded(form, &THauptOrdner::RadioGroupOrdU1Click));
+    const auto refresh = [form] { RunGuarded([form] { form->RefreshPreview(); }); };
+    for (TRadioGroup *g : {f.RadioGroupOrdU2, f.RadioGroupOrdU3, f.RadioGroupOrdU4, f.RadioGroupOrdU5})
+        QObject::connect(g, &TRadioGroup::OnClick, form, refresh);
+    for (TEdit *e : {f.EditOrdU1, f.EditOrdU2, f.EditOrdU3})
+        QObject::connect(e, &TEdit::OnChange, form, refresh);
+    for (TUpDown *u : {f.OrdnerZKPositionUpDown, f.OrdnerZKEntUpDown, f.OrdnerZKPosition02UpDown, f.OrdnerAnzEntUpDown})
+        QObject::connect(u, &TUpDown::OnClick, form, refresh);
+    QObject::connect(f.OrdnerRekursiv, &TCheckBox::OnClick, form, refresh);
 }
 
 } // namespace
@@ -229,7 +243,7 @@ void THauptOrdner::CreateFolderPage()
     treesRow->addLayout(CreateStructureFiles(f, trees), 2);
     treesRow->addSpacing(12);
     treesRow->addLayout(CreateSeries(f, trees), 3);
-    NamedPage(OrdnerNB01, QStringLiteral("OrdnerUmbenennen"));
+    QWidget *renameView = NamedPage(OrdnerNB01, QStringLiteral("OrdnerUmbenennen"));
     layout->addWidget(OrdnerNB01, 1);
 
     // The target folder.
@@ -239,6 +253,9 @@ void THauptOrdner::CreateFolderPage()
     OrdnerLabel01 = NewLabel(page, QStringLiteral("OrdnerLabel01"), OrdnerZielverzeichnis);
     column->addWidget(OrdnerLabel01);
     column->addWidget(OrdnerZielverzeichnis);
+    auto *renameSwitches = new QWidget(page);
+    column->addWidget(renameSwitches);
+    f.CreateFolderRenameView(renameView, renameSwitches);
     column->addStretch(1);
     layout->addLayout(column, 1);
     InsertPageInOrder(f.PageControl, page);

@@ -66,6 +66,11 @@ struct THauptOrdner {
 
     // Both sub-view buttons: the sub-view, the view mode and the View items.
     void OrdnerAnsichtWechsel();
+    void OrdnerVorschauSBClick(); // the folder rename preview on or off
+    void RadioGroupOrdU1Click();  // shows the chosen rule's fields
+    // The folder rename preview is asked for: its button is down and shown (the
+    // folder-trees sub-view hides it, still down, to come back to it).
+    bool FolderPreviewShown() const;
     void OrdnerZielverzeichnisClick();
 
     // The structure editor.

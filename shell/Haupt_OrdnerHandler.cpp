@@ -77,7 +77,8 @@ void THauptOrdner::OrdnerAnsichtWechsel()
         for (QWidget *w : {static_cast<QWidget *>(OrdnerImage01), static_cast<QWidget *>(OrdnerLabel01),
                            static_cast<QWidget *>(OrdnerZielverzeichnis)})
             w->show();
-        // OrdnerRekursiv and OrdnerVorschauSB are hidden (folder rename controls).
+        f.OrdnerRekursiv->hide();
+        f.OrdnerVorschauSB->hide();
         f.FolderTreesChosen();
         f.HMenuAnsicht->menuAction()->setEnabled(false);
         for (QAction *item : {f.HMenuAnsichtDateiauswahl, f.HMenuAnsichtDragDrop, f.HMenuAnsichtDateiAttribute,
@@ -90,7 +91,8 @@ void THauptOrdner::OrdnerAnsichtWechsel()
         for (QWidget *w : {static_cast<QWidget *>(OrdnerImage01), static_cast<QWidget *>(OrdnerLabel01),
                            static_cast<QWidget *>(OrdnerZielverzeichnis)})
             w->hide();
-        // OrdnerRekursiv and OrdnerVorschauSB are shown (folder rename controls).
+        f.OrdnerRekursiv->show();
+        f.OrdnerVorschauSB->show();
         f.FolderRenamingChosen();
         f.HMenuAnsicht->menuAction()->setEnabled(true);
         SetItem(f.HMenuAnsichtDateiauswahl, true, true);
@@ -102,6 +104,26 @@ void THauptOrdner::OrdnerAnsichtWechsel()
         f.TB01DateiAttribute->setEnabled(false);
         f.TB01Vorschau->setEnabled(false);
     }
+}
+
+void THauptOrdner::OrdnerVorschauSBClick()
+{
+    if (Form().OrdnerVorschauSB->Down())
+        Form().FolderPreviewDown();
+    else
+        Form().FolderPreviewUp();
+}
+
+bool THauptOrdner::FolderPreviewShown() const
+{
+    return Form().OrdnerUmbenennen->Down() && Form().OrdnerVorschauSB->Down();
+}
+
+void THauptOrdner::RadioGroupOrdU1Click()
+{
+    THauptForm &f = Form();
+    f.OrdnerNB02->setCurrentIndex(f.RadioGroupOrdU1->ItemIndex());
+    f.RefreshPreview();
 }
 
 void THauptOrdner::OrdnerZielverzeichnisClick()

@@ -142,9 +142,9 @@ void THauptUmbenennen::RefreshPreview()
         PreviewPending = true;
         return;
     }
-    if (Form().PageControl->currentWidget() == TabSheet01 && DatUmbVorschau->Down())
+    const QWidget *page = Form().PageControl->currentWidget();
+    if ((page == TabSheet01 && DatUmbVorschau->Down()) || (page == Form().TabSheet04 && Form().FolderPreviewShown()))
         ShowRenamePreview();
-    // The folder tab with OrdnerVorschauSB down shows its folder preview (folder page).
 }
 
 void THauptUmbenennen::NeueVorschauNachAenderung()

@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
+#include <unistd.h>
+
 inline QStringList SortedNames(const QString &folder)
 {
     QStringList names;
@@ -26,5 +30,13 @@ inline QString MakeTestFileBelow(const QString &Root, const QString &Relative, c
 {
     const QString path = Root + "/" + Relative;
     EXPECT_TRUE(MakeTestFile(path, Content)) << path.toStdString();
+    return path;
+}
+
+// A sparse file of Bytes at Relative below Root, its folders made as needed; its full path.
+inline QString MakeSparseFileBelow(const QString &Root, const QString &Relative, std::int64_t Bytes)
+{
+    const QString path = MakeTestFileBelow(Root, Relative, "");
+    EXPECT_EQ(::truncate(path.toLocal8Bit().constData(), off_t(Bytes)), 0) << path.toStdString();
     return path;
 }
