@@ -256,6 +256,8 @@ void THauptOrdner::CreateFolderPage()
     auto *renameSwitches = new QWidget(page);
     column->addWidget(renameSwitches);
     f.CreateFolderRenameView(renameView, renameSwitches);
+    f.OrdnerRekursiv->hide(); // the folder-trees sub-view comes first
+    f.OrdnerVorschauSB->hide();
     column->addStretch(1);
     layout->addLayout(column, 1);
     InsertPageInOrder(f.PageControl, page);

@@ -9,7 +9,9 @@
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/Panel.h"
+#include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/StringGrid.h"
 #include "platform/toolkit/TreeView.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
@@ -366,6 +368,48 @@ TEST_F(FolderPage, SubViewSwitch)
     }
     for (QToolButton *b : {f->TB01Dateiauswahl, f->TB01DragDrop, f->TB01DateiAttribute, f->TB01Vorschau})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+}
+
+// The rename sub-view through its own controls: the rule's fields, the preview button
+// and a field change refreshing the shown preview; the trees sub-view hides the switches.
+TEST_F(FolderPage, RenameSubViewPreview)
+{
+    ASSERT_TRUE(fs::createFolders(Root + "base/a/b"));
+    ASSERT_TRUE(f->ShellTreeView01->setPath(Root + "base"));
+    f->PageControl->setCurrentWidget(f->TabSheet04);
+    EXPECT_TRUE(f->OrdnerRekursiv->isHidden());
+    EXPECT_TRUE(f->OrdnerVorschauSB->isHidden());
+    QTest::mouseClick(f->OrdnerUmbenennen, Qt::LeftButton);
+    EXPECT_FALSE(f->OrdnerRekursiv->isHidden());
+    EXPECT_FALSE(f->OrdnerVorschauSB->isHidden());
+
+    f->RadioGroupOrdU1->setItemIndex(3);
+    EXPECT_EQ(f->OrdnerNB02->currentIndex(), 3);
+    f->RadioGroupOrdU2->setItemIndex(2); // upper case
+    QTest::mouseClick(f->OrdnerRekursiv, Qt::LeftButton);
+    QTest::mouseClick(f->OrdnerVorschauSB, Qt::LeftButton);
+    EXPECT_EQ(ViewMode, 4);
+    TStringGrid *grid = f->VorschauStringGrid01;
+    ASSERT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->Cells(1, 1), "A");
+    EXPECT_EQ(grid->Cells(1, 2), "B");
+
+    f->RadioGroupOrdU2->setItemIndex(4); // swap the case
+    EXPECT_EQ(grid->Cells(1, 1), "A");
+    f->RadioGroupOrdU1->setItemIndex(1);
+    f->EditOrdU3->setText("x");
+    EXPECT_EQ(grid->Cells(1, 1), "xa");
+    EXPECT_EQ(grid->Cells(1, 2), "xb");
+
+    QTest::mouseClick(f->Ordnerbaeume, Qt::LeftButton);
+    EXPECT_EQ(ViewMode, 8);
+    EXPECT_TRUE(f->OrdnerVorschauSB->isHidden());
+    QTest::mouseClick(f->OrdnerUmbenennen, Qt::LeftButton);
+    EXPECT_EQ(ViewMode, 4);
+    EXPECT_TRUE(f->OrdnerVorschauSB->Down());
+    QTest::mouseClick(f->OrdnerVorschauSB, Qt::LeftButton);
+    EXPECT_NE(ViewMode, 4);
+    EXPECT_EQ(SortedNames(Root + "base"), QStringList{"a"}) << "the preview renames nothing";
 }
 
 TEST_F(FolderPage, PopupItemsRunTheButtons)
