@@ -92,11 +92,8 @@ void THauptOrdnerstatistik::CreateFolderStatisticsPage()
     OrdnerChart01->setObjectName(QStringLiteral("OrdnerChart01"));
     OrdnerChart01->setRenderHint(QPainter::Antialiasing);
     OrdnerChart01->setFocusPolicy(Qt::NoFocus);
-    new EventHook(OrdnerChart01, [this](QEvent *event) {
-        if (event->type() == QEvent::Resize)
-            ArrangeFolderChart();
-        return false;
-    });
+    // The view gives the chart its new size first; then the pie and legend are placed.
+    QObject::connect(chart, &QChart::geometryChanged, &f, [this] { RunGuarded([this] { ArrangeFolderChart(); }); });
 
     OrdnerStringGrid01 = new TStringGrid(content, QStringLiteral("OrdnerStringGrid01"), 4, 2, 1);
     OrdnerStringGrid01->setItemDelegate(new TFolderTableDelegate(*this, OrdnerStringGrid01));
@@ -129,17 +126,18 @@ void THauptOrdnerstatistik::CreateFolderStatisticsPage()
 
 void THauptOrdnerstatistik::ArrangeFolderChart()
 {
-    const int width = OrdnerChart01->width();
-    const int height = RoundEven(width * 1.15);
+    const int height = RoundEven(OrdnerChart01->width() * 1.15);
     if (OrdnerChart01->height() != height)
         OrdnerChart01->setFixedHeight(height); // resizes the chart again, which arranges it
     QChart *chart = OrdnerChart01->chart();
+    const qreal width = chart->size().width();
     QLegend *legend = chart->legend();
     const int line = QFontMetrics(legend->font()).height() + 6;
     const int top = QFontMetrics(chart->titleFont()).height() + 24;
     // The legend takes what its entries need, at most half the chart; the pie the rest.
-    const qreal legendHeight = std::min(OrdnerChart01Series->count() * line + 12, height / 2);
-    const qreal pieBottom = height - legendHeight - 8;
+    const qreal chartHeight = chart->size().height();
+    const qreal legendHeight = std::min<qreal>(OrdnerChart01Series->count() * line + 12, chartHeight / 2);
+    const qreal pieBottom = chartHeight - legendHeight - 8;
     chart->setPlotArea(QRectF(8, top, width - 16, std::max<qreal>(pieBottom - top, 1)));
     legend->setGeometry(QRectF(width * 0.1, pieBottom, width * 0.8, legendHeight));
     legend->update();

@@ -3,6 +3,7 @@
 
 #include "localisation/fktSprache.h"
 #include "operations/fktOrdner.h"
+#include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
 #include "platform/toolkit/StringGrid.h"
@@ -85,12 +86,13 @@ TEST_F(FolderViews, Screenshots)
         ASSERT_TRUE(f.OrdnerScrollBox01->widget()->grab().save(folder + "/statistics_page" + suffix + ".png"));
 
         f.PageControl->setCurrentWidget(f.TabSheet04);
+        f.OrdnerUmbenennen->click();
         for (int rule = 0; rule < 5; ++rule) {
             f.RadioGroupOrdU1->setItemIndex(rule);
-            f.OrdnerNB02->setCurrentIndex(rule);
             QApplication::processEvents();
             ASSERT_TRUE(f.PageControl->grab().save(folder + QStringLiteral("/folder_rule%1%2.png").arg(rule).arg(suffix)));
         }
+        f.Ordnerbaeume->click();
         f.PageControl->setCurrentWidget(f.TabSheet01);
     }
 }
