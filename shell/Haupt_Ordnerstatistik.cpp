@@ -14,7 +14,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPieSeries>
 #include <QScrollArea>
@@ -75,11 +74,7 @@ void THauptOrdnerstatistik::CreateFolderStatisticsPage()
 
     // The pie on a silver-to-white background; no axes, zoom or panning.
     auto *chart = new QChart;
-    QLinearGradient background(0, 0, 0, 1);
-    background.setCoordinateMode(QGradient::ObjectBoundingMode);
-    background.setColorAt(0, ColorToQColor(clSilver));
-    background.setColorAt(1, ColorToQColor(clWhite));
-    chart->setBackgroundBrush(background);
+    chart->setBackgroundVisible(false); // the view draws the gradient over its whole area
     // The legend goes below the pie as a column, which an attached legend cannot be.
     chart->legend()->detachFromChart();
     chart->legend()->setAlignment(Qt::AlignLeft);
@@ -91,6 +86,9 @@ void THauptOrdnerstatistik::CreateFolderStatisticsPage()
     OrdnerChart01 = new QChartView(chart, content);
     OrdnerChart01->setObjectName(QStringLiteral("OrdnerChart01"));
     OrdnerChart01->setRenderHint(QPainter::Antialiasing);
+    OrdnerChart01->setStyleSheet(QStringLiteral("QChartView { border: none; background: qlineargradient("
+                                                "x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 %1, stop: 1 %2); }")
+                                     .arg(ColorToQColor(clSilver).name(), ColorToQColor(clWhite).name()));
     OrdnerChart01->setFocusPolicy(Qt::NoFocus);
     // The view gives the chart its new size first; then the pie and legend are placed.
     QObject::connect(chart, &QChart::geometryChanged, &f, [this] { RunGuarded([this] { ArrangeFolderChart(); }); });

@@ -13,6 +13,7 @@
 #include "support/MainWindowFixture.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -82,6 +83,7 @@ TEST_F(FolderViews, Screenshots)
         const QString suffix = language ? "_en" : "_de";
         f.HMenuAnsichtOrdnerFuellClick();
         QApplication::processEvents();
+        EXPECT_EQ(f.OrdnerChart01->chart()->title(), LoadLangString(2012));
         ASSERT_TRUE(f.grab().save(folder + "/statistics" + suffix + ".png"));
         ASSERT_TRUE(f.OrdnerScrollBox01->widget()->grab().save(folder + "/statistics_page" + suffix + ".png"));
 
