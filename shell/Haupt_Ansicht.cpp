@@ -14,6 +14,7 @@
 #include "shell/Haupt_Globals.h"
 #include "shell/fktThumbs.h"
 
+#include <QChartView>
 #include <QBoxLayout>
 #include <QFrame>
 #include <QHeaderView>
@@ -79,12 +80,6 @@ QFrame *NewBevel(QWidget *Parent, const QString &Name, QFrame::Shape Shape)
     bevel->setObjectName(Name);
     bevel->setFrameStyle(Shape | QFrame::Sunken);
     return bevel;
-}
-
-// Controls that other pages of the window create; absent until they exist.
-template <typename Control> Control *Named(THauptForm &Form, const char *Name)
-{
-    return Form.findChild<Control *>(QLatin1String(Name));
 }
 
 } // namespace
@@ -224,19 +219,15 @@ void THauptAnsicht::ArrangeMainWindow()
     if (resized)
         preview->setDefaultColWidth(width); // the grid keeps its one header row
 
-    if (auto *buttons = Named<QWidget>(f, "DLPanel02"))
-        buttons->move(g.FileListButtonsLeft, buttons->y());
+    f.DLPanel02->move(g.FileListButtonsLeft, f.DLPanel02->y());
     f.DLStringGrid->setDefaultColWidth(g.FileListColWidth);
     f.DLStringGrid->setColWidth(1, 0); // only the name shows
 
-    for (const char *name : {"MP3Panel14", "MP3Panel16"})
-        if (auto *panel = Named<QWidget>(f, name))
-            panel->setFixedWidth(g.Mp3PanelWidth);
-    if (auto *table = Named<TStringGrid>(f, "OrdnerStringGrid01"))
-        for (int col = 0; col < 4; ++col)
-            table->setColWidth(col, g.StatisticsColumns[size_t(col)]);
-    if (auto *chart = Named<QWidget>(f, "OrdnerChart01"))
-        chart->setFixedHeight(RoundEven(chart->width() * 1.15));
+    for (QWidget *panel : {static_cast<QWidget *>(f.MP3Panel14), f.MP3Panel16})
+        panel->setFixedWidth(g.Mp3PanelWidth);
+    for (int col = 0; col < 4; ++col)
+        f.OrdnerStringGrid01->setColWidth(col, g.StatisticsColumns[size_t(col)]);
+    f.OrdnerChart01->setFixedHeight(RoundEven(f.OrdnerChart01->width() * 1.15));
 }
 
 void THauptAnsicht::FormResize()

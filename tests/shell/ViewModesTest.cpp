@@ -185,8 +185,7 @@ TEST_F(ViewModes, ModesZeroAndElevenChangeNoPageOrAlignment)
 TEST_F(ViewModes, ArrangeMainWindowSizesTheGridsAndPanelsThatExist)
 {
     THauptForm &f = ShownAt(792);
-    // Controls of pages still to come, as those pages will name them.
-    auto *statistics = new TStringGrid(f.OrdnerScrollBox01, "OrdnerStringGrid01", 4, 2, 1);
+    TStringGrid *statistics = f.OrdnerStringGrid01;
     f.ArrangeMainWindow();
 
     EXPECT_EQ(f.VorschauUpDown01->Max(), 375);
