@@ -262,6 +262,7 @@ void THauptDragDrop::DragDropVerschiebenClick()
                 tree->ExpandNode(folder);
             }
     RefreshExplorerTrees();
+    f.ReapplyViewStyles();
 }
 
 THauptForm &THauptDragDrop::Form()

@@ -91,6 +91,9 @@ struct THauptExplorer {
     void TB01SmallIconClick();
     void TB01ListClick();
     void TB01ReportClick();
+    // After files were moved: the left list's style is applied anew, the right list
+    // set back to the list style, so both arrange their items again.
+    void ReapplyViewStyles();
     void TB01MarkierenClick();
     void PM01AllesMarkierenClick();
     void PM01EigenschaftenClick();

@@ -177,6 +177,13 @@ void ReapplyRightViewStyle(THauptForm &f)
 
 } // namespace
 
+void THauptExplorer::ReapplyViewStyles()
+{
+    ReapplyLeftViewStyle(Form());
+    ShellListView02->setViewStyle(vsIcon);
+    ShellListView02->setViewStyle(vsList);
+}
+
 void THauptExplorer::TB01LargeIconClick()
 {
     ShellListView01->setViewStyle(vsIcon);

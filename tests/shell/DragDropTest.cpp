@@ -17,12 +17,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDropEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -327,9 +328,13 @@ TEST_F(DragDrop, AFolderMovedOntoATreeNodeShowsInBothTrees)
     Make("Links/Daten/Alt/Tief/zwei.txt");
     ASSERT_TRUE(fs::createFolders(Root + "/Rechts/Ziel"));
     THauptForm &f = Shown(Root + "/Links/Daten/Alt");
+    f.TB01Report->click();
     const QString target = Root + "/Rechts/Ziel";
     DragAndDrop(f.ShellTreeView01, NodePoint(f.ShellTreeView01, Root + "/Links/Daten/Alt"), f.ShellTreeView02,
                 NodePoint(f.ShellTreeView02, target), Move);
+    // The styles are applied anew: the left list keeps the chosen one, the right is a list.
+    EXPECT_EQ(f.ShellListView01->ViewStyle(), vsReport);
+    EXPECT_EQ(f.ShellListView02->ViewStyle(), vsList);
     EXPECT_EQ(f.DragSourceName, "ShellTreeView01");
     EXPECT_EQ(f.DragSourceNode, Root + "/Links/Daten/Alt");
     EXPECT_EQ(f.DropTargetNode, target);
