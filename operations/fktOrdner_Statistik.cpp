@@ -26,6 +26,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <future>
 #include <numeric>
 #include <vector>
 
@@ -205,6 +207,16 @@ bool BuildFolderStatistics()
     table->setFixedHeight(table->RowCount() * 17 + 5);
 
     std::vector<double> shown(static_cast<size_t>(n)); // each size as the table shows it, in MiB
+    // The size walks, which read every file's size, run a few folders ahead on workers
+    // while this thread counts the files and folders of the folder before them.
+    constexpr int SizesAhead = 4;
+    std::deque<std::future<std::int64_t>> sizes;
+    const auto walkSizeAhead = [&](int i) {
+        if (i <= n)
+            sizes.push_back(std::async(std::launch::async, GetFolderSize, folders[i - 1], true));
+    };
+    for (int i = 1; i <= SizesAhead; ++i)
+        walkSizeAhead(i);
     for (int i = 1; i <= n; ++i) {
         const QString &folder = folders[i - 1];
         if (!KeepRunning())
@@ -212,7 +224,9 @@ bool BuildFolderStatistics()
         ShowProgress(LoadLangString(9104) + QStringLiteral(" [") + QString::number(i) + QStringLiteral(" von ")
                      + QString::number(n) + QStringLiteral("] ..."));
         const QString name = fs::nameOf(folder);
-        const std::int64_t size = GetFolderSize(folder, true);
+        const std::int64_t size = sizes.front().get();
+        sizes.pop_front();
+        walkSizeAhead(i + SizesAhead);
         table->setCells(0, i, name);
         table->setCells(1, i, FolderSizeText(size, &shown[size_t(i - 1)]));
         if (n > 20) {
