@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -129,15 +130,17 @@ void THauptOrdnerstatistik::ArrangeFolderChart()
         OrdnerChart01->setFixedHeight(height); // resizes the chart again, which arranges it
     QChart *chart = OrdnerChart01->chart();
     const qreal width = chart->size().width();
+    const qreal chartHeight = chart->size().height();
     QLegend *legend = chart->legend();
     const int line = QFontMetrics(legend->font()).height() + 6;
-    const int top = QFontMetrics(chart->titleFont()).height() + 24;
-    // The legend takes what its entries need, at most half the chart; the pie the rest.
-    const qreal chartHeight = chart->size().height();
+    // The legend takes what its entries need, at most half the chart, at the bottom; the
+    // chart's own layout puts the title above the pie in the rest. (A fixed plot area
+    // would stop that layout, and the title would keep its first text.)
     const qreal legendHeight = std::min<qreal>(OrdnerChart01Series->count() * line + 12, chartHeight / 2);
-    const qreal pieBottom = chartHeight - legendHeight - 8;
-    chart->setPlotArea(QRectF(8, top, width - 16, std::max<qreal>(pieBottom - top, 1)));
-    legend->setGeometry(QRectF(width * 0.1, pieBottom, width * 0.8, legendHeight));
+    const QMargins margins(8, 8, 8, int(std::ceil(legendHeight)) + 8);
+    if (chart->margins() != margins)
+        chart->setMargins(margins);
+    legend->setGeometry(QRectF(width * 0.1, chartHeight - legendHeight - 8, width * 0.8, legendHeight));
     legend->update();
 }
 

@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -60,6 +62,36 @@ TEST_F(FolderViews, ViewModeNineFollowsTheLeftFolder)
     ASSERT_TRUE(Form().ShellTreeView01->setPath(Root + "b"));
     ASSERT_EQ(Form().OrdnerStringGrid01->RowCount(), 2);
     EXPECT_EQ(Form().OrdnerStringGrid01->Cells(0, 1), "inner");
+}
+
+// The text the chart draws as its title, as opposed to the title it was given.
+QStringList ShownTexts(QChartView *view)
+{
+    QStringList texts;
+    for (QGraphicsItem *item : view->scene()->items())
+        if (auto *text = dynamic_cast<QGraphicsTextItem *>(item); text && text->isVisible())
+            texts.append(text->toPlainText());
+    return texts;
+}
+
+TEST_F(FolderViews, TheChartTitleIsDrawnInTheChosenLanguage)
+{
+    SubFolder("a", 1 << 20);
+    SubFolder("b", 2 << 20);
+    THauptForm &f = Form();
+    f.resize(1024, 768);
+    f.show();
+    ASSERT_TRUE(f.ShellTreeView01->setPath(Root));
+    f.HMenuAnsichtOrdnerFuellClick();
+    QApplication::processEvents();
+    EXPECT_TRUE(ShownTexts(f.OrdnerChart01).contains(LoadLangString(2012)));
+    Sprache = 10000;
+    LanguageIndex = 1;
+    ApplyLanguageCaptions();
+    QApplication::processEvents();
+    EXPECT_NE(LoadLangString(2012), "");
+    EXPECT_TRUE(ShownTexts(f.OrdnerChart01).contains(LoadLangString(2012)))
+        << ShownTexts(f.OrdnerChart01).join('|').toStdString();
 }
 
 // Pictures of the statistics of 25 sub-folders and of the rule pages of the folder
