@@ -271,7 +271,7 @@ void UndoFromLog(PathFilter &filter)
 
 // The entries of a run, handed out one at a time, filtered as they come and used as
 // they were tested: the path lines of the command file from the first on, or the files
-// a mask line found. Each entry handed out is added to HauptForm->AlteDateinamen.
+// a mask line found. Nothing keeps them: the action takes each as it comes.
 class EntrySource {
 public:
     EntrySource(CommandLines &in, PathFilter &filter, std::optional<QByteArrayView> first)
@@ -293,16 +293,8 @@ public:
             }
             if (!entry)
                 return std::nullopt;
-            if (filter_.Encoded(*entry, usable_)) {
-                HauptForm->AlteDateinamen.append(fs::decodeName(usable_));
+            if (filter_.Encoded(*entry, usable_))
                 return QByteArrayView(usable_);
-            }
-        }
-    }
-    // Takes the entries no action took.
-    void Drain()
-    {
-        while (Next()) {
         }
     }
 
@@ -366,8 +358,7 @@ void Run()
     HauptForm->AlteDateinamen.clear();
     HauptForm->ProtokollListBox.clear();
 
-    // A list of paths is read as the action takes it; the entries no action takes are
-    // read after it, so that the batch stands whole in AlteDateinamen.
+    // A list of paths is read as the action takes it.
     const std::optional<QByteArrayView> line = in.ReadBytes();
     if (line && line->contains('*')) {
         if (s.AKTION >= 1 && s.AKTION <= 3)
@@ -377,16 +368,13 @@ void Run()
         CollectFilesRecursive(fs::decodeName(*line));
         EntrySource entries(std::exchange(HauptForm->AlteDateinamen, {}), filter);
         DispatchOn(entries, s.AKTION);
-        entries.Drain();
         return;
     }
-    EntrySource entries(in, filter, line);
     if (s.AKTION == 0) {
-        entries.Drain();
         UndoFromLog(filter);
     } else {
+        EntrySource entries(in, filter, line);
         DispatchOn(entries, s.AKTION);
-        entries.Drain();
     }
 }
 
