@@ -126,8 +126,6 @@ void THauptForm::CreateHiddenPage()
 
 namespace {
 
-constexpr QSize MinimumWindowSize(800, 565);
-
 // The application's hooks of the main window: every event passes AppMessage first,
 // and entering or leaving a control sets the application's hint.
 class ApplicationHooks : public QObject {

@@ -55,6 +55,9 @@ public:
     explicit THauptForm(QWidget *parent = nullptr);
     ~THauptForm() override;
 
+    // The least size of the window; a view mode whose panes need more raises it.
+    static constexpr QSize MinimumWindowSize{800, 565};
+
     // Upper half: the notebook of the view modes; its page "Versteckt" is never shown
     // and carries the work lists of a batch.
     QStackedWidget *NotebookHaupt = nullptr;

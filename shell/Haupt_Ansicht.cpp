@@ -193,6 +193,10 @@ void THauptAnsicht::SetViewMode(std::uint8_t Mode)
             SetTreePaneWidth(f.ExplorerSplitter01, std::max(0, left - TreePaneMargin));
     }
     f.NotebookHaupt->setUpdatesEnabled(true);
+    // The page control is never cut off: the window is at least as high as this mode's
+    // panes and the page control need.
+    if (QLayout *layout = f.layout())
+        f.setMinimumHeight(std::max(THauptForm::MinimumWindowSize.height(), layout->totalMinimumSize().height()));
 }
 
 void THauptAnsicht::ArrangeMainWindow()

@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -474,6 +475,15 @@ TEST_F(RenamePage, PageControlFitsTheTexts)
             EXPECT_GE(w->height(), w->minimumSizeHint().height()) << Str(w->objectName()) << " " << language;
     }
     Sprache = 0;
+    // The file list and the preview beside it (modes 5 and 6) make the window grow
+    // rather than push the page control under the status bar.
+    f->DatUmbDateiListe->click();
+    modals.answer(mrOk); // the empty file list gives the preview nothing to show
+    f->DatUmbVorschau->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ViewMode, 6);
+    EXPECT_LE(f->PageControl->mapTo(f, QPoint(0, f->PageControl->height())).y(), f->HauptStatusBar->y());
+    EXPECT_GE(f->PageControl->height(), f->PageControl->minimumSizeHint().height());
 }
 
 TEST_F(RenamePage, FileListAddsFilesOnce)
