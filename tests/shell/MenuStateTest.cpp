@@ -18,6 +18,7 @@
 #include "support/SilentWav.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenu>
@@ -386,6 +387,15 @@ TEST_F(MenuState, EscClosesTheWindowOnlyWhenNoEditorTakesIt)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_TRUE(f.isVisible()); // the Esc cancelled the label edit only
     EXPECT_FALSE(editor->isVisible());
+
+    // An open combo list takes Esc as well.
+    f.FilterComboBox01->showPopup();
+    QWidget *list = QApplication::activePopupWidget();
+    ASSERT_TRUE(list);
+    f.HMenuDateiProgEndeClick();
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(QApplication::activePopupWidget());
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(f.isVisible());
