@@ -170,12 +170,10 @@ int copyContent(int in, int out)
     }
 }
 
-// Content, stored attributes, mode and times of `in` into the new file `out`. A move keeps
-// everything and reaches the disk; a copy is a new file: accessed now, no special mode bits.
-int transferFile(int in, const struct stat &source, int out, bool asMove)
+// Stored attributes, mode and times of `in` (a file or folder) onto the new `out`. A move
+// keeps everything and reaches the disk; a copy is new: accessed now, no special mode bits.
+int carryMetadata(int in, const struct stat &source, int out, bool asMove)
 {
-    if (const int error = copyContent(in, out))
-        return error;
     carryStoredAttributes(in, out, asMove);
     if (fchmod(out, source.st_mode & (asMove ? 07777 : 0777)) != 0)
         return errno;
@@ -183,6 +181,14 @@ int transferFile(int in, const struct stat &source, int out, bool asMove)
     if (futimens(out, times) != 0)
         return errno;
     return asMove ? errorOf(fsync(out) == 0) : 0;
+}
+
+// Content, stored attributes, mode and times of `in` into the new file `out`.
+int transferFile(int in, const struct stat &source, int out, bool asMove)
+{
+    if (const int error = copyContent(in, out))
+        return error;
+    return carryMetadata(in, source, out, asMove);
 }
 
 int copyLink(int fromFolder, const char *from, int toFolder, const char *to)
@@ -287,13 +293,7 @@ int copyTree(int in, const struct stat &source, int out, bool asMove)
         if (error)
             return error;
     }
-    carryStoredAttributes(in, out, asMove);
-    if (fchmod(out, source.st_mode & (asMove ? 07777 : 0777)) != 0)
-        return errno;
-    const timespec times[2] = {asMove ? source.st_atim : timespec{0, UTIME_NOW}, source.st_mtim};
-    if (futimens(out, times) != 0)
-        return errno;
-    return asMove ? errorOf(fsync(out) == 0) : 0;
+    return carryMetadata(in, source, out, asMove);
 }
 
 // Claims the name `to` with mkdir (which never replaces) and copies the tree of the open
