@@ -241,7 +241,7 @@ TEST_F(GraphicsPage, CancelAfterTheSecondFileWithTheWindowLocked)
     f->setWindowState(Qt::WindowNoState);
     f->show();
     QApplication::setActiveWindow(f);
-    QTest::qWaitForWindowActive(f);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
     int helpRuns = 0; // F1, an item of a menu the graphics page leaves enabled
     QObject::connect(f->HMenuInfoHilfe, &QAction::triggered, f, [&] { ++helpRuns; });
     AtProgress(f->ProgressBar_DDS01, 2, [&] {

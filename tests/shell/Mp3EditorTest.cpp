@@ -35,7 +35,7 @@
 namespace {
 
 struct Tag {
-    QByteArray title, artist, album, year, comment;
+    QByteArray title{}, artist{}, album{}, year{}, comment{};
     int track = -1; // -1: ID3v1.0
     int genre = 255;
 };
