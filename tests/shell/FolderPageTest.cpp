@@ -16,8 +16,8 @@
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
 #include "support/FolderNames.h"
-#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
+#include "support/WindowPageTest.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,29 +26,14 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
 
-class FolderPage : public testing::Test {
+class FolderPage : public WindowPageTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        Root = dir_.path() + "/";
-        f = &form_.Create();
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(modals.pending(), 0u) << "a scripted answer was not asked for";
-        form_.reset();
-        Sprache = 0;
-        LanguageIndex = 0;
-    }
-
     // The next input question is answered with Text and OK.
     void Type(const QString &Text)
     {
@@ -84,14 +69,6 @@ protected:
         f->OrdComboBox1->setCurrentText(Name);
         f->OrdStrukturLaden->click();
     }
-
-    QString Root;
-    THauptForm *f = nullptr;
-    ScriptedModals modals;
-
-private:
-    QTemporaryDir dir_;
-    MainWindowFixture form_;
 };
 
 TEST_F(FolderPage, SavedStructureFileAndItsLoad)

@@ -17,8 +17,8 @@
 #include "shell/Haupt_Globals.h"
 #include "support/FolderNames.h"
 #include "support/JpegFixtures.h"
-#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
+#include "support/WindowPageTest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +30,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -74,25 +73,18 @@ QByteArray Lean()
     return Image().left(2) + Segment(0xE3, QByteArray(8000, 'k')) + Image().mid(2);
 }
 
-class GraphicsPage : public testing::Test {
+class GraphicsPage : public WindowPageTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        Root = dir_.path() + u'/';
-        Sprache = 0;
-        LanguageIndex = 0;
-        f = &window_.Create();
+        WindowPageTest::SetUp();
+        if (HasFatalFailure())
+            return;
         Arbeitsverzeichnis = Root + "work/";
         ASSERT_TRUE(fs::createFolders(Arbeitsverzeichnis));
         f->PageControl->setCurrentWidget(f->TabSheet05);
         ActiveExplorer = 1;
         ASSERT_FALSE(f->HMenuAnsicht->menuAction()->isEnabled()) << "the graphics page has no View menu";
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(modals_.pending(), 0u) << "a scripted answer was not asked for";
-        window_.reset();
     }
 
     // The folder in the left tree, searched recursively.
@@ -105,7 +97,7 @@ protected:
     QStringList Texts() const
     {
         QStringList texts;
-        for (const ModalRecord &r : modals_.shown())
+        for (const ModalRecord &r : modals.shown())
             texts << r.text;
         return texts;
     }
@@ -129,12 +121,6 @@ protected:
                 Fn();
         });
     }
-
-    QTemporaryDir dir_;
-    QString Root;
-    ScriptedModals modals_;
-    MainWindowFixture window_;
-    THauptForm *f = nullptr;
 };
 
 // ---- Search ----
@@ -148,7 +134,7 @@ TEST_F(GraphicsPage, DefectiveFilesNumberedByTheGatheredCount)
         MakeTestFileBelow(many, name, Broken());
     f->GrafikZielverzeichnis->setText(Root + "ziel");
     Recursively(many);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DDS01->click();
 
     EXPECT_EQ(Texts(), QStringList{LoadLangString(9115)});
@@ -173,7 +159,7 @@ TEST_F(GraphicsPage, DefectiveFilesNumberedByTheGatheredCount)
     MakeTestFileBelow(nine, "zz.jpg", Broken());
     f->GrafikZielverzeichnis->setText(Root + "ziel9/");
     Recursively(nine);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DDS01->click();
     EXPECT_EQ(SortedNames(Root + "ziel9/Defekt/"), QStringList{"Defekt1_zz.jpg"});
 }
@@ -187,7 +173,7 @@ TEST_F(GraphicsPage, MovedDefectsAreLoggedAndUndone)
     const QString d = MakeTestFileBelow(folder, "d.jpeg", Broken());
     f->RadioGroup_DDS01->setItemIndex(1);
     Recursively(folder);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DDS01->click();
 
     // An empty target is the working folder; every "*.jpg" comes before every "*.jpeg".
@@ -212,7 +198,7 @@ TEST_F(GraphicsPage, UpperCaseExtensionsAndSelectedFilesOfAnyType)
     MakeTestFileBelow(folder, "sub/IMG.JPG", Broken());
     MakeTestFileBelow(folder, "notes.txt", "a text file");
     Recursively(folder);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DDS01->click();
     EXPECT_EQ(SortedNames(DefectFolder), QStringList{"Defekt1_IMG.JPG"});
 
@@ -225,7 +211,7 @@ TEST_F(GraphicsPage, UpperCaseExtensionsAndSelectedFilesOfAnyType)
     ASSERT_LT(row, f->ShellListView01->Count());
     f->ShellListView01->SelectRows({row});
     ActiveExplorer = 1;
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DDS01->click();
     EXPECT_EQ(SortedNames(Root + "selected/Defekt"), QStringList{"Defekt1_notes.txt"});
 }
@@ -260,7 +246,7 @@ TEST_F(GraphicsPage, CancelAfterTheSecondFileWithTheWindowLocked)
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         f->BitBtn_DDS02->click();
     });
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DDS01->click();
 
     EXPECT_EQ(Texts(), QStringList{LoadLangString(9115)});
@@ -279,7 +265,7 @@ TEST_F(GraphicsPage, NothingGatheredUnlocksTheWindow)
 {
     ASSERT_TRUE(fs::createFolders(Root + "empty"));
     Recursively(Root + "empty");
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DDS01->click();
     EXPECT_EQ(Texts(), QStringList{LoadLangString(9000)});
     ExpectUnlocked();
@@ -357,16 +343,16 @@ TEST_F(GraphicsPage, ReductionThatDoesNotStart)
         {"the question closed", true, 0, {}, mrCancel},
     };
     for (const auto &c : cases) {
-        modals_.answer(c.answer);
+        modals.answer(c.answer);
         f->CheckBox_DV02->setChecked(c.step);
         f->RadioGroup_DV01->setItemIndex(c.mode);
-        const size_t before = modals_.shown().size();
+        const size_t before = modals.shown().size();
         f->BitBtn_DV01->click();
-        ASSERT_EQ(modals_.shown().size(), before + 1) << c.name;
+        ASSERT_EQ(modals.shown().size(), before + 1) << c.name;
         if (!c.texts.isEmpty())
-            EXPECT_EQ(modals_.shown().back().text, c.texts[0]) << c.name;
+            EXPECT_EQ(modals.shown().back().text, c.texts[0]) << c.name;
         else
-            EXPECT_EQ(modals_.shown().back().buttonSet, mbOKAbort) << c.name;
+            EXPECT_EQ(modals.shown().back().buttonSet, mbOKAbort) << c.name;
         EXPECT_EQ(fs::readFile(file), Fat()) << c.name;
         ExpectUnlocked();
     }
@@ -384,8 +370,8 @@ TEST_F(GraphicsPage, ReducesOriginalsAndCopies)
     // Copies into the originals' own folder: no original changes.
     f->RadioGroup_DV01->setItemIndex(1);
     f->GrafikZielverzeichnis->setText(folder);
-    modals_.answer(mrOk);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DV01->click();
     EXPECT_EQ(fs::readFile(a), Fat());
     EXPECT_EQ(fs::readFile(b), Fat());
@@ -395,8 +381,8 @@ TEST_F(GraphicsPage, ReducesOriginalsAndCopies)
     const QString copies = Root + "copies/";
     MakeTestFileBelow(copies, "b.jpeg", Fat() + "other");
     f->GrafikZielverzeichnis->setText(copies);
-    modals_.answer(mrOk);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DV01->click();
     EXPECT_EQ(fs::readFile(copies + "a.jpg"), Lean());
     EXPECT_EQ(fs::readFile(copies + "b.jpeg"), Lean()) << "the file found there";
@@ -405,8 +391,8 @@ TEST_F(GraphicsPage, ReducesOriginalsAndCopies)
 
     // The originals themselves.
     f->RadioGroup_DV01->setItemIndex(0);
-    modals_.answer(mrOk);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DV01->click();
     EXPECT_EQ(fs::readFile(a), Lean());
     EXPECT_EQ(fs::readFile(b), Lean());
@@ -414,7 +400,7 @@ TEST_F(GraphicsPage, ReducesOriginalsAndCopies)
     EXPECT_EQ(f->Label_DV03->text(), QString::number(BytesRemoved));
     EXPECT_EQ(f->Label_DV06->text(), "2");
     EXPECT_EQ(f->Label_DV08->text(), "2");
-    const ModalRecord &question = modals_.shown()[modals_.shown().size() - 2];
+    const ModalRecord &question = modals.shown()[modals.shown().size() - 2];
     EXPECT_EQ(question.dlgType, mtWarning);
     EXPECT_EQ(question.text, LoadLangString(9108) + '\r' + LoadLangString(9109) + '\r' + LoadLangString(9110) + '\r' +
                                  LoadLangString(9111) + '\r' + LoadLangString(9112));
@@ -431,8 +417,8 @@ TEST_F(GraphicsPage, ReductionCancelledAfterTheCurrentFile)
     f->CheckBox_DV04->setChecked(true);
     Recursively(folder);
     AtProgress(f->ProgressBar_DV01, 1, [&] { f->BitBtn_DV02->click(); });
-    modals_.answer(mrOk);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DV01->click();
     EXPECT_EQ(Texts().back(), LoadLangString(9113));
     EXPECT_EQ(fs::readFile(files[0])->size(), Fat().size() - 1024);
@@ -446,12 +432,12 @@ TEST_F(GraphicsPage, RecursiveReductionOfNothingStillAsks)
     ASSERT_TRUE(fs::createFolders(Root + "empty"));
     f->CheckBox_DV03->setChecked(true);
     Recursively(Root + "empty");
-    modals_.answer(mrOk);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
+    modals.answer(mrOk);
     f->BitBtn_DV01->click();
-    ASSERT_EQ(modals_.shown().size(), 2u);
-    EXPECT_EQ(modals_.shown()[0].buttonSet, mbOKAbort);
-    EXPECT_EQ(modals_.shown()[1].text, LoadLangString(9114));
+    ASSERT_EQ(modals.shown().size(), 2u);
+    EXPECT_EQ(modals.shown()[0].buttonSet, mbOKAbort);
+    EXPECT_EQ(modals.shown()[1].text, LoadLangString(9114));
 }
 
 // ---- Page ----
@@ -469,12 +455,12 @@ TEST_F(GraphicsPage, SwitchesAndTargetField)
     f->GrafikPageControl01->setCurrentIndex(0);
     EXPECT_EQ(f->GrafikNB02->currentWidget(), f->GrafikGradientFill01);
 
-    modals_.answer(mrAbort);
+    modals.answer(mrAbort);
     f->GrafikZielverzeichnis->setText(Root);
     f->GrafikZielverzeichnisClick();
     EXPECT_EQ(f->GrafikZielverzeichnis->text(), Root) << "Abort leaves the field";
-    EXPECT_EQ(modals_.shown().back().kind, "SelectDirectory");
-    EXPECT_EQ(modals_.shown().back().caption, LoadLangString(9100));
+    EXPECT_EQ(modals.shown().back().kind, "SelectDirectory");
+    EXPECT_EQ(modals.shown().back().caption, LoadLangString(9100));
 
     // The result button shows the last search's folder in the left tree.
     DefectFolder = Root + "shown/Defekt/";
@@ -503,7 +489,7 @@ TEST_F(GraphicsPage, Screenshots)
         Recursively(folder);
         f->GrafikZielverzeichnis->setText(Root + (language ? "target" : "ziel"));
         f->GrafikPageControl01->setCurrentIndex(0);
-        modals_.answer(mrOk);
+        modals.answer(mrOk);
         f->BitBtn_DDS01->click();
         QCoreApplication::processEvents();
         EXPECT_TRUE(f->grab().save(out + QStringLiteral("/search_%1.png").arg(language ? "en" : "de")));
@@ -511,8 +497,8 @@ TEST_F(GraphicsPage, Screenshots)
         f->CheckBox_DV02->setChecked(true);
         f->CheckBox_DV04->setChecked(true);
         f->RadioGroup_DV01->setItemIndex(1);
-        modals_.answer(mrOk);
-        modals_.answer(mrOk);
+        modals.answer(mrOk);
+        modals.answer(mrOk);
         f->BitBtn_DV01->click();
         QCoreApplication::processEvents();
         EXPECT_TRUE(f->grab().save(out + QStringLiteral("/reduce_%1.png").arg(language ? "en" : "de")));

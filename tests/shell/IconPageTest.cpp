@@ -17,8 +17,8 @@
 #include "shell/Haupt_Globals.h"
 #include "support/FolderNames.h"
 #include "support/IconFiles.h"
-#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
+#include "support/WindowPageTest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +27,6 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -55,25 +54,18 @@ QByteArray IconFile(QRgb Colour)
     return Ico({Dib(Picture(32, 32, Colour), 32)});
 }
 
-class IconPage : public testing::Test {
+class IconPage : public WindowPageTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        Root = dir_.path() + u'/';
-        Sprache = 0;
-        LanguageIndex = 0;
-        f = &window_.Create();
+        WindowPageTest::SetUp();
+        if (HasFatalFailure())
+            return;
         Arbeitsverzeichnis = Root + "work/";
         ASSERT_TRUE(fs::createFolders(Arbeitsverzeichnis));
         f->PageControl->setCurrentWidget(f->TabSheet05);
         f->GrafikSB01->click();
         ASSERT_EQ(f->GrafikNB01->currentIndex(), 0);
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(modals_.pending(), 0u) << "a scripted answer was not asked for";
-        window_.reset();
     }
 
     // The icons of every file below Folder.
@@ -100,12 +92,6 @@ protected:
         return tiles;
     }
     QString IconsFolder() const { return Arbeitsverzeichnis + "Icons/"; }
-
-    QTemporaryDir dir_;
-    QString Root;
-    ScriptedModals modals_;
-    MainWindowFixture window_;
-    THauptForm *f = nullptr;
 };
 
 TEST_F(IconPage, TilesFillRowsOfEightInFileOrder)
@@ -146,10 +132,10 @@ TEST_F(IconPage, UnreadableIconsAndFilesWithoutIconsAddNoTile)
 
     // No file: the collector's message; the old tiles are gone.
     ASSERT_TRUE(fs::createFolders(Root + "empty"));
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     Extract(Root + "empty");
-    ASSERT_EQ(modals_.shown().size(), 1u);
-    EXPECT_EQ(modals_.shown()[0].text, LoadLangString(9052));
+    ASSERT_EQ(modals.shown().size(), 1u);
+    EXPECT_EQ(modals.shown()[0].text, LoadLangString(9052));
     EXPECT_TRUE(Tiles().empty());
 }
 
@@ -226,7 +212,7 @@ TEST_F(IconPage, SavedFilesTakeFreeNumbersAndReadBackAsTheTiles)
         EXPECT_EQ(back.pixel(1, 0), icon.pixel(1, 0));
         EXPECT_EQ(back.pixel(16, 16), icon.pixel(16, 16));
     }
-    EXPECT_TRUE(modals_.shown().empty());
+    EXPECT_TRUE(modals.shown().empty());
 }
 
 TEST_F(IconPage, SavingWithNoTilesCreatesOnlyTheFolder)
@@ -236,7 +222,7 @@ TEST_F(IconPage, SavingWithNoTilesCreatesOnlyTheFolder)
     EXPECT_TRUE(SortedNames(IconsFolder()).isEmpty());
     f->GrafikBitBtn03->click();
     EXPECT_EQ(BatchCount, 0);
-    EXPECT_TRUE(modals_.shown().empty());
+    EXPECT_TRUE(modals.shown().empty());
 }
 
 TEST_F(IconPage, AFailedWriteEndsTheSavingWithAnErrorNamingTheFile)
@@ -245,10 +231,10 @@ TEST_F(IconPage, AFailedWriteEndsTheSavingWithAnErrorNamingTheFile)
     Extract(Root + "f");
     // The folder "Icons" is one where no file can be created, not even by root.
     ASSERT_EQ(symlink("/proc/self/fdinfo", fs::encodeName(Arbeitsverzeichnis + "Icons").constData()), 0);
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     f->GrafikBitBtn02->click();
-    ASSERT_EQ(modals_.shown().size(), 1u) << "one box, then the saving ends";
-    const ModalRecord &box = modals_.shown()[0];
+    ASSERT_EQ(modals.shown().size(), 1u) << "one box, then the saving ends";
+    const ModalRecord &box = modals.shown()[0];
     EXPECT_EQ(box.kind, "MessageDlg");
     EXPECT_EQ(box.dlgType, mtError);
     EXPECT_TRUE(box.text.startsWith(IconsFolder() + "0.ico\r")) << box.text.toStdString();
@@ -257,10 +243,10 @@ TEST_F(IconPage, AFailedWriteEndsTheSavingWithAnErrorNamingTheFile)
     // "Icons" is a file: the folder cannot be made.
     ASSERT_TRUE(fs::removeFile(Arbeitsverzeichnis + "Icons"));
     MakeTestFileBelow(Arbeitsverzeichnis, "Icons", "a file");
-    modals_.answer(mrOk);
+    modals.answer(mrOk);
     f->GrafikBitBtn03->click();
-    ASSERT_EQ(modals_.shown().size(), 2u);
-    EXPECT_TRUE(modals_.shown()[1].text.startsWith(IconsFolder() + "\r")) << modals_.shown()[1].text.toStdString();
+    ASSERT_EQ(modals.shown().size(), 2u);
+    EXPECT_TRUE(modals.shown()[1].text.startsWith(IconsFolder() + "\r")) << modals.shown()[1].text.toStdString();
     EXPECT_EQ(fs::readFile(Arbeitsverzeichnis + "Icons"), QByteArray("a file"));
 }
 

@@ -15,8 +15,8 @@
 #include "platform/toolkit/ShellViews.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
-#include "support/MainWindowFixture.h"
 #include "support/ScriptedModals.h"
+#include "support/WindowPageTest.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,37 +24,13 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
 
-class SortAndFolderPages : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        Root = dir_.path() + "/";
-        f = &form_.Create();
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(modals.pending(), 0u) << "a scripted answer was not asked for";
-        form_.reset();
-        Sprache = 0;
-        LanguageIndex = 0;
-    }
-
-    QString Root;
-    THauptForm *f = nullptr;
-    ScriptedModals modals;
-
-private:
-    QTemporaryDir dir_;
-    MainWindowFixture form_;
-};
+class SortAndFolderPages : public WindowPageTest {};
 
 TEST_F(SortAndFolderPages, PagesStandInOrder)
 {
