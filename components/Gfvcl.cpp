@@ -52,7 +52,7 @@ void TGradientFill::SetFillDirection(TFillDirection Value)
 
 void TGradientFill::SetNumberOfColors(std::uint8_t Value)
 {
-    numberOfColors_ = Value;
+    numberOfColors_ = std::max<std::uint8_t>(Value, 1);
     update();
 }
 
@@ -68,7 +68,7 @@ QImage TGradientFill::PaintGradient() const
     const QColor other = ColorToQColor(reversed ? beginColor_ : endColor_);
     const int deltaR = other.red() - start.red(), deltaG = other.green() - start.green(),
               deltaB = other.blue() - start.blue();
-    const int n = std::max<int>(numberOfColors_, 1); // 0 colours would leave the area unpainted
+    const int n = numberOfColors_;
     const int extent = vertical ? h : w;
 
     QPainter canvas(&image);

@@ -29,7 +29,7 @@ public:
     void SetBeginColor(TColor Value);
     void SetEndColor(TColor Value);
     void SetFillDirection(TFillDirection Value);
-    void SetNumberOfColors(std::uint8_t Value);
+    void SetNumberOfColors(std::uint8_t Value); // below 1 is taken as 1
 
     // The gradient over the control's size, built off-screen; a null image when the
     // control has no area.

@@ -1,8 +1,9 @@
 // The JPEG reduction's chain walk and cut over arbitrary bytes. The first byte chooses
 // the steps (bit 0 application segments, bit 1 comment, bit 2 the cut); the rest is the
 // file. Each removal is replayed on a copy and checked: only a whole segment of a chosen
-// kind that the chain reaches below 5 %, or the bytes after an end marker in the last
-// quarter after the first SOS, may go; the kept ranges must give the replayed file.
+// kind that the chain reaches below 5 % (never the Adobe segment), or the bytes after an
+// end marker in the last quarter after the first SOS, may go; the kept ranges must give
+// the replayed file.
 
 #include "operations/fktJPEGs_Segmente.h"
 
@@ -73,6 +74,14 @@ bool IsApp(std::uint8_t Code)
     return Code == 0xE1 || Code == 0xE2 || Code == 0xEC || Code == 0xED || Code == 0xEE;
 }
 
+// The whole segment at At is an APP14 "Adobe" with its 12 bytes of data: its colour
+// transform is part of the picture and never goes.
+bool IsAdobe(const Bytes &File, std::int64_t At)
+{
+    const std::int64_t length = File[At + 2] * 256 + File[At + 3];
+    return File[At + 1] == 0xEE && length - 2 >= 12 && std::memcmp(&File[At + 4], "Adobe", 5) == 0;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
@@ -115,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size
         for (std::int64_t marker : chain.markers)
             segment = segment || marker == at;
         if (segment && at < size / 20 && count == 2 + now[at + 2] * 256 + now[at + 3] &&
-            ((app && IsApp(now[at + 1])) || (com && now[at + 1] == 0xFE && comments++ == 0))) {
+            ((app && IsApp(now[at + 1]) && !IsAdobe(now, at)) || (com && now[at + 1] == 0xFE && comments++ == 0))) {
             // a whole segment of a chosen kind
         } else if (cut && at + count == size && at >= 2 && now[at - 2] == 0xFF && now[at - 1] == 0xD9 &&
                    chain.sos >= 0 && at - 2 >= chain.sos + 2 && at - 2 >= ThreeQuarterBound(size) && size >= 26) {

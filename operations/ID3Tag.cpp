@@ -63,7 +63,7 @@ QString ReadTagField(const char *Field, int Width)
 
 void WriteTagField(char *Field, int Width, const QString &Text)
 {
-    const QByteArray bytes = TextLines::encodeWindows1252(QStringView(Text).left(Width));
+    const QByteArray bytes = TextLines::encodeWindows1252(Text).left(Width);
     std::memset(Field, ' ', size_t(Width));
     std::memcpy(Field, bytes.constData(), size_t(bytes.size()));
 }

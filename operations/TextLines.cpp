@@ -54,21 +54,23 @@ QString decodeWindows1252(QByteArrayView bytes)
 
 QByteArray encodeWindows1252(QStringView text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
         char b = '?';
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             b = char(u);
+        } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i; // a character beyond U+FFFF: one "?"
         } else {
-            for (int i = 0; i < 32; ++i)
-                if (HighControls[i] == u) {
-                    b = char(0x80 + i);
+            for (int k = 0; k < 32; ++k)
+                if (HighControls[k] == u) {
+                    b = char(0x80 + k);
                     break;
                 }
         }
-        *out++ = b;
+        bytes.append(b);
     }
     return bytes;
 }

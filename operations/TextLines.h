@@ -47,7 +47,8 @@ fs::Result writeLinesAtomic(const QString &path, const QStringList &lines);
 QList<QByteArray> splitLines(const QByteArray &content);
 // Windows-1252, one byte per character. The five bytes the code page leaves unassigned
 // decode to the C1 controls U+0081, U+008D, U+008F, U+0090 and U+009D, and those
-// encode back to them; a character outside the table encodes as "?".
+// encode back to them; a character outside the table encodes as one "?", also one
+// beyond U+FFFF (a surrogate pair) and a lone surrogate.
 QString decodeWindows1252(QByteArrayView bytes);
 QByteArray encodeWindows1252(QStringView text);
 

@@ -1,6 +1,7 @@
 #include "operations/fktJPEGs_Segmente.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -10,9 +11,22 @@ constexpr std::int64_t SmallestSound = 26;
 
 constexpr std::uint8_t Marker = 0xFF, Soi = 0xD8, Eoi = 0xD9, Sos = 0xDA, Com = 0xFE;
 
-bool IsApplicationSegment(std::uint8_t Code)
+constexpr std::uint8_t App14 = 0xEE;
+constexpr std::int64_t AdobeDataSize = 12; // "Adobe", version, two flag words, transform
+
+// An APP14 segment that records the colour transform: decoders read the pixels through
+// it, so it is part of the picture, not metadata.
+bool IsAdobeSegment(const TJpegWork &Work, const JpegSegment &S)
 {
-    return Code == 0xE1 || Code == 0xE2 || Code == 0xEC || Code == 0xED || Code == 0xEE;
+    char identifier[5];
+    return S.Code == App14 && S.Length - 2 >= AdobeDataSize && Work.ReadAt(S.Marker + 4, identifier, 5) &&
+           std::memcmp(identifier, "Adobe", 5) == 0;
+}
+
+bool IsApplicationSegment(const TJpegWork &Work, const JpegSegment &S)
+{
+    return S.Code == 0xE1 || S.Code == 0xE2 || S.Code == 0xEC || S.Code == 0xED ||
+           (S.Code == App14 && !IsAdobeSegment(Work, S));
 }
 
 // A code that stands alone or is no marker: the chain ends there.
@@ -30,7 +44,7 @@ template <typename Wanted> bool StripFirst(TJpegWork &Work, Wanted wanted)
     Work.WalkChain([&](const JpegSegment &s) {
         if (s.Marker >= bound)
             return false;
-        if (wanted(s.Code)) {
+        if (wanted(Work, s)) {
             found = s;
             any = true;
             return false;
@@ -219,7 +233,7 @@ void StripApplicationSegments(TJpegWork &Work)
 
 void StripCommentSegment(TJpegWork &Work)
 {
-    StripFirst(Work, [](std::uint8_t Code) { return Code == Com; });
+    StripFirst(Work, [](const TJpegWork &, const JpegSegment &S) { return S.Code == Com; });
 }
 
 void CutAfterEoi(TJpegWork &Work)

@@ -70,7 +70,8 @@ private:
 };
 
 // The first segment APP1, APP2, APP12, APP13 or APP14 of the chain whose marker lies
-// below Size / 20 is removed, round after round until none is left.
+// below Size / 20 is removed, round after round until none is left. An APP14 segment
+// "Adobe" with its 12 bytes of data stays: its colour transform decides the pixels.
 void StripApplicationSegments(TJpegWork &Work);
 // The same, once, for the comment segment (COM).
 void StripCommentSegment(TJpegWork &Work);

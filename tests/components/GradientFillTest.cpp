@@ -62,6 +62,15 @@ TEST(GradientFill, DefaultsRunFromBlueToBlackInSixteenBandsOver105Rows)
     EXPECT_EQ(BandStarts(image, true).size(), 16u);
 }
 
+TEST(GradientFill, NumberOfColorsBelowOneIsTakenAsOne)
+{
+    TGradientFill fill;
+    fill.SetNumberOfColors(0);
+    EXPECT_EQ(fill.NumberOfColors(), 1);
+    fill.SetNumberOfColors(255);
+    EXPECT_EQ(fill.NumberOfColors(), 255);
+}
+
 TEST(GradientFill, BandsFollowTheRoundedShares)
 {
     const auto four = Fill(3, 10, clWhite, clBlack, fdTopToBottom, 4);

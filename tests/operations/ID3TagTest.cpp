@@ -142,6 +142,21 @@ TEST_F(ID3TagTest, SavedBytes)
          Block("", "", 255)},
         {"windows-1252", {}, [](TID3Tag &t) { t.setArtist(QString::fromUtf8("é€\u0081中")); t.setNoTrack(true); },
          [] { QByteArray b = Block(""); b.replace(33, 4, "\xE9\x80\x81?"); return b; }()},
+        // A character beyond U+FFFF is one character, one "?"; so is a lone surrogate.
+        {"beyond U+FFFF",
+         {},
+         [](TID3Tag &t) {
+             t.setArtist(QString::fromUtf8("x😀y"));
+             t.setAlbum(QString::fromUtf16(u"a\xDC80\xD800" u"b\xDFFF"));
+             t.setComment(QString::fromUtf8("😀") + QString(29, u'k') + u'z');
+             t.setNoTrack(true);
+         },
+         [] {
+             QByteArray b = Block("", "?" + QByteArray(29, 'k'));
+             b.replace(33, 3, "x?y");
+             b.replace(63, 5, "a??b?");
+             return b;
+         }()},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csetjmp>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -125,7 +126,7 @@ TEST(JpegDefect, EndMarkerAcrossTheReadBlocks)
 {
     const std::int64_t block = 1 << 20;
     QByteArray bytes(3 * block, '\x00');
-    const std::int64_t at = bytes.size() - block - 1; // FF ends one block, D9 begins the next
+    const qsizetype at = bytes.size() - block - 1; // FF ends one block, D9 begins the next
     bytes[at] = '\xFF';
     bytes[at + 1] = '\xD9';
     EXPECT_EQ(FindLastEoi(Reader(bytes), bytes.size(), 0), at);
@@ -148,6 +149,7 @@ TEST(JpegReduction, StepsOnTheMarkerChain)
     const QByteArray headerEoi = Soi + Segment(0xE0, QByteArray(38, '\x00') + "\xFF\xD9") +
                                  B("\xFF\xDA\x00\x08\x01\x01\x00\x00");
     ASSERT_EQ(headerEoi.size(), 54); // bound 40: the pair at 44 lies in the last quarter
+    const QByteArray adobe = B("Adobe\0\x64\0\0\0\0\x02"); // version 100, transform YCCK
 
     const struct {
         const char *name;
@@ -177,6 +179,10 @@ TEST(JpegReduction, StepsOnTheMarkerChain)
          {true, true, true}, Soi + B("\xFF\xE1\x7F\xFF") + Filler(400) + Body() + "tail"},
         {"a length below 2 ends the chain", Soi + B("\xFF\xE0\x00\x01") + Segment(0xE1, "x") + Filler(400),
          {true, true, true}, Soi + B("\xFF\xE0\x00\x01") + Segment(0xE1, "x") + Filler(400)},
+        {"the Adobe segment stays in place; a shorter one and another APP14 go",
+         Soi + Segment(0xE1, "x") + Segment(0xEE, adobe) + Segment(0xEE, B("Adobe\0d\0\0\0")) +
+             Segment(0xEE, "Ducky and more") + Filler(3000) + Body(),
+         {true, false, false}, Soi + Segment(0xEE, adobe) + Filler(3000) + Body()},
         {"APP1 beyond 5 % stays", Soi + Filler(400) + Segment(0xE1, "late") + Body(), {true, true, true},
          Soi + Filler(400) + Segment(0xE1, "late") + Body()},
     };
@@ -244,6 +250,139 @@ TEST_F(JpegFiles, ReplacedOnceKeepingModeOwnerAttributesAndCreationTime)
     EXPECT_NEAR(after.created, before.created, 1e-6);
     EXPECT_GT(after.written, before.written + 1000) << "last write is now";
     EXPECT_EQ(SortedNames(Root), QStringList{"a.jpg"}) << "no scratch or temporary file is left";
+}
+
+// Pixels of noise, so that any change of the colour transform shows.
+std::vector<unsigned char> Noise(int Width, int Height, int Components)
+{
+    std::vector<unsigned char> pixels(std::size_t(Width * Height * Components));
+    unsigned state = 12345;
+    for (unsigned char &p : pixels) {
+        state = state * 1103515245u + 12345u;
+        p = static_cast<unsigned char>(state >> 16);
+    }
+    return pixels;
+}
+
+// A picture written by libjpeg from Input pixels, stored as Stored, with the extra
+// segments after libjpeg's own header segments. ComponentIds, when given, replace the
+// ones libjpeg chose.
+QByteArray WrittenJpeg(J_COLOR_SPACE Input, J_COLOR_SPACE Stored, const std::vector<std::pair<int, QByteArray>> &Extra,
+                       std::vector<int> ComponentIds = {})
+{
+    constexpr int width = 96, height = 96;
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr error{};
+    cinfo.err = jpeg_std_error(&error);
+    jpeg_create_compress(&cinfo);
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = width;
+    cinfo.image_height = height;
+    cinfo.input_components = Input == JCS_CMYK ? 4 : 3;
+    cinfo.in_color_space = Input;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_colorspace(&cinfo, Stored);
+    jpeg_set_quality(&cinfo, 90, TRUE);
+    for (std::size_t i = 0; i < ComponentIds.size(); ++i)
+        cinfo.comp_info[i].component_id = ComponentIds[i];
+    jpeg_start_compress(&cinfo, TRUE);
+    for (const auto &[code, data] : Extra)
+        jpeg_write_marker(&cinfo, code, reinterpret_cast<const JOCTET *>(data.constData()), unsigned(data.size()));
+    const std::vector<unsigned char> pixels = Noise(width, height, cinfo.input_components);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<unsigned char *>(&pixels[cinfo.next_scanline * width * cinfo.input_components]);
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
+    jpeg_destroy_compress(&cinfo);
+    free(out);
+    return bytes;
+}
+
+// What libjpeg decodes: the output colour space and the raw samples; empty on an error.
+struct RawPicture {
+    int space = -1;
+    std::vector<unsigned char> samples;
+    bool operator==(const RawPicture &) const = default;
+};
+
+struct RawErrors {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+RawPicture DecodedRaw(const QByteArray &Bytes)
+{
+    RawPicture picture;
+    jpeg_decompress_struct cinfo{};
+    RawErrors errors{};
+    cinfo.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = [](j_common_ptr c) { std::longjmp(reinterpret_cast<RawErrors *>(c->err)->jump, 1); };
+    jpeg_create_decompress(&cinfo);
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return {};
+    }
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char *>(Bytes.constData()), static_cast<unsigned long>(Bytes.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    jpeg_start_decompress(&cinfo);
+    const std::size_t stride = std::size_t(cinfo.output_width) * std::size_t(cinfo.output_components);
+    picture.space = cinfo.out_color_space;
+    picture.samples.resize(stride * cinfo.output_height);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = &picture.samples[cinfo.output_scanline * stride];
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return picture;
+}
+
+// The reduction removes metadata only: the Adobe segment of a YCCK file and of an RGB
+// file (whose component ids alone would read as YCbCr) stays, so every picture decodes
+// to the same samples; every other segment the steps name is gone.
+TEST_F(JpegFiles, PicturesDecodeToTheSameSamplesAfterTheReduction)
+{
+    const QByteArray exif = B("Exif\0\0MM\0*\0\0\0\x08\0\0");
+    const QByteArray xmp = "http://ns.adobe.com/xap/1.0/" + B("\0") + "<x:xmpmeta xmlns:x='adobe:ns:meta/'/>";
+    const QByteArray icc = B("ICC_PROFILE\0\x01\x01") + QByteArray(128, '\x07');
+    const QByteArray iptc = B("Photoshop 3.0\08BIM\x04\x04\0\0\0\0\0\x05\x1c\x02\x05\0\x01z");
+    const QByteArray ducky = B("Ducky\0\x01\0\x04\0\0\0\x50");
+    const QByteArray comment = "made by a camera";
+    const std::vector<std::pair<int, QByteArray>> metadata = {{JPEG_APP0 + 1, exif}, {JPEG_APP0 + 1, xmp},
+                                                              {JPEG_APP0 + 2, icc},  {JPEG_APP0 + 12, ducky},
+                                                              {JPEG_APP0 + 13, iptc}, {JPEG_COM, comment}};
+    const struct {
+        const char *name;
+        QByteArray original;
+    } cases[] = {
+        {"ycck", WrittenJpeg(JCS_CMYK, JCS_YCCK, metadata)},
+        {"rgb", WrittenJpeg(JCS_RGB, JCS_RGB, metadata, {1, 2, 3})},
+        {"ycbcr", WrittenJpeg(JCS_RGB, JCS_YCbCr, metadata)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = MakeTestFileBelow(Root, QString::fromLatin1(c.name) + ".jpg", c.original);
+        BytesRemoved = 0;
+        ReduceJpegFile(path, true, true, true);
+
+        QByteArray lean = c.original;
+        for (const auto &[code, data] : metadata) {
+            const QByteArray segment = Segment(static_cast<unsigned char>(code), data);
+            ASSERT_EQ(lean.count(segment), 1);
+            lean.replace(segment, "");
+        }
+        const QByteArray reduced = Content(path);
+        EXPECT_EQ(reduced.toHex().left(200).toStdString(), lean.toHex().left(200).toStdString());
+        EXPECT_EQ(reduced, lean);
+        EXPECT_EQ(BytesRemoved, c.original.size() - lean.size());
+        const RawPicture before = DecodedRaw(c.original);
+        ASSERT_FALSE(before.samples.empty());
+        EXPECT_TRUE(DecodedRaw(reduced) == before);
+    }
 }
 
 TEST_F(JpegFiles, FilesThatMustNotBeReplacedStay)
