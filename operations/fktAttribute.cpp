@@ -77,13 +77,20 @@ bool IsZeroStamp(TDateTime Stamp)
     return utc.tv_nsec == 0 && (utc.tv_sec == 0 || utc.tv_sec == WindowsZero);
 }
 
-// A row of the attributes page that shows no numbers; its up-downs hold the cleared
-// stamp, from which a click starts.
+// The fields of a row of the attributes page emptied, its am/pm box too.
+void BlankFields(const TStampRow &Row)
+{
+    for (TEdit *field : Row.Fields)
+        field->clear();
+    Row.AmPm->setCurrentIndex(-1);
+}
+
+// A row that shows no numbers; its up-downs hold the cleared stamp, from which a click
+// starts.
 void ShowBlankStamp(const TStampRow &Row)
 {
     ShowStamp(Row, ClearedStamp);
-    for (TEdit *field : Row.Fields)
-        field->clear();
+    BlankFields(Row);
 }
 
 // The stamp a row of the attributes page shows, 0 milliseconds.
@@ -158,7 +165,7 @@ void ArrangePage(QGridLayout *Grid, const std::array<TStampRow, 3> &Rows, QLabel
         if (wasTwelve != twelve && row.IsBlank()) {
             hour->setRange(twelve ? 1 : 0, twelve ? 12 : 23);
             ShowHour(row, 0);
-            row.Fields[HourField]->clear();
+            BlankFields(row);
         } else if (wasTwelve != twelve) {
             const int shown = hour->Position();
             // A box text that is neither "am" nor "pm" reads as "am".

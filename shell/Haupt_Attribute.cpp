@@ -363,10 +363,14 @@ void THauptAttribute::AttributeCheckBoxClick()
 void THauptAttribute::DateiDatumZeitChange()
 {
     // A click in a blank row gives the whole row its numbers.
-    for (const TStampRow &row : AttributePageRows())
-        if (!row.IsBlank())
-            for (TUpDown *upDown : row.UpDowns)
-                upDown->setPosition(upDown->Position());
+    for (const TStampRow &row : AttributePageRows()) {
+        if (row.IsBlank())
+            continue;
+        for (TUpDown *upDown : row.UpDowns)
+            upDown->setPosition(upDown->Position());
+        if (row.AmPm->currentIndex() < 0 && row.AmPm->currentText().isEmpty())
+            row.AmPm->setCurrentIndex(0); // the cleared stamp's hour 0 is 12 "am"
+    }
     AttrSpeedButton01->setEnabled(true);
 }
 

@@ -390,35 +390,41 @@ TEST_F(AttributePages, ThePageShowsOnlyTheItemChosenWhenItComesIntoView)
 }
 
 // A stamp that is zero shows empty fields; saving another row keeps it, and a click in
-// its row starts from the page's cleared stamp.
+// its row starts from the page's cleared stamp, in both forms of the hour.
 TEST_F(AttributePages, AZeroStampShowsEmptyFieldsAndSavingKeepsIt)
 {
     const TDateTime zero = fs::toDateTime(timespec{0, 0});
-    const QString path = Make("null.txt", {zero, Stamp(2003, 4, 5, 6, 7, 8), zero});
-    THauptForm &f = Window();
-    ShowOnPage(f, "null.txt");
-    for (TEdit *field : {f.AttributeTag01, f.AttributeMonat01, f.AttributeJahr01, f.AttributeStunde01,
-                         f.AttributeTag02, f.AttributeJahr02, f.AttributeSekunde02})
-        EXPECT_EQ(Str(field->Text()), "") << Str(field->objectName());
-    EXPECT_NE(Str(f.AttributeJahr03->Text()), ""); // the preview's read may have moved it
+    for (const int zeit : {0, 1}) {
+        SCOPED_TRACE(zeit ? "12-hour form" : "24-hour form");
+        StoreSettings([zeit](TRegistry &reg) { reg.WriteInteger("Zeit", zeit); });
+        const QString name = QStringLiteral("null%1.txt").arg(zeit);
+        const QString path = Make(name, {zero, Stamp(2003, 4, 5, 6, 7, 8), zero});
+        THauptForm &f = Window();
+        ShowOnPage(f, name);
+        for (TEdit *field : {f.AttributeTag01, f.AttributeMonat01, f.AttributeJahr01, f.AttributeStunde01,
+                             f.AttributeTag02, f.AttributeJahr02, f.AttributeSekunde02})
+            EXPECT_EQ(Str(field->Text()), "") << Str(field->objectName());
+        EXPECT_EQ(Str(f.AttrComboBox01->currentText()), "");
+        EXPECT_NE(Str(f.AttributeJahr03->Text()), ""); // the preview's read may have moved it
 
-    f.AttrJahrUpDown03->setPosition(2013);
-    f.DateiDatumZeitChange();
-    EXPECT_EQ(Str(f.AttributeJahr01->Text()), "");
-    f.AttrSpeedButton01->click();
-    const Times saved = TimesOf(path);
-    EXPECT_EQ(Text(saved.Created), Text(zero));
-    EXPECT_EQ(Text(saved.Written), Text(zero));
-    EXPECT_EQ(fs::splitDateTime(saved.Accessed).Year, 2013);
+        f.AttrJahrUpDown03->setPosition(2013);
+        f.DateiDatumZeitChange();
+        EXPECT_EQ(Str(f.AttributeJahr01->Text()), "");
+        f.AttrSpeedButton01->click();
+        const Times saved = TimesOf(path);
+        EXPECT_EQ(Text(saved.Created), Text(zero));
+        EXPECT_EQ(Text(saved.Written), Text(zero));
+        EXPECT_EQ(fs::splitDateTime(saved.Accessed).Year, 2013);
 
-    f.AttrTagUpDown02->setPosition(f.AttrTagUpDown02->Position() + 1);
-    f.DateiDatumZeitChange();
-    EXPECT_EQ(Str(f.AttributeTag02->Text() + "." + f.AttributeMonat02->Text() + "." + f.AttributeJahr02->Text() + " "
-                  + f.AttributeStunde02->Text()),
-              "2.1.1980 0");
-    f.AttrSpeedButton01->click();
-    EXPECT_EQ(Text(TimesOf(path).Written), Text(Stamp(1980, 1, 2, 0, 0, 0)));
-    EXPECT_EQ(Text(TimesOf(path).Created), Text(zero));
+        f.AttrTagUpDown02->setPosition(f.AttrTagUpDown02->Position() + 1);
+        f.DateiDatumZeitChange();
+        EXPECT_EQ(Str(f.AttributeTag02->Text() + "." + f.AttributeMonat02->Text() + "." + f.AttributeJahr02->Text()
+                      + " " + f.AttributeStunde02->Text() + (zeit ? " " + f.AttrComboBox02->currentText() : "")),
+                  zeit ? "2.1.1980 12 am" : "2.1.1980 0");
+        f.AttrSpeedButton01->click();
+        EXPECT_EQ(Text(TimesOf(path).Written), Text(Stamp(1980, 1, 2, 0, 0, 0)));
+        EXPECT_EQ(Text(TimesOf(path).Created), Text(zero));
+    }
 }
 
 // ---- Layout ----
@@ -681,6 +687,8 @@ TEST_F(AttributePages, Screenshots)
     if (folder.isEmpty())
         GTEST_SKIP() << "set CORVEX_ATTRIBUTE_SCREENSHOTS=<folder> to save both pages in German and English";
     Make("Bericht.txt", {Stamp(2021, 3, 4, 0, 30, 5), Stamp(2022, 5, 6, 7, 8, 9), Stamp(2023, 11, 12, 23, 5, 1)});
+    const TDateTime zero = fs::toDateTime(timespec{0, 0});
+    Make("Null.txt", {zero, Stamp(2022, 5, 6, 7, 8, 9), zero});
     for (int sprache : {0, 10000}) {
         StoreSettings([sprache](TRegistry &reg) {
             reg.WriteInteger("Sprache", sprache);
@@ -695,6 +703,9 @@ TEST_F(AttributePages, Screenshots)
         ShowOnPage(f, "Bericht.txt");
         QApplication::processEvents();
         EXPECT_TRUE(f.grab().save(QDir(folder).filePath(sprache == 0 ? "attribute_de.png" : "attribute_en.png")));
+        ShowOnPage(f, "Null.txt"); // zero stamps: empty rows
+        QApplication::processEvents();
+        EXPECT_TRUE(f.grab().save(QDir(folder).filePath(sprache == 0 ? "attribute_zero_de.png" : "attribute_zero_en.png")));
     }
 }
 
