@@ -68,6 +68,31 @@ void ShowStamp(const TStampRow &Row, const fs::DateTimeParts &P)
 
 constexpr fs::DateTimeParts ClearedStamp{1980, 1, 1, 0, 0, 0, 0};
 
+// A stamp that is zero holds no time: 0 in the file system's count (1970-01-01 UTC) or
+// in that of Windows (1601-01-01 UTC), as shares and NTFS media give a stamp never set.
+bool IsZeroStamp(TDateTime Stamp)
+{
+    constexpr std::int64_t WindowsZero = -11644473600; // seconds before 1970-01-01 UTC
+    const timespec utc = fs::fromDateTime(Stamp);
+    return utc.tv_nsec == 0 && (utc.tv_sec == 0 || utc.tv_sec == WindowsZero);
+}
+
+// The fields of a row of the attributes page emptied, its am/pm box too.
+void BlankFields(const TStampRow &Row)
+{
+    for (TEdit *field : Row.Fields)
+        field->clear();
+    Row.AmPm->setCurrentIndex(-1);
+}
+
+// A row that shows no numbers; its up-downs hold the cleared stamp, from which a click
+// starts.
+void ShowBlankStamp(const TStampRow &Row)
+{
+    ShowStamp(Row, ClearedStamp);
+    BlankFields(Row);
+}
+
 // The stamp a row of the attributes page shows, 0 milliseconds.
 std::optional<TDateTime> RowStamp(const TStampRow &Row)
 {
@@ -137,7 +162,11 @@ void ArrangePage(QGridLayout *Grid, const std::array<TStampRow, 3> &Rows, QLabel
         }
         TUpDown *hour = row.UpDowns[HourField];
         const bool wasTwelve = hour->Max() == 12;
-        if (wasTwelve != twelve) {
+        if (wasTwelve != twelve && row.IsBlank()) {
+            hour->setRange(twelve ? 1 : 0, twelve ? 12 : 23);
+            ShowHour(row, 0);
+            BlankFields(row);
+        } else if (wasTwelve != twelve) {
             const int shown = hour->Position();
             // A box text that is neither "am" nor "pm" reads as "am".
             const int ofDay = wasTwelve ? FromTwelveHour(shown, row.AmPm->currentText())
@@ -228,8 +257,14 @@ void ShowFileAttributes(const QString &FileName)
     f.AttributeStampsShown = GetFileTimes(FileName, created, accessed, written);
     const std::array<TStampRow, 3> rows = f.AttributePageRows();
     const TDateTime stamps[3] = {created, written, accessed};
-    for (size_t r = 0; r < rows.size(); ++r)
-        ShowStamp(rows[r], f.AttributeStampsShown ? fs::splitDateTime(stamps[r]) : ClearedStamp);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (!f.AttributeStampsShown)
+            ShowStamp(rows[r], ClearedStamp);
+        else if (IsZeroStamp(stamps[r]))
+            ShowBlankStamp(rows[r]);
+        else
+            ShowStamp(rows[r], fs::splitDateTime(stamps[r]));
+    }
     f.AttrSpeedButton01->setEnabled(false);
 }
 
@@ -254,8 +289,20 @@ void ApplyFileTimes(const QString &FileName, int Mode, const fs::FileTimes &Old)
         if (!f.AttributeStampsShown)
             return;
         const std::array<TStampRow, 3> rows = f.AttributePageRows();
-        const std::optional<TDateTime> created = RowStamp(rows[0]), written = RowStamp(rows[1]),
-                                       accessed = RowStamp(rows[2]);
+        std::optional<TDateTime> created = RowStamp(rows[0]), written = RowStamp(rows[1]),
+                                 accessed = RowStamp(rows[2]);
+        // A row left blank keeps the file's stamp.
+        if (rows[0].IsBlank() || rows[1].IsBlank() || rows[2].IsBlank()) {
+            fs::FileTimes now;
+            if (!GetFileTimes(FileName, now.created, now.accessed, now.written))
+                return;
+            if (rows[0].IsBlank())
+                created = now.created;
+            if (rows[1].IsBlank())
+                written = now.written;
+            if (rows[2].IsBlank())
+                accessed = now.accessed;
+        }
         if (!created || !written || !accessed)
             return; // a date that does not exist: nothing written, the button stays enabled
         SetFileTimes(FileName, *created, *accessed, *written);

@@ -42,8 +42,8 @@ void InsertCharacters();  // 4
 void CutCharacters();     // 5
 void ChangeCase();        // 6
 void ShortenNames();      // 7
-void ChangeExtension();   // 8
-void InsertDateTime();    // 9
+void ChangeExtension();   // 8: the names of the old extension's mask, or all names
+void InsertDateTime();    // 9: own values only when complete and valid (9120, 9121)
 
 // Rule 10: the plug-in library named by DatUmbComboBox03 gives each new name
 // (fktUmbenennen_Plugin.cpp). A library or export that is missing shows 9082 and

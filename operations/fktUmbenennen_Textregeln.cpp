@@ -9,6 +9,7 @@
 #include "operations/fktAllgemein.h"
 #include "operations/fktAttribute.h"
 #include "operations/fktUmbenennen_Eintrag.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/RadioGroup.h"
@@ -16,6 +17,11 @@
 #include "shell/Haupt_Globals.h"
 
 #include <QComboBox>
+#include <QDate>
+#include <QRegularExpression>
+
+#include <array>
+#include <optional>
 
 
 using namespace RenameEntry;
@@ -80,6 +86,55 @@ QString OwnDateTimeText(int Arrangement)
     default:
         return date;
     }
+}
+
+// The three numbers of an own date or time that has Form; nullopt for any other text.
+std::optional<std::array<int, 3>> ThreeNumbers(const QString &Text, const QRegularExpression &Form)
+{
+    const QRegularExpressionMatch match = Form.match(Text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return std::array<int, 3>{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()};
+}
+
+// MaskEdit01 holds a date that exists: day, month (month first with Datum 1) and a
+// four-digit year.
+bool IsCompleteOwnDate(const QString &Text)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2})[^0-9]([0-9]{1,2})[^0-9]([0-9]{4})$"));
+    const std::optional<std::array<int, 3>> n = ThreeNumbers(Text, form);
+    if (!n)
+        return false;
+    const auto [first, second, year] = *n;
+    return Datum == 1 ? QDate(year, first, second).isValid() : QDate(year, second, first).isValid();
+}
+
+// MaskEdit02 holds a time of day: hour, minute and second of two digits each (the
+// hour may have one).
+bool IsCompleteOwnTime(const QString &Text)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2})[^0-9]([0-9]{2})[^0-9]([0-9]{2})$"));
+    const std::optional<std::array<int, 3>> n = ThreeNumbers(Text, form);
+    return n && (*n)[0] < 24 && (*n)[1] < 60 && (*n)[2] < 60;
+}
+
+// The own values that the arrangement uses must be complete: an empty or partial field
+// would put its bare separators into every name.
+void CheckOwnDateTime(int Arrangement)
+{
+    const bool date = Arrangement != 2, time = Arrangement != 0;
+    if (date && !IsCompleteOwnDate(HauptForm->MaskEdit01->Text()))
+        ReportAndAbort(9120);
+    if (time && !IsCompleteOwnTime(HauptForm->MaskEdit02->Text()))
+        ReportAndAbort(9121);
+}
+
+// The mask of the old extension: "*.txt" as it stands, ".txt" and "txt" as "*.txt".
+QString OldExtensionMask(const QString &Text)
+{
+    if (Text.startsWith(u'*'))
+        return Text;
+    return Text.startsWith(u'.') ? u'*' + Text : QStringLiteral("*.") + Text;
 }
 
 // A date or time text never adds a folder: its separators "/" and "\" become "-".
@@ -238,10 +293,14 @@ void ChangeExtension()
         ext.prepend(u'.');
     if (ext == u".")
         ReportAndAbort(9064);
+    // Without "all", only the entries of the old extension change; the others stay.
+    const bool all = f->DatUmbAlleEndungen->Checked();
+    const QString oldMask = OldExtensionMask(f->DatUmbComboBox01->currentText());
     QStringList &entries = Entries();
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const Parts p = Split(entries[i]);
-        StoreStem(i, p, p.Stem, ext);
+        if (all || fs::matchesMask(p.Name, oldMask))
+            StoreStem(i, p, p.Stem, ext);
     }
 }
 
@@ -252,6 +311,8 @@ void InsertDateTime()
     const bool ownValues = f->RGDatumZeit01->ItemIndex() == 1;
     const bool behind = f->RGDatumZeit02->ItemIndex() == 1;
     const int arrangement = f->RGDatumZeit03->ItemIndex();
+    if (ownValues)
+        CheckOwnDateTime(arrangement);
     const QString ownText = AsNamePart(OwnDateTimeText(arrangement));
     QStringList &entries = Entries();
     for (qsizetype i = 0; i < entries.size(); ++i) {

@@ -14,6 +14,7 @@
 #include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/DoppelStart.h"
+#include "shell/Haupt_Baumbreite.h"
 #include "shell/Haupt_Einstellungen.h"
 #include "shell/Haupt_Globals.h"
 #include "shell/fktThumbs.h"
@@ -239,6 +240,8 @@ void THauptForm::FormCreate()
         ShellListView01->setViewStyle(vsIcon);
         ShellListView01->setViewStyle(vsList);
     }
+    FollowTreePaneWidth(ExplorerSplitter01);
+    FollowTreePaneWidth(ExplorerSplitter02);
     if (BildschirmSpeichern) {
         SetTreePaneWidth(ExplorerSplitter01, Explorer01aLinks);
         SetTreePaneWidth(ExplorerSplitter02, Explorer02aLinks);
@@ -290,7 +293,10 @@ void THauptForm::FillExtensionBoxes()
 
 void THauptForm::FormClose()
 {
-    RunGuarded([this] { WriteTreePaneWidths(TreePaneWidth(ExplorerSplitter01), TreePaneWidth(ExplorerSplitter02)); });
+    RunGuarded([this] {
+        WriteTreePaneWidths(LastShownTreePaneWidth(ExplorerSplitter01, Explorer01aLinks),
+                            LastShownTreePaneWidth(ExplorerSplitter02, Explorer02aLinks));
+    });
     EndThumbnails();
     if (ThumbForm)
         ThumbForm->HideHint();

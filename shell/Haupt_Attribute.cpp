@@ -9,6 +9,7 @@
 #include "platform/Application.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
+#include "platform/toolkit/EventHook.h"
 #include "platform/toolkit/Panel.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
@@ -22,6 +23,8 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -169,6 +172,13 @@ QWidget *ScrolledContent(QWidget *Page)
     return content;
 }
 
+// The item selected in the left list; empty when none is.
+QString LeftSelection(const THauptForm &f)
+{
+    const int index = f.ShellListView01->ItemIndex();
+    return index < 0 ? QString() : f.ShellListView01->Folders(index).PathName;
+}
+
 } // namespace
 
 void THauptAttribute::CreateAttributePage(QWidget *Sheet)
@@ -247,6 +257,12 @@ void THauptAttribute::CreateAttributePage(QWidget *Sheet)
     column->addStretch(1);
 
     THauptForm *form = &Form();
+    // The page shows the left list's item as it comes into view, never one chosen before.
+    new EventHook(DateiAttribute, [form](QEvent *Event) {
+        if (Event->type() == QEvent::Show)
+            ShowFileAttributes(LeftSelection(*form));
+        return false;
+    });
     for (TCheckBox *box : {AttributeCheckBox01, AttributeCheckBox02, AttributeCheckBox03, AttributeCheckBox04})
         QObject::connect(box, &TCheckBox::OnClick, form, Guarded(form, &THauptAttribute::AttributeCheckBoxClick));
     for (const TStampRow &row : AttributePageRows())
@@ -337,17 +353,6 @@ void THauptAttribute::ShowTodayOnAttributeTab()
 
 // ---- Handlers of the attributes page ----
 
-namespace {
-
-// The item selected in the left list; empty when none is.
-QString LeftSelection(const THauptForm &f)
-{
-    const int index = f.ShellListView01->ItemIndex();
-    return index < 0 ? QString() : f.ShellListView01->Folders(index).PathName;
-}
-
-} // namespace
-
 void THauptAttribute::AttributeCheckBoxClick()
 {
     const QString selected = LeftSelection(Form());
@@ -357,6 +362,15 @@ void THauptAttribute::AttributeCheckBoxClick()
 
 void THauptAttribute::DateiDatumZeitChange()
 {
+    // A click in a blank row gives the whole row its numbers.
+    for (const TStampRow &row : AttributePageRows()) {
+        if (row.IsBlank())
+            continue;
+        for (TUpDown *upDown : row.UpDowns)
+            upDown->setPosition(upDown->Position());
+        if (row.AmPm->currentIndex() < 0 && row.AmPm->currentText().isEmpty())
+            row.AmPm->setCurrentIndex(0); // the cleared stamp's hour 0 is 12 "am"
+    }
     AttrSpeedButton01->setEnabled(true);
 }
 
@@ -370,6 +384,11 @@ void THauptAttribute::AttrSpeedButton01Click()
 bool THauptAttribute::AttributePageShown()
 {
     return Form().Explorer02->currentWidget() == DateiAttribute;
+}
+
+bool TStampRow::IsBlank() const
+{
+    return std::all_of(Fields.begin(), Fields.end(), [](const TEdit *Field) { return Field->Text().isEmpty(); });
 }
 
 std::array<TStampRow, 3> THauptAttribute::AttributePageRows() const

@@ -20,10 +20,12 @@ class TUpDown;
 
 // One time stamp's row of fields: day, month, year, hour, minute, second, each a
 // read-only edit driven by its up-down, and the am/pm box of the 12-hour form.
+// A row of the attributes page whose stamp is zero is blank: it shows no numbers.
 struct TStampRow {
     std::array<TEdit *, 6> Fields{};
     std::array<TUpDown *, 6> UpDowns{};
     QComboBox *AmPm = nullptr;
+    bool IsBlank() const; // every field empty
 };
 enum StampField { DayField, MonthField, YearField, HourField, MinuteField, SecondField };
 

@@ -7,7 +7,9 @@
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/StringGrid.h"
 
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -109,6 +111,39 @@ TEST_F(RenameRoad, RecursiveMoveKeepsTheSubFolderAndUndoBringsThemBack)
     Undo();
     EXPECT_EQ(Names(Source), (QStringList{"a1.txt", "a2.txt", "a3.txt", "sub/"}));
     EXPECT_EQ(Names(Source + "sub"), QStringList{"b.txt"});
+}
+
+TEST_F(RenameRoad, NewExtensionOnlyForTheOldOnePreviewedAndCarriedOut)
+{
+    MakeFile(Source + "report.pdf");
+    MakeFile(Source + "NOTE.TXT");
+    SelectAllFiles();
+    Form().DatUmbRadioGroup02->setItemIndex(8);
+    Form().DatUmbComboBox01->setCurrentText("*.txt");
+    Form().DatUmbComboBox02->setCurrentText("*.text");
+    Form().DatUmbVorschau->setDown(true);
+    ShowRenamePreview();
+    QStringList previewed;
+    for (int r = 1; r < Form().VorschauStringGrid01->RowCount(); ++r)
+        previewed << Form().VorschauStringGrid01->Cells(1, r);
+    EXPECT_EQ(previewed, (QStringList{"a1.text", "a2.text", "a3.text", "NOTE.text", "report.pdf"}));
+    Form().DatUmbVorschau->setDown(false);
+
+    RenameAnswering(mrYes, [&] { Form().HMenuAktionenUmbenennen->trigger(); });
+    EXPECT_EQ(Names(Source), (QStringList{"a1.text", "a2.text", "a3.text", "NOTE.text", "report.pdf", "sub/"}));
+    Undo();
+    EXPECT_EQ(Names(Source), (QStringList{"a1.txt", "a2.txt", "a3.txt", "NOTE.TXT", "report.pdf", "sub/"}));
+}
+
+TEST_F(RenameRoad, OwnDateAndTimeLeftEmptyRenameNothing)
+{
+    SelectAllFiles();
+    Form().DatUmbRadioGroup02->setItemIndex(9);
+    Form().RGDatumZeit01->setItemIndex(1);
+    Form().RGDatumZeit03->setItemIndex(1);
+    ExpectMessageAndAbort(HMenuAktionenUmbenennenClick, 9120); // before any question
+    EXPECT_EQ(Names(Source), (QStringList{"a1.txt", "a2.txt", "a3.txt", "sub/"}));
+    EXPECT_FALSE(Form().HMenuDateiRueckgaengig->isEnabled());
 }
 
 TEST_F(RenameRoad, AnsweringNoThroughTheToolButtonChangesNothing)

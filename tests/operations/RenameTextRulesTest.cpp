@@ -170,7 +170,7 @@ TEST_F(TextRules, Shorten)
 
 TEST_F(TextRules, ExtensionIsNormalised)
 {
-    Form().DatUmbComboBox01->setCurrentText("*.txt");
+    Form().DatUmbAlleEndungen->setChecked(true);
     struct Case {
         QString typed, name, result;
     };
@@ -197,6 +197,31 @@ TEST_F(TextRules, ExtensionNeedsTheOldOneUnlessAllAreChanged)
     ExpectMessageAndAbort([&] { Run(ChangeExtension, {"/d/a.txt"}); }, 9063);
     Form().DatUmbAlleEndungen->setChecked(true);
     EXPECT_EQ(Run(ChangeExtension, {"/d/a.txt", "/d/b.doc"}), (QStringList{"/d/a.bak", "/d/b.bak"}));
+}
+
+TEST_F(TextRules, ExtensionChangesOnlyTheNamesOfTheOldOne)
+{
+    Form().DatUmbComboBox02->setCurrentText("*.text");
+    const QStringList batch{"/d/a.txt", "/d/B.TXT", "/d/report.pdf", "/d/noext", "/d/a.txt.bak", "/d/txt"};
+    struct Case {
+        QString old;
+        QStringList result;
+    };
+    const Case cases[] = {
+        {"*.txt", {"/d/a.text", "/d/B.text", "/d/report.pdf", "/d/noext", "/d/a.txt.bak", "/d/txt"}},
+        {".txt", {"/d/a.text", "/d/B.text", "/d/report.pdf", "/d/noext", "/d/a.txt.bak", "/d/txt"}},
+        {"TXT", {"/d/a.text", "/d/B.text", "/d/report.pdf", "/d/noext", "/d/a.txt.bak", "/d/txt"}},
+        {"*.*", {"/d/a.text", "/d/B.text", "/d/report.text", "/d/noext.text", "/d/a.txt.text", "/d/txt.text"}},
+        {"*.t?t", {"/d/a.text", "/d/B.text", "/d/report.pdf", "/d/noext", "/d/a.txt.bak", "/d/txt"}},
+    };
+    for (const Case &c : cases) {
+        Form().DatUmbComboBox01->setCurrentText(c.old);
+        EXPECT_EQ(Run(ChangeExtension, batch), c.result) << c.old.toStdString();
+    }
+    // Every entry with all extensions, whatever the old box holds.
+    Form().DatUmbComboBox01->setCurrentText("*.txt");
+    Form().DatUmbAlleEndungen->setChecked(true);
+    EXPECT_EQ(Run(ChangeExtension, {"/d/a.txt", "/d/report.pdf"}), (QStringList{"/d/a.text", "/d/report.text"}));
 }
 
 class DateTimeRule : public TextRules {
@@ -261,6 +286,59 @@ TEST_F(DateTimeRule, OwnValuesNeverAddAFolder)
                           Case{2, "14.05.07 name.ext"}, Case{3, "14.05.07 9-12-2026 name.ext"}}) {
         Form().RGDatumZeit03->setItemIndex(c.arrangement);
         EXPECT_EQ(RunOne(InsertDateTime, File), Folder() + c.result) << "arrangement " << c.arrangement;
+    }
+}
+
+// The own values through the masked fields as the page builds them: only a complete
+// date that exists and a complete time of day go into the names, and only the fields
+// that the arrangement uses are checked.
+TEST_F(DateTimeRule, OwnValuesMustBeCompleteWhereTheArrangementUsesThem)
+{
+    Form().RGDatumZeit01->setItemIndex(1);
+    // The locale's separator, as it goes into a name.
+    QString sep = Form().MaskEdit01->displayText().mid(2, 1);
+    if (sep == "/" || sep == "\\")
+        sep = "-";
+    const QString valid = "09" + sep + "12" + sep + "2026";
+    struct Case {
+        QString date, time; // typed as digits; the fields put in their separators
+        int arrangement;    // 0 date, 1 date + time, 2 time, 3 time + date
+        int datum;
+        int failure;        // the text of the failed check, 0 when the names are made
+        QString result;
+    };
+    const Case cases[] = {
+        {"09122026", "140507", 1, 0, 0, valid + " 14.05.07 name.ext"},
+        {"", "", 0, 0, 9120, {}},         // empty: only the separators
+        {"", "", 2, 0, 9121, {}},
+        {"", "", 1, 0, 9120, {}},
+        {"0912", "140507", 0, 0, 9120, {}},    // no year
+        {"0912202", "140507", 0, 0, 9120, {}}, // a year of three digits
+        {"31022026", "140507", 0, 0, 9120, {}}, // 31 February
+        {"29022028", "", 0, 0, 0, "29" + sep + "02" + sep + "2028 name.ext"}, // a leap day; no time needed
+        {"12312026", "", 0, 0, 9120, {}},       // month 31
+        {"12312026", "", 0, 1, 0, "12" + sep + "31" + sep + "2026 name.ext"}, // month first with Datum 1
+        {"", "1405", 2, 0, 9121, {}},          // no seconds
+        {"", "240000", 2, 0, 9121, {}},
+        {"", "126000", 2, 0, 9121, {}},
+        {"", "235959", 2, 0, 0, "23.59.59 name.ext"},
+        {"31022026", "140507", 2, 0, 0, "14.05.07 name.ext"}, // the date is not used
+        {"09122026", "", 3, 0, 9121, {}},
+        {"09122026", "140507", 3, 0, 0, "14.05.07 " + valid + " name.ext"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.date.toStdString() << " / " << c.time.toStdString() << " arrangement "
+                                        << c.arrangement << " Datum " << c.datum);
+        Form().MaskEdit01->setText(c.date);
+        Form().MaskEdit02->setText(c.time);
+        Form().RGDatumZeit03->setItemIndex(c.arrangement);
+        Datum = std::uint8_t(c.datum);
+        if (c.failure) {
+            ExpectMessageAndAbort([&] { Run(InsertDateTime, {File}); }, c.failure);
+            EXPECT_EQ(Form().NeueDateinamen, QStringList{File});
+        } else {
+            EXPECT_EQ(RunOne(InsertDateTime, File), Folder() + c.result);
+        }
     }
 }
 

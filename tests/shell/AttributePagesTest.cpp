@@ -355,6 +355,78 @@ TEST_F(AttributePages, FoldersAndProgramsAndNothingWrittenByShowing)
     EXPECT_EQ(f.AttrJahrUpDown01->Position(), 1980);
 }
 
+// The page comes into view with the left list's item of that moment: after a time in
+// other views it never shows a file chosen before.
+TEST_F(AttributePages, ThePageShowsOnlyTheItemChosenWhenItComesIntoView)
+{
+    Make("a.txt", Plain);
+    Make("b.txt", {Stamp(2010, 1, 2, 3, 4, 5), Stamp(2011, 1, 2, 3, 4, 5), Stamp(2012, 1, 2, 3, 4, 5)});
+    THauptForm &f = Window();
+    f.show();
+    QApplication::processEvents();
+    const auto expectEmpty = [&f](const char *where) {
+        EXPECT_EQ(Str(f.AttributeDateiname->text()), "?????") << where;
+        EXPECT_EQ(Str(f.AttributeDateigroesse->text()), "?????") << where;
+        EXPECT_EQ(f.AttrJahrUpDown02->Position(), 1980) << where;
+        EXPECT_EQ(Str(f.AttributeJahr02->Text()), "1980") << where;
+    };
+    ShowOnPage(f, "a.txt");
+    ASSERT_EQ(Str(f.AttributeDateiname->text()), "a.txt");
+
+    f.HMenuAnsichtDateiauswahlClick(); // view 1: the page is out of view
+    f.ShellListView01->setItemIndex(-1);
+    f.HMenuAnsichtDateiAttributeClick();
+    expectEmpty("selection lost in view 1");
+
+    f.HMenuAnsichtDateiauswahlClick();
+    Select(f, "b.txt");
+    f.HMenuAnsichtDateiAttributeClick();
+    EXPECT_EQ(Str(f.AttributeDateiname->text()), "b.txt");
+    EXPECT_EQ(f.AttrJahrUpDown02->Position(), 2012);
+
+    f.HMenuAnsichtDragDropClick(); // deselects both lists
+    f.HMenuAnsichtDateiAttributeClick();
+    expectEmpty("after the drag-and-drop view");
+}
+
+// A stamp that is zero shows empty fields; saving another row keeps it, and a click in
+// its row starts from the page's cleared stamp, in both forms of the hour.
+TEST_F(AttributePages, AZeroStampShowsEmptyFieldsAndSavingKeepsIt)
+{
+    const TDateTime zero = fs::toDateTime(timespec{0, 0});
+    for (const int zeit : {0, 1}) {
+        SCOPED_TRACE(zeit ? "12-hour form" : "24-hour form");
+        StoreSettings([zeit](TRegistry &reg) { reg.WriteInteger("Zeit", zeit); });
+        const QString name = QStringLiteral("null%1.txt").arg(zeit);
+        const QString path = Make(name, {zero, Stamp(2003, 4, 5, 6, 7, 8), zero});
+        THauptForm &f = Window();
+        ShowOnPage(f, name);
+        for (TEdit *field : {f.AttributeTag01, f.AttributeMonat01, f.AttributeJahr01, f.AttributeStunde01,
+                             f.AttributeTag02, f.AttributeJahr02, f.AttributeSekunde02})
+            EXPECT_EQ(Str(field->Text()), "") << Str(field->objectName());
+        EXPECT_EQ(Str(f.AttrComboBox01->currentText()), "");
+        EXPECT_NE(Str(f.AttributeJahr03->Text()), ""); // the preview's read may have moved it
+
+        f.AttrJahrUpDown03->setPosition(2013);
+        f.DateiDatumZeitChange();
+        EXPECT_EQ(Str(f.AttributeJahr01->Text()), "");
+        f.AttrSpeedButton01->click();
+        const Times saved = TimesOf(path);
+        EXPECT_EQ(Text(saved.Created), Text(zero));
+        EXPECT_EQ(Text(saved.Written), Text(zero));
+        EXPECT_EQ(fs::splitDateTime(saved.Accessed).Year, 2013);
+
+        f.AttrTagUpDown02->setPosition(f.AttrTagUpDown02->Position() + 1);
+        f.DateiDatumZeitChange();
+        EXPECT_EQ(Str(f.AttributeTag02->Text() + "." + f.AttributeMonat02->Text() + "." + f.AttributeJahr02->Text()
+                      + " " + f.AttributeStunde02->Text() + (zeit ? " " + f.AttrComboBox02->currentText() : "")),
+                  zeit ? "2.1.1980 12 am" : "2.1.1980 0");
+        f.AttrSpeedButton01->click();
+        EXPECT_EQ(Text(TimesOf(path).Written), Text(Stamp(1980, 1, 2, 0, 0, 0)));
+        EXPECT_EQ(Text(TimesOf(path).Created), Text(zero));
+    }
+}
+
 // ---- Layout ----
 
 int ColumnOf(QGridLayout *Grid, QWidget *Control)
@@ -615,6 +687,8 @@ TEST_F(AttributePages, Screenshots)
     if (folder.isEmpty())
         GTEST_SKIP() << "set CORVEX_ATTRIBUTE_SCREENSHOTS=<folder> to save both pages in German and English";
     Make("Bericht.txt", {Stamp(2021, 3, 4, 0, 30, 5), Stamp(2022, 5, 6, 7, 8, 9), Stamp(2023, 11, 12, 23, 5, 1)});
+    const TDateTime zero = fs::toDateTime(timespec{0, 0});
+    Make("Null.txt", {zero, Stamp(2022, 5, 6, 7, 8, 9), zero});
     for (int sprache : {0, 10000}) {
         StoreSettings([sprache](TRegistry &reg) {
             reg.WriteInteger("Sprache", sprache);
@@ -629,6 +703,9 @@ TEST_F(AttributePages, Screenshots)
         ShowOnPage(f, "Bericht.txt");
         QApplication::processEvents();
         EXPECT_TRUE(f.grab().save(QDir(folder).filePath(sprache == 0 ? "attribute_de.png" : "attribute_en.png")));
+        ShowOnPage(f, "Null.txt"); // zero stamps: empty rows
+        QApplication::processEvents();
+        EXPECT_TRUE(f.grab().save(QDir(folder).filePath(sprache == 0 ? "attribute_zero_de.png" : "attribute_zero_en.png")));
     }
 }
 

@@ -21,6 +21,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -255,6 +256,33 @@ TEST_F(RenameRoadWindow, MovedIntoTheChosenFolderAndBack)
     Undo();
     EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt", "Urlaub 1.jpg", "Urlaub 2.jpg"}));
     EXPECT_EQ(FilesIn(Target), QStringList());
+}
+
+// Rule 8 changes only the names of the old extension; rule 9 with own values typed
+// only in part renames nothing.
+TEST_F(RenameRoadWindow, RulesThatChangeOnlyWhatTheirFieldsSay)
+{
+    OpenFolder(f->ShellListView01, "Fotos");
+    SelectFiles(f->ShellListView01, {"Notiz.txt", "Urlaub 1.jpg"});
+    ClickItem(f->DatUmbRadioGroup02, 8);
+    QTest::keyClicks(f->DatUmbComboBox01, "*.TXT");
+    QTest::keyClicks(f->DatUmbComboBox02, "*.text");
+    Click(f->DatUmbVorschau);
+    EXPECT_EQ(PreviewNames(), QStringList({"Notiz.text", "Urlaub 1.jpg"}));
+    Click(f->DatUmbVorschau);
+    Rename();
+    EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.text", "Urlaub 1.jpg", "Urlaub 2.jpg"}));
+    Undo();
+
+    SelectFiles(f->ShellListView01, {"Notiz.txt", "Urlaub 1.jpg"});
+    ClickItem(f->DatUmbRadioGroup02, 9);
+    ClickItem(f->RGDatumZeit01, 1);
+    QTest::keyClicks(f->MaskEdit01, "0912");
+    modals.answer(mrOk);
+    Click(f->TB01Umbenennen);
+    ASSERT_EQ(modals.pending(), 0u);
+    EXPECT_EQ(modals.shown().back().text, LoadLangString(9120));
+    EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt", "Urlaub 1.jpg", "Urlaub 2.jpg"}));
 }
 
 // Pictures of the window along the road, modes 1 to 6 reached through the tool bar and

@@ -173,6 +173,48 @@ TEST_F(MainWindowStart, TreePaneWidthsAreKeptAcrossRuns)
     EXPECT_EQ(reg.ReadInteger("Explorer02aLinks"), 260);
 }
 
+// A session in view mode 1 never shows the right explorer: its stored width stays, and
+// the next session that shows it gives it that width.
+TEST_F(MainWindowStart, ATreePaneNeverShownKeepsItsStoredWidth)
+{
+    StoreSettings([](TRegistry &reg) {
+        reg.WriteBool("BildschirmSpeichern", true);
+        reg.WriteInteger("Explorer01aLinks", 230);
+        reg.WriteInteger("Explorer02aLinks", 347);
+    });
+    const auto stored = [] {
+        TRegistry reg;
+        EXPECT_TRUE(reg.OpenKey(SettingsKey, false));
+        return std::pair(reg.ReadInteger("Explorer01aLinks"), reg.ReadInteger("Explorer02aLinks"));
+    };
+    const auto shown = [this] {
+        THauptForm &form = Create();
+        form.setWindowState(Qt::WindowNoState);
+        form.resize(1024, 700);
+        form.show();
+        QApplication::processEvents();
+        return &form;
+    };
+    THauptForm *form = shown();
+    ASSERT_FALSE(form->ExplorerSplitter02->isVisible());
+    form->close();
+    EXPECT_EQ(stored(), std::pair(230, 347));
+
+    // Shown, then hidden again: the width it had when it was last shown.
+    form = shown();
+    ViewMode = 2;
+    form->SetViewMode(ViewMode);
+    QApplication::processEvents();
+    EXPECT_EQ(TreePaneWidth(form->ExplorerSplitter02), 347);
+    form->ExplorerSplitter02->setSizes({200, 300});
+    QApplication::processEvents();
+    ViewMode = 1;
+    form->SetViewMode(ViewMode);
+    QApplication::processEvents();
+    form->close();
+    EXPECT_EQ(stored(), std::pair(230, 200));
+}
+
 TEST_F(MainWindowStart, WheelActsAsUpAndDownKeys)
 {
     THauptForm &form = Create();
