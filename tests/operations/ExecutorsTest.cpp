@@ -22,6 +22,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <sys/stat.h>
 
 #include <memory>
@@ -59,17 +61,24 @@ protected:
         form_->AlteDateinamen = oldPaths;
         form_->NeueDateinamen = newPaths;
     }
-    // Runs the file executor in a target mode, answering Yes, and expects the given
-    // failure reports.
+    // Runs the file executor in a target mode, answering Yes, and expects the number of
+    // failed files in the one report after the batch.
     void RunFiles(int mode, int failures = 0)
     {
         form_->DatUmbRadioGroup01->setItemIndex(mode);
         const size_t before = modals_.shown().size();
         modals_.answer(mrYes);
-        for (int i = 0; i < failures; ++i)
+        if (failures > 0)
             modals_.answer(mrOk);
         ExecuteFileRename();
-        ASSERT_EQ(modals_.shown().size(), before + 1 + size_t(failures));
+        ASSERT_EQ(modals_.shown().size(), before + 1 + (failures > 0 ? 1 : 0));
+        if (failures > 0) {
+            const ModalRecord &report = modals_.shown().back();
+            EXPECT_EQ(report.dlgType, mtError);
+            EXPECT_EQ(report.buttonSet, mbOKOnly);
+            EXPECT_TRUE(report.text.startsWith(LoadLangString(9130) + QString::number(failures) + '\r'))
+                << report.text.toStdString();
+        }
         const ModalRecord &question = modals_.shown()[before];
         EXPECT_EQ(question.dlgType, mtWarning);
         EXPECT_EQ(question.buttonSet, mbYesNo);
@@ -119,11 +128,7 @@ TEST_F(Executors, TwoPairsOntoOneNameReportTheSecond)
     MakeFile(Files + "2.txt", "two");
     Batch({Files + "1.txt", Files + "2.txt"}, {Files + "n.txt", Files + "n.txt"});
     RunFiles(0, 1);
-    const ModalRecord &report = Shown(1);
-    EXPECT_EQ(report.dlgType, mtInformation);
-    EXPECT_EQ(report.buttonSet, mbOKOnly);
-    EXPECT_EQ(report.text, LoadLangString(9019) + '\r' + LoadLangString(9024) + Files + "2.txt" + '\r' +
-                               LoadLangString(9025));
+    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "1\r" + Files + "2.txt: " + LoadLangString(9132));
     EXPECT_EQ(Content(Files + "n.txt"), "one");
     EXPECT_EQ(Content(Files + "2.txt"), "two");
     EXPECT_EQ(Log(), (Files + "1.txt\r\n" + Files + "n.txt\r\n").toUtf8());
@@ -184,8 +189,7 @@ TEST_F(Executors, OldPathsWithLineBreaksAreReportedAndNotMoved)
     MakeFile(Files + "t.txt", "T");
     Batch({Files + "x\ny", Files + "t.txt"}, {Files + "z", Files + "u.txt"});
     RunFiles(0, 1);
-    EXPECT_EQ(Shown(1).text, LoadLangString(9019) + '\r' + LoadLangString(9024) + Files + "x\ny" + '\r' +
-                                 LoadLangString(9025));
+    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "1\r" + Files + "x\ny: " + TFailedFiles::CauseText(EINVAL));
     EXPECT_EQ(Content(Files + "x\ny"), "X");
     EXPECT_FALSE(fs::exists(Files + "z"));
     EXPECT_EQ(Log(), (Files + "t.txt\r\n" + Files + "u.txt\r\n").toUtf8());
@@ -196,7 +200,9 @@ TEST_F(Executors, OldPathsWithLineBreaksAreReportedAndNotMoved)
     form_->AlteDateinamen = QStringList{Files + "d\re"};
     form_->NeueDateinamen = QStringList{Files + "e"};
     modals_.answer(mrYes);
+    modals_.answer(mrOk);
     ExecuteFolderRename();
+    EXPECT_EQ(modals_.shown().back().text, LoadLangString(9130) + "1\r" + Files + "d\re: " + TFailedFiles::CauseText(EINVAL));
     EXPECT_TRUE(fs::isFolder(Files + "d\re"));
     EXPECT_FALSE(fs::exists(Files + "e"));
     EXPECT_EQ(Log(), QByteArray());
@@ -319,17 +325,22 @@ TEST_F(Executors, FolderBatchRenamesParentAndChildAndUndoes)
     EXPECT_TRUE(form_->ProtokollListBox.isEmpty());
 }
 
-TEST_F(Executors, FolderBatchPassesOverFailuresSilently)
+TEST_F(Executors, FolderBatchGoesOnPastFailuresAndReportsThemOnce)
 {
     ASSERT_TRUE(fs::createFolders(Files + "b"));
     ASSERT_TRUE(fs::createFolders(Files + "taken"));
     form_->AlteDateinamen = QStringList{Files + "b", Files + "missing", Files + "b"};
     form_->NeueDateinamen = QStringList{Files + "taken", Files + "m2", Files + ".."};
     modals_.answer(mrYes);
+    modals_.answer(mrOk);
     ExecuteFolderRename();
-    EXPECT_EQ(modals_.shown().size(), 1u);
+    ASSERT_EQ(modals_.shown().size(), 2u);
+    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "3\r" + Files + "b: " + LoadLangString(9132) + '\r' + Files +
+                                 "missing: " + LoadLangString(9134) + '\r' + Files + "b: " +
+                                 TFailedFiles::CauseText(EINVAL));
     EXPECT_TRUE(fs::isFolder(Files + "b"));
     EXPECT_EQ(Log(), QByteArray());
+    EXPECT_FALSE(Undo()->isEnabled()); // nothing was carried out
 }
 
 TEST_F(Executors, EmptyFolderBatchEndsBeforeTheQuestion)
