@@ -26,8 +26,10 @@ void TFailedFiles::Add(const QString &Path, int Error)
 
 void TFailedFiles::Add(const QString &Path, const QString &Cause)
 {
-    if (count_ < ListedFiles)
-        lines_ << Path + QStringLiteral(": ") + Cause;
+    if (count_ < ListedFiles) {
+        paths_ << Path;
+        causes_ << Cause;
+    }
     ++count_;
 }
 
@@ -60,8 +62,16 @@ QString TFailedFiles::MessageText() const
     QString text = LoadLangString(9130) + QString::number(count_);
     if (count_ > ListedFiles)
         text += u'\r' + LoadLangString(9131);
-    for (const QString &line : lines_)
-        text += u'\r' + line;
+    QStringList listed; // the causes given so far
+    for (qsizetype i = 0; i < causes_.size(); ++i) {
+        if (listed.contains(causes_[i]))
+            continue;
+        listed << causes_[i];
+        text += u'\r' + causes_[i];
+        for (qsizetype j = i; j < causes_.size(); ++j)
+            if (causes_[j] == causes_[i])
+                text += QStringLiteral("\r    ") + paths_[j];
+    }
     return text;
 }
 

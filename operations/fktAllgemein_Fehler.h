@@ -27,7 +27,8 @@ public:
 
     // The one box (kind Error, OK), once; nothing when no file failed.
     void Show();
-    // The box's text: the count, then one line "path: cause" per listed file.
+    // The box's text: the count, then the listed files grouped by their causes (in the
+    // order the causes first came), each cause on a line and its paths below it.
     QString MessageText() const;
 
     // The cause of an errno in the chosen language: the name exists already; no
@@ -39,6 +40,6 @@ public:
 
 private:
     qsizetype count_ = 0;
-    QStringList lines_; // of the first ListedFiles files
+    QStringList paths_, causes_; // of the first ListedFiles files
     bool shown_ = false;
 };

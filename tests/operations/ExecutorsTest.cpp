@@ -128,7 +128,7 @@ TEST_F(Executors, TwoPairsOntoOneNameReportTheSecond)
     MakeFile(Files + "2.txt", "two");
     Batch({Files + "1.txt", Files + "2.txt"}, {Files + "n.txt", Files + "n.txt"});
     RunFiles(0, 1);
-    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "1\r" + Files + "2.txt: " + LoadLangString(9132));
+    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "1\r" + LoadLangString(9132) + "\r    " + Files + "2.txt");
     EXPECT_EQ(Content(Files + "n.txt"), "one");
     EXPECT_EQ(Content(Files + "2.txt"), "two");
     EXPECT_EQ(Log(), (Files + "1.txt\r\n" + Files + "n.txt\r\n").toUtf8());
@@ -189,7 +189,7 @@ TEST_F(Executors, OldPathsWithLineBreaksAreReportedAndNotMoved)
     MakeFile(Files + "t.txt", "T");
     Batch({Files + "x\ny", Files + "t.txt"}, {Files + "z", Files + "u.txt"});
     RunFiles(0, 1);
-    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "1\r" + Files + "x\ny: " + TFailedFiles::CauseText(EINVAL));
+    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "1\r" + TFailedFiles::CauseText(EINVAL) + "\r    " + Files + "x\ny");
     EXPECT_EQ(Content(Files + "x\ny"), "X");
     EXPECT_FALSE(fs::exists(Files + "z"));
     EXPECT_EQ(Log(), (Files + "t.txt\r\n" + Files + "u.txt\r\n").toUtf8());
@@ -202,7 +202,8 @@ TEST_F(Executors, OldPathsWithLineBreaksAreReportedAndNotMoved)
     modals_.answer(mrYes);
     modals_.answer(mrOk);
     ExecuteFolderRename();
-    EXPECT_EQ(modals_.shown().back().text, LoadLangString(9130) + "1\r" + Files + "d\re: " + TFailedFiles::CauseText(EINVAL));
+    EXPECT_EQ(modals_.shown().back().text,
+              LoadLangString(9130) + "1\r" + TFailedFiles::CauseText(EINVAL) + "\r    " + Files + "d\re");
     EXPECT_TRUE(fs::isFolder(Files + "d\re"));
     EXPECT_FALSE(fs::exists(Files + "e"));
     EXPECT_EQ(Log(), QByteArray());
@@ -335,9 +336,10 @@ TEST_F(Executors, FolderBatchGoesOnPastFailuresAndReportsThemOnce)
     modals_.answer(mrOk);
     ExecuteFolderRename();
     ASSERT_EQ(modals_.shown().size(), 2u);
-    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "3\r" + Files + "b: " + LoadLangString(9132) + '\r' + Files +
-                                 "missing: " + LoadLangString(9134) + '\r' + Files + "b: " +
-                                 TFailedFiles::CauseText(EINVAL));
+    // Grouped by cause, in the order the causes came.
+    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "3\r" + LoadLangString(9132) + "\r    " + Files + "b\r" +
+                                 LoadLangString(9134) + "\r    " + Files + "missing\r" +
+                                 TFailedFiles::CauseText(EINVAL) + "\r    " + Files + "b");
     EXPECT_TRUE(fs::isFolder(Files + "b"));
     EXPECT_EQ(Log(), QByteArray());
     EXPECT_FALSE(Undo()->isEnabled()); // nothing was carried out

@@ -602,8 +602,8 @@ TEST_F(AttributePages, ADayThatDoesNotExistLeavesTheStampsButTheGroupIsLogged)
     f.AttrCheckBox4->setChecked(true);
     RunBatch(mrYes, true); // the stamps of both files are reported once, after the batch
     ASSERT_EQ(modals_.shown().size(), 2u);
-    EXPECT_EQ(modals_.shown()[1].text, LoadLangString(9130) + "2\r" + first + ": " + TFailedFiles::CauseText(EINVAL) +
-                                           '\r' + second + ": " + TFailedFiles::CauseText(EINVAL));
+    EXPECT_EQ(modals_.shown()[1].text,
+              LoadLangString(9130) + "2\r" + TFailedFiles::CauseText(EINVAL) + "\r    " + first + "\r    " + second);
     for (const QString &path : {first, second}) {
         EXPECT_EQ(TimesOf(path), Plain);
         EXPECT_EQ(GetFileAttributesA(path), FILE_ATTRIBUTE_SYSTEM); // the rest of the file's steps ran
