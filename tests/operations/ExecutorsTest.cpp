@@ -5,6 +5,7 @@
 #include "localisation/fktSprache.h"
 #include "localisation/rvDialogs.h"
 #include "operations/fktAttribute.h"
+#include "platform/Abort.h"
 #include "platform/fs/Attributes.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathCodec.h"
@@ -343,6 +344,48 @@ TEST_F(Executors, FolderBatchGoesOnPastFailuresAndReportsThemOnce)
     EXPECT_TRUE(fs::isFolder(Files + "b"));
     EXPECT_EQ(Log(), QByteArray());
     EXPECT_FALSE(Undo()->isEnabled()); // nothing was carried out
+}
+
+TEST_F(Executors, FailureCausesFromTheErrnoOfTheFailedCall)
+{
+    const struct {
+        int error;
+        QString cause;
+    } cases[] = {
+        {EEXIST, LoadLangString(9132)},  {ENOTEMPTY, LoadLangString(9132)}, {EACCES, LoadLangString(9133)},
+        {EPERM, LoadLangString(9133)},   {EROFS, LoadLangString(9133)},     {ENOENT, LoadLangString(9134)},
+        {EBUSY, LoadLangString(9134)},   {ETXTBSY, LoadLangString(9134)},   {EIO, fs::Result{EIO}.message()},
+        {ENOSPC, fs::Result{ENOSPC}.message()},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(TFailedFiles::CauseText(c.error), c.cause) << c.error;
+        EXPECT_FALSE(c.cause.isEmpty()) << c.error;
+    }
+    EXPECT_NE(TFailedFiles::CauseText(EIO), TFailedFiles::CauseText(ENOSPC));
+}
+
+// A batch that ends by an exception still reports what failed before it, once; a
+// command-file run shows nothing.
+TEST_F(Executors, FailureReportAfterAnAbortAndNoneInACommandFileRun)
+{
+    modals_.answer(mrOk);
+    try {
+        TFailedFiles failures;
+        failures.Add(Files + "x", EEXIST);
+        Abort();
+    } catch (const EAbort &) {
+    }
+    ASSERT_EQ(modals_.shown().size(), 1u);
+    EXPECT_EQ(Shown(0).text, LoadLangString(9130) + "1\r" + LoadLangString(9132) + "\r    " + Files + "x");
+
+    CommandFileName = Root + "run.txt";
+    {
+        TFailedFiles failures;
+        failures.Add(Files + "y", ENOENT);
+        failures.Show();
+    }
+    CommandFileName.clear();
+    EXPECT_EQ(modals_.shown().size(), 1u);
 }
 
 TEST_F(Executors, EmptyFolderBatchEndsBeforeTheQuestion)
