@@ -41,12 +41,6 @@ QString OperationText(FileOperationText Text)
     return QString::fromUtf8(FileOperationTexts[size_t(DialogLanguageRow(LanguageName()))][Text]);
 }
 
-// Error box: the path, then the reason.
-void ShowFailure(const QString &Path, const QString &Reason)
-{
-    MessageDlg(Path + QStringLiteral("\n\n") + Reason, mtError, mbOKOnly, 0, LanguageName());
-}
-
 enum class Transfer { Copy, Move };
 
 // Whether the source is a folder: known from its listing (no link followed), or asked
@@ -141,12 +135,12 @@ bool RunTransfer(const QString &Source, const QString &Target, Transfer How, TFa
 
 } // namespace
 
-bool DeleteToRecycleBin(const QString &Path)
+bool DeleteToRecycleBin(const QString &Path, TFailedFiles &Failures)
 {
     QString reason;
     if (desktop::moveToTrash(Path, &reason))
         return true;
-    ShowFailure(Path, reason);
+    Failures.Add(Path, reason);
     return false;
 }
 

@@ -130,13 +130,15 @@ void THauptDragDrop::HMenuAktionenDateiLoeschenClick()
     }
     for (int row : rows)
         f.AlteDateinamen << list->Folders(row).PathName;
+    TFailedFiles failures;
     for (const QString &path : f.AlteDateinamen)
-        DeleteToRecycleBin(path);
+        DeleteToRecycleBin(path, failures);
     if (TShellTreeView *tree = list->LinkedTree()) {
         tree->RefreshNode(tree->Path());
         tree->ExpandNode(tree->Path());
     }
     RefreshExplorerTrees();
+    failures.Show();
 }
 
 void THauptDragDrop::RefreshExplorerTrees()

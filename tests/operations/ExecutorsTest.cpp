@@ -190,7 +190,8 @@ TEST_F(Executors, OldPathsWithLineBreaksAreReportedAndNotMoved)
     MakeFile(Files + "t.txt", "T");
     Batch({Files + "x\ny", Files + "t.txt"}, {Files + "z", Files + "u.txt"});
     RunFiles(0, 1);
-    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "1\r" + TFailedFiles::CauseText(EINVAL) + "\r    " + Files + "x\ny");
+    EXPECT_EQ(Shown(1).text,
+              LoadLangString(9130) + "1\r" + TFailedFiles::CauseText(EINVAL) + "\r    " + Files + "x\ny");
     EXPECT_EQ(Content(Files + "x\ny"), "X");
     EXPECT_FALSE(fs::exists(Files + "z"));
     EXPECT_EQ(Log(), (Files + "t.txt\r\n" + Files + "u.txt\r\n").toUtf8());

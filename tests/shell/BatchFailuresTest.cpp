@@ -193,8 +193,8 @@ TEST_F(BatchFailures, CopyOntoFortyExistingNamesShowsOneBox)
     SelectAllIn(Src); // the lists were read again
     const std::vector<ModalRecord> english = RunAnswered(f->TB01Umbenennen);
     ASSERT_EQ(english.size(), 2u);
-    EXPECT_TRUE(english[1].text.startsWith(
-        "Number of files that could not be changed: 40\rThe first ten:\rThe name exists already.\r    " + files[0] + '\r'))
+    EXPECT_TRUE(english[1].text.startsWith("Number of files that could not be changed: 40\rThe first ten:\r"
+                                           "The name exists already.\r    " + files[0] + '\r'))
         << Str(english[1].text);
 }
 
@@ -217,7 +217,8 @@ TEST_F(BatchFailures, PartlyCarriedOutBatchAndItsUndoReportTheRest)
     modals.answer(mrOk);
     QTest::mouseClick(f->TB01Rueckgaengig, Qt::LeftButton);
     ASSERT_EQ(modals.shown().size(), 3u);
-    EXPECT_EQ(Str(modals.shown()[2].text), Str(Report(2, {Target + "b03.txt", Target + "b01.txt"}, LoadLangString(9132))));
+    EXPECT_EQ(Str(modals.shown()[2].text),
+              Str(Report(2, {Target + "b03.txt", Target + "b01.txt"}, LoadLangString(9132))));
     EXPECT_EQ(fs::readFile(Target + "b01.txt"), QByteArray("x"));
     EXPECT_FALSE(f->TB01Rueckgaengig->isEnabled());
 }
