@@ -51,6 +51,7 @@ void ArrangeDateTimeFields();
 
 // ---- The attribute batch ----
 // Changes attributes, stamps or both of the collected files after one question, logs
-// them for the undo (kind 1) and enables the undo.
+// them for the undo (kind 1) and enables the undo when some file took a change; the
+// files that failed are reported in one box after the batch.
 void ChangeAttributesOfFiles();
 void HMenuAktionenAttrAendernClick();

@@ -334,6 +334,7 @@ TEST_F(Executors, FolderBatchGoesOnPastFailuresAndReportsThemOnce)
     ASSERT_TRUE(fs::createFolders(Files + "taken"));
     form_->AlteDateinamen = QStringList{Files + "b", Files + "missing", Files + "b"};
     form_->NeueDateinamen = QStringList{Files + "taken", Files + "m2", Files + ".."};
+    Undo()->setEnabled(true); // as after an earlier batch
     modals_.answer(mrYes);
     modals_.answer(mrOk);
     ExecuteFolderRename();
