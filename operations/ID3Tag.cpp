@@ -2,9 +2,11 @@
 
 #include "localisation/fktSprache.h"
 #include "localisation/rvDialogs.h"
+#include "operations/fktAllgemein_Fehler.h"
 #include "operations/TextLines.h"
 #include "platform/fs/RegularFile.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -179,7 +181,7 @@ bool TID3Tag::SaveTag()
 {
     if (!Modified)
         return true;
-    if (!WriteBlock()) {
+    if (WriteBlock() != 0) {
         ShowTagWarning(fileName_);
         return false;
     }
@@ -187,39 +189,73 @@ bool TID3Tag::SaveTag()
     return true;
 }
 
-bool TID3Tag::WriteBlock()
+bool TID3Tag::SaveTagInBatch(TFailedFiles &Failures)
+{
+    if (!Modified)
+        return true;
+    if (const int error = WriteBlock(); error != 0) {
+        Failures.Add(fileName_, error);
+        return false;
+    }
+    Modified = false;
+    return true;
+}
+
+int TID3Tag::WriteBlock()
 {
     const std::optional<Id3v1TagBlock> block = BuildBlock();
+    if (!block || fileName_.isEmpty())
+        return EINVAL;
     fs::RegularFileHandle file;
-    if (!block || fileName_.isEmpty() || !file.open(fileName_, true))
-        return false;
+    const auto failed = [&file] { return file.error() != 0 ? file.error() : EIO; };
+    if (!file.open(fileName_, true))
+        return failed();
     const std::optional<std::int64_t> size = file.size();
     const std::optional<std::int64_t> position = size ? BlockPosition(file, *size) : std::nullopt;
     if (!position)
-        return false;
+        return failed();
     if (!file.writeAt(*position, QByteArray(reinterpret_cast<const char *>(&*block), BlockSize))) {
+        const int error = failed();
         if (*position == *size)
             file.setSize(*size); // an appended block cut short is taken off again
-        return false;
+        return error;
     }
     if (!file.close())
-        return false;
+        return failed();
     TagPosition = *position;
     TagPresent = true;
-    return true;
+    return 0;
 }
 
 bool TID3Tag::RemoveTag(const QString &FileName)
 {
+    if (CutBlock(FileName) == 0)
+        return true;
+    ShowTagWarning(FileName);
+    return false;
+}
+
+bool TID3Tag::RemoveTagInBatch(const QString &FileName, TFailedFiles &Failures)
+{
+    const int error = CutBlock(FileName);
+    if (error != 0)
+        Failures.Add(FileName, error);
+    return error == 0;
+}
+
+int TID3Tag::CutBlock(const QString &FileName)
+{
+    if (FileName.isEmpty())
+        return EINVAL;
     fs::RegularFileHandle file;
-    bool removed = !FileName.isEmpty() && file.open(FileName, true);
-    if (removed) {
-        const std::optional<std::int64_t> size = file.size();
-        const std::optional<std::int64_t> position = size ? BlockPosition(file, *size) : std::nullopt;
-        removed = position && (*position == *size || file.setSize(*position));
-    }
-    removed = file.close() && removed;
-    if (!removed)
-        ShowTagWarning(FileName);
-    return removed;
+    const auto failed = [&file] { return file.error() != 0 ? file.error() : EIO; };
+    if (!file.open(FileName, true))
+        return failed();
+    const std::optional<std::int64_t> size = file.size();
+    const std::optional<std::int64_t> position = size ? BlockPosition(file, *size) : std::nullopt;
+    const bool cut = position && (*position == *size || file.setSize(*position));
+    const int error = cut ? 0 : failed();
+    if (!file.close() && error == 0)
+        return failed();
+    return error;
 }

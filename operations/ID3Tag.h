@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <optional>
 
+class TFailedFiles;
+
 class TID3Tag : public QObject {
     Q_OBJECT
 public:
@@ -53,9 +55,14 @@ public:
     virtual bool SaveTag();
     void RefreshTag() { ReadTag(); }
     bool SaveTagNow() { return SaveTag(); }
+    // SaveTag within a batch: a failure is noted in Failures with its cause, in place
+    // of the warning.
+    bool SaveTagInBatch(TFailedFiles &Failures);
     // Cuts the block off FileName (a file without one stays as it is); a failure shows
     // the warning 9117. True when nothing failed.
     bool RemoveTag(const QString &FileName);
+    // RemoveTag within a batch: a failure is noted in Failures in place of the warning.
+    bool RemoveTagInBatch(const QString &FileName, TFailedFiles &Failures);
 
     // The properties of Block; Modified stays as it is.
     void ReadBlock(const Id3v1TagBlock &Block);
@@ -63,7 +70,8 @@ public:
     std::optional<Id3v1TagBlock> BuildBlock() const;
 
 private:
-    bool WriteBlock();
+    int WriteBlock();                      // the errno of a failure, 0 when written
+    int CutBlock(const QString &FileName); // the same for cutting the block off
     void SetText(QString &Field, const QString &Value);
     void ClearProperties();
 

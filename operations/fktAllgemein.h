@@ -2,9 +2,10 @@
 // General functions of the batch operations: the character tables, messages and the
 // guards of a running batch. The module's parts: the collectors (fktAllgemein_Sammeln),
 // the path, name and size helpers (fktAllgemein_Pfade), the rename executors and the
-// undo log (fktAllgemein_Ausfuehren).
+// undo log (fktAllgemein_Ausfuehren), the failed files of a batch (fktAllgemein_Fehler).
 
 #include "operations/fktAllgemein_Ausfuehren.h"
+#include "operations/fktAllgemein_Fehler.h"
 #include "operations/fktAllgemein_Pfade.h"
 #include "operations/fktAllgemein_Sammeln.h"
 

@@ -4,6 +4,7 @@
 #include "localisation/rvDialogs.h"
 #include "operations/TextLines.h"
 #include "operations/fktAllgemein.h"
+#include "operations/fktAllgemein_Fehler.h"
 #include "operations/fktAttribute.h"
 #include "platform/fs/Attributes.h"
 #include "platform/fs/FileSystem.h"
@@ -23,6 +24,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <numeric>
 #include <vector>
@@ -32,11 +34,6 @@ namespace {
 QString Text(int id)
 {
     return LoadLangString(id);
-}
-
-void ReportFailedFile(const QString &oldPath)
-{
-    ShowInformation(Text(9019) + u'\r' + Text(9024) + oldPath + u'\r' + Text(9025));
 }
 
 bool ParseAttributeWord(const QString &line, std::uint32_t &value)
@@ -51,20 +48,22 @@ bool ParseAttributeWord(const QString &line, std::uint32_t &value)
 
 // Writes the three time stamps of an attribute log group back; a stamp whose line does
 // not parse keeps the file's present value. The attributes are set to normal meanwhile
-// so that a read-only file takes the times, and restored afterwards.
-void RestoreTimes(const QString &path, const QString &createdLine, const QString &writtenLine,
-                  const QString &accessedLine)
+// so that a read-only file takes the times, and restored afterwards. The errno of a
+// failed step, 0 on success.
+int RestoreTimes(const QString &path, const QString &createdLine, const QString &writtenLine,
+                 const QString &accessedLine)
 {
     TDateTime created = 0, written = 0, accessed = 0;
     const bool haveCreated = ParseUndoLogTime(createdLine, created);
     const bool haveWritten = ParseUndoLogTime(writtenLine, written);
     const bool haveAccessed = ParseUndoLogTime(accessedLine, accessed);
     if (!haveCreated && !haveWritten && !haveAccessed)
-        return;
+        return 0;
+    errno = 0;
     if (!haveCreated || !haveWritten || !haveAccessed) {
         TDateTime nowCreated, nowAccessed, nowWritten;
         if (!GetFileTimes(path, nowCreated, nowAccessed, nowWritten))
-            return;
+            return TFailedFiles::FailedCallError();
         if (!haveCreated)
             created = nowCreated;
         if (!haveWritten)
@@ -74,12 +73,14 @@ void RestoreTimes(const QString &path, const QString &createdLine, const QString
     }
     const std::uint32_t attributes = GetFileAttributesA(path);
     SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    SetFileTimes(path, created, accessed, written);
+    errno = 0;
+    const int error = SetFileTimes(path, created, accessed, written) ? 0 : TFailedFiles::FailedCallError();
     if (attributes != INVALID_FILE_ATTRIBUTES)
         SetFileAttributesA(path, attributes);
+    return error;
 }
 
-void UndoAttributeLog(const QStringList &lines)
+void UndoAttributeLog(const QStringList &lines, TFailedFiles &failures)
 {
     if (lines.isEmpty())
         return;
@@ -94,11 +95,14 @@ void UndoAttributeLog(const QStringList &lines)
         const QString &path = lines[j];
         if (!path.startsWith(u'/'))
             continue;
-        if (hasTimes)
-            RestoreTimes(path, lines[j + 1], lines[j + 2], lines[j + 3]);
+        int error = hasTimes ? RestoreTimes(path, lines[j + 1], lines[j + 2], lines[j + 3]) : 0;
         std::uint32_t attributes = 0;
-        if (hasAttributes && ParseAttributeWord(lines[j + group - 1], attributes))
-            SetFileAttributesA(path, attributes);
+        errno = 0;
+        if (hasAttributes && ParseAttributeWord(lines[j + group - 1], attributes)
+            && !SetFileAttributesA(path, attributes) && error == 0)
+            error = TFailedFiles::FailedCallError();
+        if (error != 0)
+            failures.Add(path, error);
     }
 }
 
@@ -195,12 +199,13 @@ bool UndoLogWriter::Finish()
     return ok_;
 }
 
-void UndoMoveLog(const QStringList &Lines)
+void UndoMoveLog(const QStringList &Lines, TFailedFiles &Failures)
 {
     for (qsizetype j = Lines.size() / 2 * 2 - 2; j >= 0; j -= 2) {
         const QString &oldPath = Lines[j], &newPath = Lines[j + 1];
         if (oldPath.startsWith(u'/') && newPath.startsWith(u'/') && oldPath != newPath)
-            fs::moveFile(newPath, oldPath);
+            if (const fs::Result back = fs::moveFile(newPath, oldPath); !back)
+                Failures.Add(newPath, back.error);
     }
 }
 
@@ -253,40 +258,48 @@ void ExecuteFileRename()
     if (MessageDlg(question, mtWarning, mbYesNo, 0, LanguageName()) != mrYes)
         return;
 
-    const HourglassCursor busy;
-    const bool uniqueNames = f->PageControl->currentWidget() == f->TabSheet01 && f->DatUmbSpeedButton03->Down();
-    QStringList &oldNames = f->AlteDateinamen;
-    QStringList &newNames = f->NeueDateinamen;
-    const qsizetype count = oldNames.size();
-    UndoLogWriter log;
-    QSet<QString> readyFolders; // each target folder is made sure of once per batch
-    for (qsizetype i = 0; i < count; ++i) {
-        const QString &oldPath = oldNames[i];
-        bool done = false;
-        try {
-            if (i < newNames.size()) {
-                if (uniqueNames)
-                    newNames[i] = MakeUniqueFileName(newNames[i], oldPath);
-                const QString &newPath = newNames[i];
-                if (IsUsableTarget(newPath) && (mode == 2 || UndoLogWriter::CanLog(oldPath))) {
-                    const QString folder = fs::folderOf(newPath);
-                    if (readyFolders.contains(folder) || fs::createFolders(folder)) {
-                        readyFolders.insert(folder);
-                        done = bool(mode == 2 ? fs::copyFile(oldPath, newPath) : fs::moveFile(oldPath, newPath));
+    TFailedFiles failures;
+    {
+        const HourglassCursor busy;
+        const bool uniqueNames = f->PageControl->currentWidget() == f->TabSheet01 && f->DatUmbSpeedButton03->Down();
+        QStringList &oldNames = f->AlteDateinamen;
+        QStringList &newNames = f->NeueDateinamen;
+        const qsizetype count = oldNames.size();
+        UndoLogWriter log;
+        qsizetype carriedOut = 0;
+        QSet<QString> readyFolders; // each target folder is made sure of once per batch
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString &oldPath = oldNames[i];
+            try {
+                fs::Result done{EINVAL}; // no usable new path
+                if (i < newNames.size()) {
+                    if (uniqueNames)
+                        newNames[i] = MakeUniqueFileName(newNames[i], oldPath);
+                    const QString &newPath = newNames[i];
+                    if (IsUsableTarget(newPath) && (mode == 2 || UndoLogWriter::CanLog(oldPath))) {
+                        const QString folder = fs::folderOf(newPath);
+                        done = readyFolders.contains(folder) ? fs::Result{} : fs::createFolders(folder);
+                        if (done) {
+                            readyFolders.insert(folder);
+                            done = mode == 2 ? fs::copyFile(oldPath, newPath) : fs::moveFile(oldPath, newPath);
+                        }
                     }
+                    if (done && mode != 2)
+                        log.Append(oldPath, newPath);
                 }
-                if (done && mode != 2)
-                    log.Append(oldPath, newPath);
+                if (done)
+                    ++carriedOut;
+                else
+                    failures.Add(oldPath, done.error);
+            } catch (const std::exception &e) {
+                failures.Add(oldPath, QString::fromLocal8Bit(e.what()));
             }
-        } catch (const std::exception &) {
-            done = false;
         }
-        if (!done)
-            ReportFailedFile(oldPath);
+        const bool saved = log.Finish();
+        SetUndoMenuState(801, 806, 801, mode != 2 && saved && carriedOut > 0, 0);
+        RefreshExplorerLists();
     }
-    const bool saved = log.Finish();
-    SetUndoMenuState(801, 806, 801, mode != 2 && saved, 0);
-    RefreshExplorerLists();
+    failures.Show();
 }
 
 void ExecuteFolderRename()
@@ -301,9 +314,11 @@ void ExecuteFolderRename()
     }
     f->ProtokollListBox.clear();
     const QString question = Text(9079) + u'\r' + Text(9080) + u'\r' + Text(9081);
+    TFailedFiles failures;
     if (MessageDlg(question, mtWarning, mbYesNo, 0, LanguageName()) == mrYes) {
         const HourglassCursor busy;
         UndoLogWriter log;
+        qsizetype carriedOut = 0;
         // Deepest folders first, so that renaming a folder does not move the paths
         // of the sub-folders still to come; each keeps its parent.
         std::vector<qsizetype> order(static_cast<size_t>(count));
@@ -317,40 +332,51 @@ void ExecuteFolderRename()
             const QSignalBlocker quietLeft(f->ShellListView01);
             const QSignalBlocker quietRight(f->ShellListView02);
             for (qsizetype i : order) {
+                const QString oldPath = fs::withoutTrailingSlash(oldNames[i]);
                 try {
-                    const QString oldPath = fs::withoutTrailingSlash(oldNames[i]);
                     const QString newName = fs::nameOf(fs::withoutTrailingSlash(newNames[i]));
                     const QString newPath = fs::folderOf(oldPath) + newName;
+                    if (newPath == oldPath)
+                        continue;
+                    fs::Result done{EINVAL};
                     if (oldPath.size() > 1 && oldPath.startsWith(u'/') && UndoLogWriter::CanLog(oldPath)
-                        && IsUsableTarget(newPath) && newPath != oldPath && fs::moveFile(oldPath, newPath))
+                        && IsUsableTarget(newPath))
+                        done = fs::moveFile(oldPath, newPath);
+                    if (done) {
                         log.Append(oldPath, newPath);
-                } catch (const std::exception &) {
-                    // A failed folder is passed over without a message.
+                        ++carriedOut;
+                    } else {
+                        failures.Add(oldPath, done.error);
+                    }
+                } catch (const std::exception &e) {
+                    failures.Add(oldPath, QString::fromLocal8Bit(e.what()));
                 }
             }
         }
         const bool saved = log.Finish();
-        SetUndoMenuState(801, 806, 801, saved, 2);
+        SetUndoMenuState(801, 806, 801, saved && carriedOut > 0, 2);
     }
     RefreshExplorerLists();
+    failures.Show();
 }
 
 void UndoLastAction()
 {
     THauptForm *f = HauptForm;
+    TFailedFiles failures;
     {
         const HourglassCursor busy;
         const QString logFile = f->HMenuDateiRueckgaengig->data().toString();
         f->ProtokollListBox = TextLines::readLines(logFile).value_or(QStringList());
         switch (f->HMenuDateiRueckgaengig->Tag) {
         case 0:
-            UndoMoveLog(f->ProtokollListBox);
+            UndoMoveLog(f->ProtokollListBox, failures);
             break;
         case 1:
-            UndoAttributeLog(f->ProtokollListBox);
+            UndoAttributeLog(f->ProtokollListBox, failures);
             break;
         case 2:
-            UndoMoveLog(f->ProtokollListBox);
+            UndoMoveLog(f->ProtokollListBox, failures);
             f->ProtokollListBox.clear();
             break;
         }
@@ -358,4 +384,5 @@ void UndoLastAction()
     f->AttrSpeedButton01->setEnabled(false);
     f->HMenuDateiRueckgaengig->setEnabled(false);
     RefreshExplorerLists();
+    failures.Show();
 }

@@ -7,7 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+class TFailedFiles;
+
 // ---- Executors and the undo log ----
+// The executors go on past a file that fails and show one box of the failed files
+// after the batch (TFailedFiles); the undo stays off after a batch that carried out
+// nothing.
 // Carries out the batch AlteDateinamen -> NeueDateinamen by the target mode of
 // DatUmbRadioGroup01 (0 rename in place, 1 move, 2 copy), after one Yes/No question.
 void ExecuteFileRename();
@@ -59,8 +64,8 @@ private:
 // Moves each (old, new) pair of a file-move log back to its old path, from the last
 // complete pair to the first (a name the batch freed and gave to another file is free
 // again when its own file comes back). Pairs that are not two different absolute paths
-// are passed over; a failed move is silent.
-void UndoMoveLog(const QStringList &Lines);
+// are passed over; a failed move goes on with the others and is noted in Failures.
+void UndoMoveLog(const QStringList &Lines, TFailedFiles &Failures);
 // Undo menu item and tool button after a batch: caption, item hint and button hint as
 // text ids (ButtonHintId 0 leaves the button's hint), enabled, Tag = undo kind (0 file
 // moves, 1 attributes and times, 2 folder renames). The undo will read the log file

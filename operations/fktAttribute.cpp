@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include <cerrno>
+
 namespace {
 
 const QString Unknown = QStringLiteral("?????");
@@ -268,26 +270,32 @@ void ShowFileAttributes(const QString &FileName)
     f.AttrSpeedButton01->setEnabled(false);
 }
 
-void ApplyFileAttributes(const QString &FileName, int Mode)
+fs::Result ApplyFileAttributes(const QString &FileName, int Mode)
 {
     THauptForm &f = Form();
+    std::uint32_t wanted = 0;
     if (Mode == 1) {
-        SetFileAttributesA(FileName, CheckedAttributes(f.AttributeCheckBox01, f.AttributeCheckBox02,
-                                                       f.AttributeCheckBox03, f.AttributeCheckBox04));
+        wanted = CheckedAttributes(f.AttributeCheckBox01, f.AttributeCheckBox02, f.AttributeCheckBox03,
+                                   f.AttributeCheckBox04);
     } else if (Mode == 2) {
         f.ProtokollListBox << QString::number(GetFileAttributesA(FileName));
         SetFileAttributesA(FileName, 0);
-        SetFileAttributesA(FileName,
-                           CheckedAttributes(f.AttrCheckBox1, f.AttrCheckBox2, f.AttrCheckBox3, f.AttrCheckBox4));
+        wanted = CheckedAttributes(f.AttrCheckBox1, f.AttrCheckBox2, f.AttrCheckBox3, f.AttrCheckBox4);
+    } else {
+        return {};
     }
+    errno = 0;
+    if (!SetFileAttributesA(FileName, wanted))
+        return fs::Result{TFailedFiles::FailedCallError()};
+    return {};
 }
 
-void ApplyFileTimes(const QString &FileName, int Mode, const fs::FileTimes &Old)
+fs::Result ApplyFileTimes(const QString &FileName, int Mode, const fs::FileTimes &Old)
 {
     THauptForm &f = Form();
     if (Mode == 1) {
         if (!f.AttributeStampsShown)
-            return;
+            return {};
         const std::array<TStampRow, 3> rows = f.AttributePageRows();
         std::optional<TDateTime> created = RowStamp(rows[0]), written = RowStamp(rows[1]),
                                  accessed = RowStamp(rows[2]);
@@ -304,14 +312,14 @@ void ApplyFileTimes(const QString &FileName, int Mode, const fs::FileTimes &Old)
                 accessed = now.accessed;
         }
         if (!created || !written || !accessed)
-            return; // a date that does not exist: nothing written, the button stays enabled
+            return {}; // a date that does not exist: nothing written, the button stays enabled
         SetFileTimes(FileName, *created, *accessed, *written);
         f.AttrSpeedButton01->setEnabled(false);
-        return;
+        return {};
     }
     const int kind = f.AttrRadioGroup1->ItemIndex();
     if (Mode != 2 || kind < 1 || kind > 4)
-        return;
+        return {};
     f.ProtokollListBox << UndoLogTimeText(Old.created) << UndoLogTimeText(Old.written)
                        << UndoLogTimeText(Old.accessed);
     const std::array<TStampRow, 3> rows = f.AttributeTabRows();
@@ -319,8 +327,12 @@ void ApplyFileTimes(const QString &FileName, int Mode, const fs::FileTimes &Old)
     const std::optional<TDateTime> created = NewStamp(Old.created, rows[0], checks, kind);
     const std::optional<TDateTime> written = NewStamp(Old.written, rows[1], checks + 6, kind);
     const std::optional<TDateTime> accessed = NewStamp(Old.accessed, rows[2], checks + 12, kind);
-    if (created && written && accessed)
-        SetFileTimes(FileName, *created, *accessed, *written);
+    if (!created || !written || !accessed)
+        return fs::Result{EINVAL}; // a date that does not exist for this file
+    errno = 0;
+    if (!SetFileTimes(FileName, *created, *accessed, *written))
+        return fs::Result{TFailedFiles::FailedCallError()};
+    return {};
 }
 
 void ArrangeDateTimeFields()
@@ -350,38 +362,58 @@ void ChangeAttributesOfFiles()
     const int kind = f.AttrRadioGroup1->ItemIndex();
     if (kind < 0 || kind > 4)
         Abort();
+    TFailedFiles failures;
     {
         const HourglassCursor busy;
         UndoLogWriter log;
+        qsizetype changed = 0; // files that took some change
         f.ProtokollListBox << QString::number(kind);
         log.WriteLines(0);
         for (const QString &path : std::as_const(f.AlteDateinamen)) {
-            if (!UndoLogWriter::CanLog(path))
-                continue; // its lines would not read back in step
+            if (!UndoLogWriter::CanLog(path)) {
+                failures.Add(path, EINVAL); // its lines would not read back in step
+                continue;
+            }
             const qsizetype group = f.ProtokollListBox.size();
+            fs::Result done; // the first step that failed
+            bool wrote = false; // some step changed the file
             if (kind == 0) {
                 f.ProtokollListBox << path;
-                ApplyFileAttributes(path, 2);
+                done = ApplyFileAttributes(path, 2);
+                wrote = bool(done);
             } else {
                 fs::FileTimes old;
-                if (!GetFileTimes(path, old.created, old.accessed, old.written))
-                    continue; // unknown old stamps: the file is left out whole
+                errno = 0;
+                if (!GetFileTimes(path, old.created, old.accessed, old.written)) {
+                    failures.Add(path, TFailedFiles::FailedCallError()); // unknown old stamps: left out whole
+                    continue;
+                }
                 f.ProtokollListBox << path;
                 const std::uint32_t remembered = GetFileAttributesA(path);
                 SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL); // a read-only file takes new stamps
-                ApplyFileTimes(path, 2, old);
+                done = ApplyFileTimes(path, 2, old);
+                wrote = bool(done);
                 if (remembered != INVALID_FILE_ATTRIBUTES)
                     SetFileAttributesA(path, remembered);
-                if (kind == 4)
-                    ApplyFileAttributes(path, 2);
+                if (kind == 4) {
+                    const fs::Result attributes = ApplyFileAttributes(path, 2);
+                    wrote = wrote || attributes;
+                    if (done)
+                        done = attributes;
+                }
             }
             log.WriteLines(group);
+            if (wrote)
+                ++changed;
+            if (!done)
+                failures.Add(path, done.error);
         }
         const bool saved = log.Finish();
-        SetUndoMenuState(829, 830, 0, saved, 1);
+        SetUndoMenuState(829, 830, 0, saved && changed > 0, 1);
     }
     RefreshExplorerLists();
     f.AttrSpeedButton01->setEnabled(false);
+    failures.Show();
 }
 
 void HMenuAktionenAttrAendernClick()

@@ -4,6 +4,7 @@
 
 #include "platform/DateTime.h"
 #include "platform/fs/Attributes.h"
+#include "platform/fs/FileSystem.h"
 
 #include <QString>
 
@@ -34,21 +35,23 @@ void ClearAttributePage();
 
 // Mode 1: the attributes of the attributes page's boxes. Mode 2: those of the attribute
 // tab, after the old attribute word is appended to ProtokollListBox and the word is
-// cleared.
-void ApplyFileAttributes(const QString &FileName, int Mode);
+// cleared. The errno of a failed write of the attributes.
+fs::Result ApplyFileAttributes(const QString &FileName, int Mode);
 // Mode 1: the three stamps the attributes page shows, when they form dates that exist
 // and the item's stamps could be read; then AttrSpeedButton01 is disabled.
 // Mode 2: the batch's change of one file whose stamps Old the batch read: the three old
 // stamps are appended to ProtokollListBox (creation, last write, last access), then
 // every checked component of the change kind takes the tab's value; when one new stamp
-// cannot be formed the file keeps its stamps.
-void ApplyFileTimes(const QString &FileName, int Mode, const fs::FileTimes &Old = {});
+// cannot be formed the file keeps its stamps (EINVAL). The errno of a failed write of
+// the stamps in mode 2.
+fs::Result ApplyFileTimes(const QString &FileName, int Mode, const fs::FileTimes &Old = {});
 // Lays out the date and time fields of both pages by Datum and Zeit: the day and month
 // columns, the am/pm boxes, the hour ranges; the hours held keep their hour of the day.
 void ArrangeDateTimeFields();
 
 // ---- The attribute batch ----
 // Changes attributes, stamps or both of the collected files after one question, logs
-// them for the undo (kind 1) and enables the undo.
+// them for the undo (kind 1) and enables the undo when some file took a change; the
+// files that failed are reported in one box after the batch.
 void ChangeAttributesOfFiles();
 void HMenuAktionenAttrAendernClick();

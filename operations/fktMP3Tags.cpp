@@ -202,6 +202,7 @@ void WriteAlbumTags()
         Abort();
     }
     const int version = f.MP3TagVersion02->ItemIndex();
+    TFailedFiles failures;
     TID3Tag tag;
     for (qsizetype i = 0; i < count; ++i) {
         tag.setFileName(f.AlteDateinamen[i]);
@@ -218,7 +219,8 @@ void WriteAlbumTags()
             tag.setNoTrack(false);
             tag.setTrack(QString::number(i + 1));
         }
-        tag.SaveTagNow();
+        tag.SaveTagInBatch(failures);
     }
     ShowMp3Tag(SelectedLeftPath(f));
+    failures.Show();
 }

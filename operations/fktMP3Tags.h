@@ -28,6 +28,7 @@ void ShowMp3Tag(const QString &FileName);
 // Writes the editor's fields into the file shown; after a failure the edits stay
 // unsaved.
 void SaveMp3Tag();
-// Writes the album page to the files selected in the left list, in list order.
-// Messages 9000, 9021/9022 and 9085/9086 end it through the silent abort.
+// Writes the album page to the files selected in the left list, in list order; the
+// files that failed are reported in one box afterwards. Messages 9000, 9021/9022 and
+// 9085/9086 end it through the silent abort.
 void WriteAlbumTags();

@@ -115,15 +115,18 @@ std::optional<QString> CleanedTarget(const QString &Target)
 enum class Outcome { Done, Failed, SameFile };
 
 // One pair carried out to Target: its folder made, a free name taken, then moved or
-// copied. Target becomes the path used.
-Outcome CarryOut(int Mode, const QString &Source, QString &Target, QSet<QString> &ReadyFolders)
+// copied. Target becomes the path used; Error the errno of a failure.
+Outcome CarryOut(int Mode, const QString &Source, QString &Target, QSet<QString> &ReadyFolders, int &Error)
 {
+    Error = EINVAL;
     if (!IsUsableTarget(Target))
         return Outcome::Failed;
     const QString folder = fs::folderOf(Target);
     if (!ReadyFolders.contains(folder)) {
-        if (!fs::createFolders(folder))
+        if (const fs::Result made = fs::createFolders(folder); !made) {
+            Error = made.error;
             return Outcome::Failed;
+        }
         ReadyFolders.insert(folder);
     }
     // On a case-insensitive file system the target can name the source itself (the move
@@ -138,6 +141,7 @@ Outcome CarryOut(int Mode, const QString &Source, QString &Target, QSet<QString>
         Target = MakeUniqueFileName(Target);
         done = carry();
     }
+    Error = done.error;
     return done ? Outcome::Done : Outcome::Failed;
 }
 
@@ -292,35 +296,45 @@ void ExecuteSort(int Mode)
     const int answer = MessageDlg(question, mtWarning, mbYesNo, 0, LanguageName());
     if (answer == mrNo)
         Abort();
+    TFailedFiles failures;
     if (answer == mrYes && (Mode == 0 || Mode == 1)) {
         const HourglassCursor busy;
         UndoLogWriter log;
+        qsizetype carriedOut = 0;
         QSet<QString> readyFolders;
         const QStringList &oldNames = f->AlteDateinamen;
         QStringList &newNames = f->NeueDateinamen;
         const qsizetype count = std::min(oldNames.size(), newNames.size());
         for (qsizetype i = 0; i < count; ++i) {
+            const QString &source = oldNames[i];
             try {
-                const QString &source = oldNames[i];
-                if (Mode == 0 && !UndoLogWriter::CanLog(source))
+                if (Mode == 0 && !UndoLogWriter::CanLog(source)) {
+                    failures.Add(source, EINVAL);
                     continue;
+                }
                 QString target = newNames[i];
-                Outcome outcome = CarryOut(Mode, source, target, readyFolders);
+                int error = 0;
+                Outcome outcome = CarryOut(Mode, source, target, readyFolders, error);
                 if (outcome == Outcome::Failed) {
                     if (const auto cleaned = CleanedTarget(newNames[i])) {
                         target = *cleaned;
-                        outcome = CarryOut(Mode, source, target, readyFolders);
+                        outcome = CarryOut(Mode, source, target, readyFolders, error);
                     }
                 }
                 newNames[i] = target;
+                if (outcome == Outcome::Failed)
+                    failures.Add(source, error);
+                else if (outcome == Outcome::Done)
+                    ++carriedOut;
                 if (outcome == Outcome::Done && Mode == 0)
                     log.Append(source, target);
-            } catch (const std::exception &) {
-                // A pair that raises is skipped without a message.
+            } catch (const std::exception &e) {
+                failures.Add(source, QString::fromLocal8Bit(e.what()));
             }
         }
         const bool saved = log.Finish();
-        SetUndoMenuState(802, 807, 802, Mode == 0 && saved, 0);
+        SetUndoMenuState(802, 807, 802, Mode == 0 && saved && carriedOut > 0, 0);
     }
     RefreshExplorerLists();
+    failures.Show();
 }

@@ -22,6 +22,7 @@ void BuildSortTargets();
 void FilterByInitialAndLength();
 // After one Yes/No question, Mode 0 moves and Mode 1 copies every file of
 // AlteDateinamen to its target in NeueDateinamen (a free name when it is taken). The
-// moves carried out are the undo log (kind 0); after a copy the log is empty and the
-// undo disabled. No ends in the silent abort.
+// moves carried out are the undo log (kind 0); after a copy, or a move that moved
+// nothing, the undo is disabled. The files that failed are reported in one box after
+// the batch. No ends in the silent abort.
 void ExecuteSort(int Mode);

@@ -2,6 +2,7 @@
 
 #include "localisation/fktSprache.h"
 #include "localisation/rvDialogs.h"
+#include "operations/fktAllgemein_Fehler.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathNames.h"
@@ -40,12 +41,6 @@ QString OperationText(FileOperationText Text)
     return QString::fromUtf8(FileOperationTexts[size_t(DialogLanguageRow(LanguageName()))][Text]);
 }
 
-// Error box: the path, then the reason.
-void ShowFailure(const QString &Path, const QString &Reason)
-{
-    MessageDlg(Path + QStringLiteral("\n\n") + Reason, mtError, mbOKOnly, 0, LanguageName());
-}
-
 enum class Transfer { Copy, Move };
 
 // Whether the source is a folder: known from its listing (no link followed), or asked
@@ -74,21 +69,22 @@ fs::Result Carry(const QString &Source, SourceKind &Kind, const QString &Target,
                                  : fs::copyFile(Source, Target);
 }
 
-bool TransferEntry(const QString &Source, SourceKind Kind, const QString &Target, Transfer How);
+bool TransferEntry(const QString &Source, SourceKind Kind, const QString &Target, Transfer How,
+                   TFailedFiles &Failures);
 
 // The entries of folder Source into the existing folder Target; a moved folder that
 // is empty afterwards goes.
-bool Merge(const QString &Source, const QString &Target, Transfer How)
+bool Merge(const QString &Source, const QString &Target, Transfer How, TFailedFiles &Failures)
 {
     std::vector<fs::Entry> entries;
     if (const fs::Result listed = fs::folderEntries(Source, entries); !listed) {
-        ShowFailure(Source, listed.message());
+        Failures.Add(Source, listed.error);
         return false;
     }
     bool all = true;
     for (const fs::Entry &entry : entries)
         all &= TransferEntry(fs::joinPath(Source, entry.name), SourceKind(entry.isFolder),
-                             fs::joinPath(Target, entry.name), How);
+                             fs::joinPath(Target, entry.name), How, Failures);
     if (all && How == Transfer::Move)
         fs::removeEmptyFolder(Source);
     return all;
@@ -96,63 +92,64 @@ bool Merge(const QString &Source, const QString &Target, Transfer How)
 
 // The item is carried at once; only a target that exists is looked at: a folder onto a
 // folder is merged, anything else replaced after the question.
-bool TransferEntry(const QString &Source, SourceKind Kind, const QString &Target, Transfer How)
+bool TransferEntry(const QString &Source, SourceKind Kind, const QString &Target, Transfer How,
+                   TFailedFiles &Failures)
 {
     fs::Result done = Carry(Source, Kind, Target, How);
     if (done.error == EEXIST && fs::exists(Target)) {
         if (fs::sameEntry(Source, Target))
             return true; // another spelling of the item itself
         if (Kind.IsFolder() && fs::isFolder(Target))
-            return Merge(Source, Target, How);
+            return Merge(Source, Target, How, Failures);
         if (MessageDlg(OperationText(ftReplace).arg(Target), mtConfirmation, mbYesNo, 0, LanguageName()) != mrYes)
             return false;
         QString reason;
         if (!desktop::moveToTrash(Target, &reason)) {
-            ShowFailure(Target, reason);
+            Failures.Add(Target, reason);
             return false;
         }
         done = Carry(Source, Kind, Target, How);
     }
     if (!done)
-        ShowFailure(Source, done.message());
+        Failures.Add(Source, done.error);
     return bool(done);
 }
 
-bool RunTransfer(const QString &Source, const QString &Target, Transfer How)
+bool RunTransfer(const QString &Source, const QString &Target, Transfer How, TFailedFiles &Failures)
 {
     const QString from = fs::withoutTrailingSlash(fs::normalPath(Source));
     const QString to = fs::withoutTrailingSlash(fs::normalPath(Target));
     if (fs::nameOf(from).isEmpty() || fs::nameOf(to).isEmpty()) {
-        ShowFailure(Source, OperationText(ftRootFolder));
+        Failures.Add(Source, OperationText(ftRootFolder));
         return false;
     }
     if (from == to)
         return true; // onto itself: nothing to do
     SourceKind kind(from);
     if (to.startsWith(from + u'/') && kind.IsFolder()) {
-        ShowFailure(Source, OperationText(ftIntoItself));
+        Failures.Add(Source, OperationText(ftIntoItself));
         return false;
     }
-    return TransferEntry(from, kind, to, How);
+    return TransferEntry(from, kind, to, How, Failures);
 }
 
 } // namespace
 
-bool DeleteToRecycleBin(const QString &Path)
+bool DeleteToRecycleBin(const QString &Path, TFailedFiles &Failures)
 {
     QString reason;
     if (desktop::moveToTrash(Path, &reason))
         return true;
-    ShowFailure(Path, reason);
+    Failures.Add(Path, reason);
     return false;
 }
 
-bool ShellCopyFiles(const QString &Source, const QString &Target)
+bool ShellCopyFiles(const QString &Source, const QString &Target, TFailedFiles &Failures)
 {
-    return RunTransfer(Source, Target, Transfer::Copy);
+    return RunTransfer(Source, Target, Transfer::Copy, Failures);
 }
 
-bool ShellMoveFiles(const QString &Source, const QString &Target)
+bool ShellMoveFiles(const QString &Source, const QString &Target, TFailedFiles &Failures)
 {
-    return RunTransfer(Source, Target, Transfer::Move);
+    return RunTransfer(Source, Target, Transfer::Move, Failures);
 }

@@ -130,13 +130,15 @@ void THauptDragDrop::HMenuAktionenDateiLoeschenClick()
     }
     for (int row : rows)
         f.AlteDateinamen << list->Folders(row).PathName;
+    TFailedFiles failures;
     for (const QString &path : f.AlteDateinamen)
-        DeleteToRecycleBin(path);
+        DeleteToRecycleBin(path, failures);
     if (TShellTreeView *tree = list->LinkedTree()) {
         tree->RefreshNode(tree->Path());
         tree->ExpandNode(tree->Path());
     }
     RefreshExplorerTrees();
+    failures.Show();
 }
 
 void THauptDragDrop::RefreshExplorerTrees()
@@ -219,8 +221,10 @@ void THauptDragDrop::ShellListViewDragDrop(TShellListView *List, QWidget *Source
 
 namespace {
 
-// Each dragged path to DropTargetFolder under its own name, by Transfer.
-void TransferDragged(THauptForm &f, const QString &TargetFolder, bool (*Transfer)(const QString &, const QString &))
+// Each dragged path to DropTargetFolder under its own name, by Transfer; the items that
+// fail go to Failures.
+void TransferDragged(THauptForm &f, const QString &TargetFolder,
+                     bool (*Transfer)(const QString &, const QString &, TFailedFiles &), TFailedFiles &Failures)
 {
     f.NeueDateinamen.clear();
     for (const QString &path : std::as_const(f.AlteDateinamen))
@@ -228,7 +232,7 @@ void TransferDragged(THauptForm &f, const QString &TargetFolder, bool (*Transfer
     HourglassCursor hourglass;
     DetachedListEvents detached(f.ShellListView01, f.ShellListView02);
     for (qsizetype i = 0; i < f.AlteDateinamen.size(); ++i)
-        Transfer(f.AlteDateinamen[i], f.NeueDateinamen[i]);
+        Transfer(f.AlteDateinamen[i], f.NeueDateinamen[i], Failures);
 }
 
 } // namespace
@@ -238,9 +242,11 @@ void THauptDragDrop::DragDropKopierenClick()
     if (DropTargetFolder.isEmpty())
         return;
     THauptForm &f = Form();
-    TransferDragged(f, DropTargetFolder, &ShellCopyFiles);
+    TFailedFiles failures;
+    TransferDragged(f, DropTargetFolder, &ShellCopyFiles, failures);
     f.ShellListView01->Refresh();
     f.ShellListView02->Refresh();
+    failures.Show();
 }
 
 void THauptDragDrop::DragDropVerschiebenClick()
@@ -248,21 +254,25 @@ void THauptDragDrop::DragDropVerschiebenClick()
     if (DropTargetFolder.isEmpty())
         return;
     THauptForm &f = Form();
-    TransferDragged(f, DropTargetFolder, &ShellMoveFiles);
-    HourglassCursor hourglass;
-    // The nodes that lost or gained entries are read again in both trees.
-    const QString changed[] = {
-        DragSourceName.startsWith(u"ShellTreeView") ? fs::folderOf(DragSourceNode) : DragSourceNode,
-        DropTargetNode,
-    };
-    for (TShellTreeView *tree : {f.ShellTreeView01, f.ShellTreeView02})
-        for (const QString &folder : changed)
-            if (!folder.isEmpty()) {
-                tree->RefreshNode(folder);
-                tree->ExpandNode(folder);
-            }
-    RefreshExplorerTrees();
-    f.ReapplyViewStyles();
+    TFailedFiles failures;
+    TransferDragged(f, DropTargetFolder, &ShellMoveFiles, failures);
+    {
+        HourglassCursor hourglass;
+        // The nodes that lost or gained entries are read again in both trees.
+        const QString changed[] = {
+            DragSourceName.startsWith(u"ShellTreeView") ? fs::folderOf(DragSourceNode) : DragSourceNode,
+            DropTargetNode,
+        };
+        for (TShellTreeView *tree : {f.ShellTreeView01, f.ShellTreeView02})
+            for (const QString &folder : changed)
+                if (!folder.isEmpty()) {
+                    tree->RefreshNode(folder);
+                    tree->ExpandNode(folder);
+                }
+        RefreshExplorerTrees();
+        f.ReapplyViewStyles();
+    }
+    failures.Show();
 }
 
 THauptForm &THauptDragDrop::Form()

@@ -315,11 +315,13 @@ void THauptMP3::MP3SpeedButton2Click()
     }
     const int selected = f.ShellListView01->ItemIndex();
     const QString shown = selected < 0 ? QString() : f.ShellListView01->Folders(selected).PathName;
+    TFailedFiles failures;
     if (MessageDlg(LoadLangString(9018), mtConfirmation, mbYesNo, 0, LanguageName()) == mrYes)
         for (const QString &file : std::as_const(f.AlteDateinamen))
-            ID3Tag->RemoveTag(file);
+            ID3Tag->RemoveTagInBatch(file, failures);
     ID3Tag->RefreshTag();
     ShowMp3Tag(shown);
+    failures.Show();
 }
 
 void THauptMP3::MP3SpeedButton3Click()

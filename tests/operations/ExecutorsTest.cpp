@@ -5,6 +5,7 @@
 #include "localisation/fktSprache.h"
 #include "localisation/rvDialogs.h"
 #include "operations/fktAttribute.h"
+#include "platform/Abort.h"
 #include "platform/fs/Attributes.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathCodec.h"
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -59,17 +62,24 @@ protected:
         form_->AlteDateinamen = oldPaths;
         form_->NeueDateinamen = newPaths;
     }
-    // Runs the file executor in a target mode, answering Yes, and expects the given
-    // failure reports.
+    // Runs the file executor in a target mode, answering Yes, and expects the number of
+    // failed files in the one report after the batch.
     void RunFiles(int mode, int failures = 0)
     {
         form_->DatUmbRadioGroup01->setItemIndex(mode);
         const size_t before = modals_.shown().size();
         modals_.answer(mrYes);
-        for (int i = 0; i < failures; ++i)
+        if (failures > 0)
             modals_.answer(mrOk);
         ExecuteFileRename();
-        ASSERT_EQ(modals_.shown().size(), before + 1 + size_t(failures));
+        ASSERT_EQ(modals_.shown().size(), before + 1 + (failures > 0 ? 1 : 0));
+        if (failures > 0) {
+            const ModalRecord &report = modals_.shown().back();
+            EXPECT_EQ(report.dlgType, mtError);
+            EXPECT_EQ(report.buttonSet, mbOKOnly);
+            EXPECT_TRUE(report.text.startsWith(LoadLangString(9130) + QString::number(failures) + '\r'))
+                << report.text.toStdString();
+        }
         const ModalRecord &question = modals_.shown()[before];
         EXPECT_EQ(question.dlgType, mtWarning);
         EXPECT_EQ(question.buttonSet, mbYesNo);
@@ -119,11 +129,7 @@ TEST_F(Executors, TwoPairsOntoOneNameReportTheSecond)
     MakeFile(Files + "2.txt", "two");
     Batch({Files + "1.txt", Files + "2.txt"}, {Files + "n.txt", Files + "n.txt"});
     RunFiles(0, 1);
-    const ModalRecord &report = Shown(1);
-    EXPECT_EQ(report.dlgType, mtInformation);
-    EXPECT_EQ(report.buttonSet, mbOKOnly);
-    EXPECT_EQ(report.text, LoadLangString(9019) + '\r' + LoadLangString(9024) + Files + "2.txt" + '\r' +
-                               LoadLangString(9025));
+    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "1\r" + LoadLangString(9132) + "\r    " + Files + "2.txt");
     EXPECT_EQ(Content(Files + "n.txt"), "one");
     EXPECT_EQ(Content(Files + "2.txt"), "two");
     EXPECT_EQ(Log(), (Files + "1.txt\r\n" + Files + "n.txt\r\n").toUtf8());
@@ -184,8 +190,8 @@ TEST_F(Executors, OldPathsWithLineBreaksAreReportedAndNotMoved)
     MakeFile(Files + "t.txt", "T");
     Batch({Files + "x\ny", Files + "t.txt"}, {Files + "z", Files + "u.txt"});
     RunFiles(0, 1);
-    EXPECT_EQ(Shown(1).text, LoadLangString(9019) + '\r' + LoadLangString(9024) + Files + "x\ny" + '\r' +
-                                 LoadLangString(9025));
+    EXPECT_EQ(Shown(1).text,
+              LoadLangString(9130) + "1\r" + TFailedFiles::CauseText(EINVAL) + "\r    " + Files + "x\ny");
     EXPECT_EQ(Content(Files + "x\ny"), "X");
     EXPECT_FALSE(fs::exists(Files + "z"));
     EXPECT_EQ(Log(), (Files + "t.txt\r\n" + Files + "u.txt\r\n").toUtf8());
@@ -196,7 +202,10 @@ TEST_F(Executors, OldPathsWithLineBreaksAreReportedAndNotMoved)
     form_->AlteDateinamen = QStringList{Files + "d\re"};
     form_->NeueDateinamen = QStringList{Files + "e"};
     modals_.answer(mrYes);
+    modals_.answer(mrOk);
     ExecuteFolderRename();
+    EXPECT_EQ(modals_.shown().back().text,
+              LoadLangString(9130) + "1\r" + TFailedFiles::CauseText(EINVAL) + "\r    " + Files + "d\re");
     EXPECT_TRUE(fs::isFolder(Files + "d\re"));
     EXPECT_FALSE(fs::exists(Files + "e"));
     EXPECT_EQ(Log(), QByteArray());
@@ -319,17 +328,66 @@ TEST_F(Executors, FolderBatchRenamesParentAndChildAndUndoes)
     EXPECT_TRUE(form_->ProtokollListBox.isEmpty());
 }
 
-TEST_F(Executors, FolderBatchPassesOverFailuresSilently)
+TEST_F(Executors, FolderBatchGoesOnPastFailuresAndReportsThemOnce)
 {
     ASSERT_TRUE(fs::createFolders(Files + "b"));
     ASSERT_TRUE(fs::createFolders(Files + "taken"));
     form_->AlteDateinamen = QStringList{Files + "b", Files + "missing", Files + "b"};
     form_->NeueDateinamen = QStringList{Files + "taken", Files + "m2", Files + ".."};
+    Undo()->setEnabled(true); // as after an earlier batch
     modals_.answer(mrYes);
+    modals_.answer(mrOk);
     ExecuteFolderRename();
-    EXPECT_EQ(modals_.shown().size(), 1u);
+    ASSERT_EQ(modals_.shown().size(), 2u);
+    // Grouped by cause, in the order the causes came.
+    EXPECT_EQ(Shown(1).text, LoadLangString(9130) + "3\r" + LoadLangString(9132) + "\r    " + Files + "b\r" +
+                                 LoadLangString(9134) + "\r    " + Files + "missing\r" +
+                                 TFailedFiles::CauseText(EINVAL) + "\r    " + Files + "b");
     EXPECT_TRUE(fs::isFolder(Files + "b"));
     EXPECT_EQ(Log(), QByteArray());
+    EXPECT_FALSE(Undo()->isEnabled()); // nothing was carried out
+}
+
+TEST_F(Executors, FailureCausesFromTheErrnoOfTheFailedCall)
+{
+    const struct {
+        int error;
+        QString cause;
+    } cases[] = {
+        {EEXIST, LoadLangString(9132)},  {ENOTEMPTY, LoadLangString(9132)}, {EACCES, LoadLangString(9133)},
+        {EPERM, LoadLangString(9133)},   {EROFS, LoadLangString(9133)},     {ENOENT, LoadLangString(9134)},
+        {EBUSY, LoadLangString(9134)},   {ETXTBSY, LoadLangString(9134)},   {EIO, fs::Result{EIO}.message()},
+        {ENOSPC, fs::Result{ENOSPC}.message()},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(TFailedFiles::CauseText(c.error), c.cause) << c.error;
+        EXPECT_FALSE(c.cause.isEmpty()) << c.error;
+    }
+    EXPECT_NE(TFailedFiles::CauseText(EIO), TFailedFiles::CauseText(ENOSPC));
+}
+
+// A batch that ends by an exception still reports what failed before it, once; a
+// command-file run shows nothing.
+TEST_F(Executors, FailureReportAfterAnAbortAndNoneInACommandFileRun)
+{
+    modals_.answer(mrOk);
+    try {
+        TFailedFiles failures;
+        failures.Add(Files + "x", EEXIST);
+        Abort();
+    } catch (const EAbort &) {
+    }
+    ASSERT_EQ(modals_.shown().size(), 1u);
+    EXPECT_EQ(Shown(0).text, LoadLangString(9130) + "1\r" + LoadLangString(9132) + "\r    " + Files + "x");
+
+    CommandFileName = Root + "run.txt";
+    {
+        TFailedFiles failures;
+        failures.Add(Files + "y", ENOENT);
+        failures.Show();
+    }
+    CommandFileName.clear();
+    EXPECT_EQ(modals_.shown().size(), 1u);
 }
 
 TEST_F(Executors, EmptyFolderBatchEndsBeforeTheQuestion)

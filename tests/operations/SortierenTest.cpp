@@ -76,21 +76,30 @@ protected:
     }
     void Criterion(int index) { form_->SortRadioGroup1->setItemIndex(index); }
     // The sort action with the question answered Answer (none when the action ends
-    // before it); true when it ended in the silent abort.
-    bool Sort(std::optional<int> answer = mrYes)
+    // before it), and with the report of failed files after the batch when FailureBox;
+    // true when it ended in the silent abort.
+    bool Sort(std::optional<int> answer = mrYes, bool FailureBox = false)
     {
         const size_t before = modals_.shown().size();
         if (answer)
             modals_.answer(*answer);
+        if (FailureBox)
+            modals_.answer(mrOk);
         bool aborted = false;
         try {
             HMenuAktionenSortierenClick();
         } catch (const EAbort &) {
             aborted = true;
         }
+        const size_t after = FailureBox ? 1 : 0;
+        if (FailureBox && modals_.shown().size() > before) {
+            EXPECT_EQ(modals_.shown().back().dlgType, mtError);
+        }
         if (answer) {
-            EXPECT_GT(modals_.shown().size(), before);
-            const ModalRecord &question = modals_.shown().back();
+            EXPECT_GT(modals_.shown().size(), before + after);
+            if (modals_.shown().size() <= before + after)
+                return aborted;
+            const ModalRecord &question = modals_.shown()[modals_.shown().size() - 1 - after];
             EXPECT_EQ(question.dlgType, mtWarning);
             EXPECT_EQ(question.buttonSet, mbYesNo);
             EXPECT_TRUE(question.text.startsWith(LoadLangString(9016))) << question.text.toStdString();
@@ -271,12 +280,14 @@ TEST_F(Sorting, SizeFolderBlockedByAFileIsReportedAndNothingIsLogged)
     form_->SortObergrenze->setText("1");
     form_->SortComboBox2->setCurrentIndex(2);
     modals_.answer(mrOk); // the warning; the preparation goes on to the question
-    EXPECT_FALSE(Sort());
-    ASSERT_EQ(modals_.shown().size(), 2u);
+    EXPECT_FALSE(Sort(mrYes, true));
+    ASSERT_EQ(modals_.shown().size(), 3u); // the warning, the question, the failed file
     const ModalRecord &warning = modals_.shown()[0];
     EXPECT_EQ(warning.text, LoadLangString(9011) + '\r' + Src + "1024/\r" + LoadLangString(9012));
     EXPECT_EQ(warning.dlgType, mtWarning);
     EXPECT_EQ(warning.buttonSet, mbOKOnly);
+    EXPECT_TRUE(modals_.shown()[2].text.startsWith(LoadLangString(9130) + "1\r"));
+    EXPECT_TRUE(modals_.shown()[2].text.endsWith("\r    " + Src + "k.bin")) << modals_.shown()[2].text.toStdString();
     EXPECT_EQ(SortedNames(Src), (QStringList{"1024", "k.bin"}));
     EXPECT_EQ(Log(), "");
 }

@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <ctime>
 
@@ -152,10 +153,13 @@ protected:
             f.AttrCheckBoxes[size_t(i)]->setChecked(true);
     }
 
-    // Runs the action as the menu item does, answering Answer.
-    void RunBatch(int Answer)
+    // Runs the action as the menu item does, answering Answer (and OK to the report of
+    // failed files after the batch when FailureBox).
+    void RunBatch(int Answer, bool FailureBox = false)
     {
         modals_.answer(Answer);
+        if (FailureBox)
+            modals_.answer(mrOk);
         RunGuarded([] { HMenuAktionenAttrAendernClick(); });
     }
 
@@ -668,7 +672,10 @@ TEST_F(AttributePages, ADayThatDoesNotExistLeavesTheStampsButTheGroupIsLogged)
     f.ATUpDown01->setPosition(31);
     f.AMUpDown01->setPosition(2); // 31 February
     f.AttrCheckBox4->setChecked(true);
-    RunBatch(mrYes);
+    RunBatch(mrYes, true); // the stamps of both files are reported once, after the batch
+    ASSERT_EQ(modals_.shown().size(), 2u);
+    EXPECT_EQ(modals_.shown()[1].text,
+              LoadLangString(9130) + "2\r" + TFailedFiles::CauseText(EINVAL) + "\r    " + first + "\r    " + second);
     for (const QString &path : {first, second}) {
         EXPECT_EQ(TimesOf(path), Plain);
         EXPECT_EQ(GetFileAttributesA(path), FILE_ATTRIBUTE_SYSTEM); // the rest of the file's steps ran

@@ -268,13 +268,14 @@ TEST_F(DragDrop, DeleteOnAFileSystemWithoutTrashKeepsTheFileAndReportsIt)
     Select(f.ShellListView01, {"also.txt", "keep.txt"});
     modals_.answer(mrYes);
     modals_.answer(mrOk);
-    modals_.answer(mrOk);
     f.HMenuAktionenDateiLoeschen->trigger();
     EXPECT_EQ(SortedNames(shm.path()), (QStringList{"also.txt", "keep.txt"}));
-    ASSERT_EQ(modals_.shown().size(), 3u); // the question, then one Error box per item
-    EXPECT_EQ(modals_.shown()[1].dlgType, mtError);
-    EXPECT_TRUE(modals_.shown()[2].text.startsWith(file + "\n\n")) << Str(modals_.shown()[2].text);
-    EXPECT_GT(modals_.shown()[2].text.size(), file.size() + 2); // the reason follows
+    ASSERT_EQ(modals_.shown().size(), 2u); // the question, then one Error box for both items
+    const ModalRecord &report = modals_.shown()[1];
+    EXPECT_EQ(report.dlgType, mtError);
+    EXPECT_TRUE(report.text.startsWith(LoadLangString(9130) + "2\r")) << Str(report.text);
+    EXPECT_TRUE(report.text.endsWith("\r    " + file)) << Str(report.text);
+    EXPECT_GT(report.text.size(), LoadLangString(9130).size() + 2 * (file.size() + 5)); // with the reason
 }
 
 // ---- Drag and drop ----
@@ -375,6 +376,44 @@ TEST_F(DragDrop, AnExistingNameIsReplacedOnlyAfterYesAndAFolderIsMerged)
     EXPECT_EQ(fs::readFile(Root + "/Rechts/Ordner/eins.txt"), QByteArray("alt 1"));
     EXPECT_EQ(fs::readFile(Root + "/Rechts/Ordner/zwei.txt"), QByteArray("neu 2"));
     EXPECT_EQ(SortedNames(Root + "/Links/Ordner"), QStringList{"eins.txt"});
+}
+
+// Files that fail to copy or move are reported once, after the drop, with their cause:
+// here they vanish while the pop-up is open.
+TEST_F(DragDrop, FailedItemsOfADropAreReportedInOneBox)
+{
+    for (const int item : {Copy, Move}) {
+        SCOPED_TRACE(item);
+        QStringList names, paths;
+        for (int i = 1; i <= 12; ++i) {
+            names << QStringLiteral("f%1.txt").arg(i, 2, 10, QLatin1Char('0'));
+            paths << Make("Links/" + names.back());
+        }
+        THauptForm &f = Shown();
+        Select(f.ShellListView01, names);
+        ASSERT_TRUE(DragOver(f.ShellListView01, ItemPoint(f.ShellListView01, names.first()), f.ShellListView02,
+                             EmptyPoint(f.ShellListView02)));
+        modals_.answerWith([&](QDialog &, const ModalRecord &) {
+            for (const QString &path : paths)
+                EXPECT_TRUE(fs::removeFile(path));
+            return item;
+        });
+        modals_.answer(mrOk);
+        const size_t before = modals_.shown().size();
+        QDropEvent drop(ViewportPoint(f.ShellListView02, EmptyPoint(f.ShellListView02)), Qt::CopyAction, data_.get(),
+                        Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Viewport(f.ShellListView02), &drop);
+        QApplication::processEvents();
+        ASSERT_EQ(modals_.pending(), 0u);
+        ASSERT_EQ(modals_.shown().size(), before + 2); // the pop-up, then one report
+        const ModalRecord &report = modals_.shown().back();
+        EXPECT_EQ(report.dlgType, mtError);
+        QString expected = LoadLangString(9130) + "12\r" + LoadLangString(9131) + '\r' + LoadLangString(9134);
+        for (const QString &path : paths.mid(0, 10))
+            expected += "\r    " + path;
+        EXPECT_EQ(Str(report.text), Str(expected));
+        EXPECT_EQ(SortedNames(Root + "/Rechts"), QStringList());
+    }
 }
 
 TEST_F(DragDrop, AFolderDroppedIntoItsOwnSubFolderChangesNothing)

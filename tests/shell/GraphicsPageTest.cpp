@@ -32,6 +32,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -190,6 +191,21 @@ TEST_F(GraphicsPage, MovedDefectsAreLoggedAndUndone)
     EXPECT_EQ(SortedNames(folder), (QStringList{"a.jpg", "b.jpg", "d.jpeg", "sub"}));
     EXPECT_EQ(fs::readFile(c), Broken());
     EXPECT_TRUE(SortedNames(defect).isEmpty());
+}
+
+// A moving search that moved nothing leaves nothing to undo.
+TEST_F(GraphicsPage, AMoveThatMovedNothingLeavesTheUndoOff)
+{
+    const QString folder = Root + "gesund";
+    MakeTestFileBelow(folder, "a.jpg", Sound());
+    f->RadioGroup_DDS01->setItemIndex(1);
+    Recursively(folder);
+    f->HMenuDateiRueckgaengig->setEnabled(true); // as after an earlier batch
+    modals.answer(mrOk);
+    f->BitBtn_DDS01->click();
+    EXPECT_EQ(Texts(), QStringList{LoadLangString(9115)});
+    EXPECT_FALSE(f->HMenuDateiRueckgaengig->isEnabled());
+    EXPECT_FALSE(f->TB01Rueckgaengig->isEnabled());
 }
 
 TEST_F(GraphicsPage, UpperCaseExtensionsAndSelectedFilesOfAnyType)

@@ -313,6 +313,36 @@ TEST_F(Mp3Editor, AlbumTagsMessages)
     EXPECT_EQ(f->MP3InterpretMemo02->toPlainText(), "");
 }
 
+// Writing album tags and removing tags go on past files that fail, and report them
+// once after the batch in place of a warning per file.
+TEST_F(Mp3Editor, TagBatchesReportTheFailedFilesOnce)
+{
+    QStringList gone;
+    for (const char *name : {"1.mp3", "2.mp3", "3.mp3"})
+        gone << Make(name, {"x"});
+    const QString kept = Make("4.mp3", {"x"});
+    Open();
+    f->ShellListView01->SelectAll();
+    for (const QString &path : gone)
+        ASSERT_TRUE(fs::removeFile(path));
+    const QString report = LoadLangString(9130) + "3\r" + LoadLangString(9134) + "\r    " + gone.join("\r    ");
+
+    f->MP3TitelMemo02->setPlainText("A\nB\nC\nD");
+    modals_.answer(mrOk);
+    f->MP3SpeedButton3->click();
+    ASSERT_EQ(modals_.shown().size(), 1u);
+    EXPECT_EQ(LastBox().dlgType, mtError);
+    EXPECT_EQ(LastBox().text.toStdString(), report.toStdString());
+    EXPECT_EQ(ReadTag(kept)->Title(), "D");
+
+    modals_.answer(mrYes);
+    modals_.answer(mrOk);
+    f->MP3SpeedButton2->click();
+    ASSERT_EQ(modals_.shown().size(), 3u);
+    EXPECT_EQ(LastBox().text.toStdString(), report.toStdString());
+    EXPECT_FALSE(ReadTag(kept)->TagPresent);
+}
+
 TEST_F(Mp3Editor, YearFieldsTakeDigitsOnly)
 {
     Make("a.mp3", {"A"});
