@@ -302,8 +302,9 @@ fs::Result ApplyFileTimes(const QString &FileName, int Mode, const fs::FileTimes
         // A row left blank keeps the file's stamp.
         if (rows[0].IsBlank() || rows[1].IsBlank() || rows[2].IsBlank()) {
             fs::FileTimes now;
+            errno = 0;
             if (!GetFileTimes(FileName, now.created, now.accessed, now.written))
-                return;
+                return fs::Result{TFailedFiles::FailedCallError()};
             if (rows[0].IsBlank())
                 created = now.created;
             if (rows[1].IsBlank())
