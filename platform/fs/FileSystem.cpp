@@ -158,7 +158,9 @@ int copyContent(int in, int out)
             return errno;
         break; // not offered between these files: copy through a buffer from where it stopped
     }
-    std::string buffer(1 << 17, '\0');
+    // one buffer for every file of a tree: a fresh one of this size would be mapped and
+    // unmapped for each file
+    thread_local std::string buffer(1 << 17, '\0');
     for (;;) {
         const ssize_t got = read(in, buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR)
