@@ -298,16 +298,69 @@ int copyTree(int in, const struct stat &source, int out, bool asMove)
     return carryMetadata(in, source, out, asMove);
 }
 
-// Claims the name `to` with mkdir (which never replaces) and copies the tree of the open
-// folder `in` into it; on any failure the new folder is removed again.
-int copyFolderInto(int in, const struct stat &source, const QByteArray &to, bool asMove)
+// Puts the finished temporary folder `temporary` in place as `to`, never replacing. A file
+// system without RENAME_NOREPLACE gets the name claimed by an empty folder of our own,
+// which the rename then replaces.
+int placeFolder(const QByteArray &temporary, const QByteArray &to)
 {
+    if (renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
     if (mkdir(to.constData(), 0700) != 0)
         return errno;
-    FileDescriptor out(open(to.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
-    const int error = out.valid() ? copyTree(in, source, out.get(), asMove) : errno;
+    if (rename(temporary.constData(), to.constData()) != 0) {
+        const int error = errno;
+        rmdir(to.constData());
+        return error;
+    }
+    return 0;
+}
+
+// Copies the tree of the open folder `in` into a new folder `to` (never replacing: EEXIST):
+// the tree is built under a temporary hidden name in the target folder and put in place
+// in one rename when it is complete, so that a killed copy leaves no half folder under
+// the final name. On any failure the temporary tree is removed again.
+int copyFolderInto(int in, const struct stat &source, const QByteArray &to, bool asMove)
+{
+    struct stat existing{};
+    if (lstat(to.constData(), &existing) == 0)
+        return EEXIST; // refused before anything is copied
+    QByteArray temporary;
+    int error = makeTemporary(folderOf(to), temporary, [](const QByteArray &candidate) {
+        return errorOf(mkdir(candidate.constData(), 0700) == 0);
+    });
     if (error)
-        removeTree(AT_FDCWD, to.constData());
+        return error;
+    FileDescriptor out(open(temporary.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+    error = out.valid() ? copyTree(in, source, out.get(), asMove) : errno;
+    if (!error)
+        error = placeFolder(temporary, to);
+    if (error)
+        removeTree(AT_FDCWD, temporary.constData());
+    return error;
+}
+
+// Copies the open regular file `in` to `to` through a temporary file in its folder, put
+// in place without replacing (EEXIST) only when it is complete; on failure the temporary
+// file is removed.
+int transferThroughTemporary(int in, const struct stat &source, const QByteArray &to, bool asMove)
+{
+    FileDescriptor out;
+    QByteArray temporary;
+    int error = makeTemporary(folderOf(to), temporary, [&](const QByteArray &candidate) {
+        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        return errorOf(out.valid());
+    });
+    if (error)
+        return error;
+    error = transferFile(in, source, out.get(), asMove);
+    if (!error)
+        error = out.close();
+    if (!error)
+        error = renameWithoutReplacing(temporary, to, false);
+    if (error)
+        unlink(temporary.constData());
     return error;
 }
 
@@ -317,26 +370,11 @@ int moveFileAcross(const QByteArray &from, const QByteArray &to)
     struct stat source{};
     if (const int error = openRegularFile(AT_FDCWD, from.constData(), O_NOFOLLOW, in, source))
         return error;
-    FileDescriptor out;
-    QByteArray temporary;
-    int error = makeTemporary(folderOf(to), temporary, [&](const QByteArray &candidate) {
-        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-        return errorOf(out.valid());
-    });
-    if (error)
+    if (const int error = transferThroughTemporary(in.get(), source, to, true))
         return error;
-    error = transferFile(in.get(), source, out.get(), true);
-    if (!error)
-        error = out.close();
-    if (!error)
-        error = renameWithoutReplacing(temporary, to, false);
-    if (error) {
-        unlink(temporary.constData());
-        return error;
-    }
     syncFolder(folderOf(to));
     if (unlink(from.constData()) != 0) {
-        error = errno;
+        const int error = errno;
         unlink(to.constData());
         return error;
     }
@@ -355,9 +393,9 @@ int moveLinkAcross(const QByteArray &from, const QByteArray &to)
     return 0;
 }
 
-// The folder's name is claimed with mkdir (which never replaces), the tree copied into it
-// and removed again on any failure. Only a failure while removing the source, after the
-// copy is complete, leaves both: the error is reported and nothing is lost.
+// The tree is copied under a temporary name, put in place whole, and only then is the
+// source removed. Only a failure while removing the source, after the copy is complete,
+// leaves both: the error is reported and nothing is lost.
 int moveFolderAcross(const QByteArray &from, const QByteArray &to)
 {
     FileDescriptor in(open(from.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
@@ -589,15 +627,7 @@ Result copyFile(const QString &from, const QString &to)
     FileDescriptor in;
     if (const int error = openRegularFile(AT_FDCWD, source.constData(), 0, in, info))
         return {error};
-    FileDescriptor out(open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (!out.valid())
-        return {errno};
-    int error = transferFile(in.get(), info, out.get(), false);
-    if (!error)
-        error = out.close();
-    if (error)
-        unlink(target.constData());
-    return {error};
+    return {transferThroughTemporary(in.get(), info, target, false)};
 }
 
 Result copyFolder(const QString &from, const QString &to)
