@@ -3,15 +3,19 @@
 #include "platform/fs/Attributes.h"
 #include "platform/fs/PathCodec.h"
 
+#include <QHash>
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <mutex>
 #include <string>
 
 #include <dirent.h>
@@ -74,15 +78,84 @@ QByteArray folderOf(const QByteArray &path)
     return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
+// Temporary entries of this program are named ".corvex-" + 8 lower-case hex digits +
+// ".tmp". Only names of exactly this form are ever cleaned away (removeStaleTemporaries),
+// so an entry that holds the user's data under a temporary name uses another suffix.
+constexpr char TemporaryPrefix[] = ".corvex-";
+constexpr char TemporarySuffix[] = ".tmp";
+constexpr int TemporaryDigits = 8;
+constexpr std::int64_t StaleSeconds = 3600; // a temporary entry this old is a leftover
+
+bool isTemporaryName(const char *name)
+{
+    const std::size_t prefix = sizeof TemporaryPrefix - 1, suffix = sizeof TemporarySuffix - 1;
+    if (std::strlen(name) != prefix + TemporaryDigits + suffix || std::strncmp(name, TemporaryPrefix, prefix) != 0
+        || std::strcmp(name + prefix + TemporaryDigits, TemporarySuffix) != 0)
+        return false;
+    return std::all_of(name + prefix, name + prefix + TemporaryDigits,
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+int removeTree(int folder, const char *name);
+
+// Whether `folder` is to be searched for leftovers now: once per folder and hour, so that
+// a batch into one folder does not read it again for each entry.
+bool dueForCleaning(const QByteArray &folder)
+{
+    static std::mutex guard;
+    static QHash<QByteArray, std::chrono::steady_clock::time_point> cleaned;
+    const auto now = std::chrono::steady_clock::now();
+    const auto stale = std::chrono::seconds(StaleSeconds);
+    const std::lock_guard<std::mutex> lock(guard);
+    if (cleaned.size() >= 4096)
+        cleaned.removeIf([&](const auto &entry) { return now - entry.value() >= stale; });
+    const auto at = cleaned.find(folder);
+    if (at != cleaned.end() && now - *at < stale)
+        return false;
+    cleaned.insert(folder, now);
+    return true;
+}
+
+// Removes what a killed run left in `folder`: files and folders (with their trees) of this
+// user whose name is of the temporary form and that were last written over an hour ago.
+// Failures are ignored: a leftover that stays is harmless.
+void removeStaleTemporaries(const QByteArray &folder)
+{
+    if (!dueForCleaning(folder))
+        return;
+    FileDescriptor fd(open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    DIR *listing = fd.valid() ? fdopendir(fcntl(fd.get(), F_DUPFD_CLOEXEC, 0)) : nullptr;
+    if (!listing)
+        return;
+    std::vector<QByteArray> found;
+    while (const dirent *entry = readdir(listing))
+        if (isTemporaryName(entry->d_name))
+            found.emplace_back(entry->d_name);
+    closedir(listing);
+    const time_t limit = time(nullptr) - StaleSeconds;
+    for (const QByteArray &name : found) {
+        struct stat info{};
+        if (fstatat(fd.get(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
+            && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)) && info.st_uid == geteuid()
+            && info.st_mtim.tv_sec < limit)
+            removeTree(fd.get(), name.constData());
+    }
+}
+
 // Makes a fresh entry with a temporary name in `folder`: `create(candidate)` returns 0
-// or an errno, EEXIST when the name is taken. The name made is stored in `made`.
+// or an errno, EEXIST when the name is taken. The name made is stored in `made`. The
+// leftovers of killed runs in the folder are removed first; an entry that will hold
+// the user's own data under its temporary name gives another `suffix`, which no
+// cleaning ever touches.
 template <typename Create>
-int makeTemporary(const QByteArray &folder, QByteArray &made, Create create)
+int makeTemporary(const QByteArray &folder, QByteArray &made, Create create, const char *suffix = TemporarySuffix)
 {
     const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+    removeStaleTemporaries(prefix);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray candidate =
-            prefix + ".corvex-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+        const QByteArray digits =
+            QByteArray::number(QRandomGenerator::global()->generate(), 16).rightJustified(TemporaryDigits, '0');
+        const QByteArray candidate = prefix + TemporaryPrefix + digits + suffix;
         const int error = create(candidate);
         if (error != EEXIST) {
             if (error == 0)
@@ -411,13 +484,14 @@ int moveFolderAcross(const QByteArray &from, const QByteArray &to)
 }
 
 // A rename onto the same entry under another letter case (a case-insensitive file
-// system) goes through a temporary name in the same folder.
+// system) goes through a temporary name in the same folder. The entry is the user's own,
+// so its temporary name is not of the form that leftovers are cleaned by.
 int renameThroughTemporary(const QByteArray &from, const QByteArray &to, bool folder)
 {
     QByteArray temporary;
     int error = makeTemporary(folderOf(from), temporary, [&](const QByteArray &candidate) {
         return renameWithoutReplacing(from, candidate, folder);
-    });
+    }, ".ren");
     if (error)
         return error;
     error = renameWithoutReplacing(temporary, to, folder);

@@ -80,6 +80,12 @@ Result copyFile(const QString &from, const QString &to);
 // The tree is built under a temporary hidden name in the target folder and put in place
 // in one rename when complete. A tree holding a fifo, socket or device is refused with
 // EOPNOTSUPP; on any failure the partial copy is removed.
+//
+// Every call here that makes a temporary entry in a folder (moves and copies, the atomic
+// replacements below) first removes from that folder what killed runs left: entries of
+// this user named ".corvex-" + 8 lower-case hex digits + ".tmp" (files, and folders with
+// their trees) last written over an hour ago; nothing else. A folder is searched at most
+// once an hour per run.
 Result copyFolder(const QString &from, const QString &to);
 // Creates a folder with all missing parents; success when it exists already.
 Result createFolders(const QString &path);
