@@ -3,15 +3,19 @@
 #include "platform/fs/Attributes.h"
 #include "platform/fs/PathCodec.h"
 
+#include <QHash>
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <mutex>
 #include <string>
 
 #include <dirent.h>
@@ -74,15 +78,84 @@ QByteArray folderOf(const QByteArray &path)
     return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
+// Temporary entries of this program are named ".corvex-" + 8 lower-case hex digits +
+// ".tmp". Only names of exactly this form are ever cleaned away (removeStaleTemporaries),
+// so an entry that holds the user's data under a temporary name uses another suffix.
+constexpr char TemporaryPrefix[] = ".corvex-";
+constexpr char TemporarySuffix[] = ".tmp";
+constexpr int TemporaryDigits = 8;
+constexpr std::int64_t StaleSeconds = 3600; // a temporary entry this old is a leftover
+
+bool isTemporaryName(const char *name)
+{
+    const std::size_t prefix = sizeof TemporaryPrefix - 1, suffix = sizeof TemporarySuffix - 1;
+    if (std::strlen(name) != prefix + TemporaryDigits + suffix || std::strncmp(name, TemporaryPrefix, prefix) != 0
+        || std::strcmp(name + prefix + TemporaryDigits, TemporarySuffix) != 0)
+        return false;
+    return std::all_of(name + prefix, name + prefix + TemporaryDigits,
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+int removeTree(int folder, const char *name);
+
+// Whether `folder` is to be searched for leftovers now: once per folder and hour, so that
+// a batch into one folder does not read it again for each entry.
+bool dueForCleaning(const QByteArray &folder)
+{
+    static std::mutex guard;
+    static QHash<QByteArray, std::chrono::steady_clock::time_point> cleaned;
+    const auto now = std::chrono::steady_clock::now();
+    const auto stale = std::chrono::seconds(StaleSeconds);
+    const std::lock_guard<std::mutex> lock(guard);
+    if (cleaned.size() >= 4096)
+        cleaned.removeIf([&](const auto &entry) { return now - entry.value() >= stale; });
+    const auto at = cleaned.find(folder);
+    if (at != cleaned.end() && now - *at < stale)
+        return false;
+    cleaned.insert(folder, now);
+    return true;
+}
+
+// Removes what a killed run left in `folder`: files and folders (with their trees) of this
+// user whose name is of the temporary form and that were last written over an hour ago.
+// Failures are ignored: a leftover that stays is harmless.
+void removeStaleTemporaries(const QByteArray &folder)
+{
+    if (!dueForCleaning(folder))
+        return;
+    FileDescriptor fd(open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    DIR *listing = fd.valid() ? fdopendir(fcntl(fd.get(), F_DUPFD_CLOEXEC, 0)) : nullptr;
+    if (!listing)
+        return;
+    std::vector<QByteArray> found;
+    while (const dirent *entry = readdir(listing))
+        if (isTemporaryName(entry->d_name))
+            found.emplace_back(entry->d_name);
+    closedir(listing);
+    const time_t limit = time(nullptr) - StaleSeconds;
+    for (const QByteArray &name : found) {
+        struct stat info{};
+        if (fstatat(fd.get(), name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
+            && (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)) && info.st_uid == geteuid()
+            && info.st_mtim.tv_sec < limit)
+            removeTree(fd.get(), name.constData());
+    }
+}
+
 // Makes a fresh entry with a temporary name in `folder`: `create(candidate)` returns 0
-// or an errno, EEXIST when the name is taken. The name made is stored in `made`.
+// or an errno, EEXIST when the name is taken. The name made is stored in `made`. The
+// leftovers of killed runs in the folder are removed first; an entry that will hold
+// the user's own data under its temporary name gives another `suffix`, which no
+// cleaning ever touches.
 template <typename Create>
-int makeTemporary(const QByteArray &folder, QByteArray &made, Create create)
+int makeTemporary(const QByteArray &folder, QByteArray &made, Create create, const char *suffix = TemporarySuffix)
 {
     const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+    removeStaleTemporaries(prefix);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray candidate =
-            prefix + ".corvex-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+        const QByteArray digits =
+            QByteArray::number(QRandomGenerator::global()->generate(), 16).rightJustified(TemporaryDigits, '0');
+        const QByteArray candidate = prefix + TemporaryPrefix + digits + suffix;
         const int error = create(candidate);
         if (error != EEXIST) {
             if (error == 0)
@@ -158,7 +231,9 @@ int copyContent(int in, int out)
             return errno;
         break; // not offered between these files: copy through a buffer from where it stopped
     }
-    std::string buffer(1 << 17, '\0');
+    // one buffer for every file of a tree: a fresh one of this size would be mapped and
+    // unmapped for each file
+    thread_local std::string buffer(1 << 17, '\0');
     for (;;) {
         const ssize_t got = read(in, buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR)
@@ -296,16 +371,69 @@ int copyTree(int in, const struct stat &source, int out, bool asMove)
     return carryMetadata(in, source, out, asMove);
 }
 
-// Claims the name `to` with mkdir (which never replaces) and copies the tree of the open
-// folder `in` into it; on any failure the new folder is removed again.
-int copyFolderInto(int in, const struct stat &source, const QByteArray &to, bool asMove)
+// Puts the finished temporary folder `temporary` in place as `to`, never replacing. A file
+// system without RENAME_NOREPLACE gets the name claimed by an empty folder of our own,
+// which the rename then replaces.
+int placeFolder(const QByteArray &temporary, const QByteArray &to)
 {
+    if (renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
     if (mkdir(to.constData(), 0700) != 0)
         return errno;
-    FileDescriptor out(open(to.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
-    const int error = out.valid() ? copyTree(in, source, out.get(), asMove) : errno;
+    if (rename(temporary.constData(), to.constData()) != 0) {
+        const int error = errno;
+        rmdir(to.constData());
+        return error;
+    }
+    return 0;
+}
+
+// Copies the tree of the open folder `in` into a new folder `to` (never replacing: EEXIST):
+// the tree is built under a temporary hidden name in the target folder and put in place
+// in one rename when it is complete, so that a killed copy leaves no half folder under
+// the final name. On any failure the temporary tree is removed again.
+int copyFolderInto(int in, const struct stat &source, const QByteArray &to, bool asMove)
+{
+    struct stat existing{};
+    if (lstat(to.constData(), &existing) == 0)
+        return EEXIST; // refused before anything is copied
+    QByteArray temporary;
+    int error = makeTemporary(folderOf(to), temporary, [](const QByteArray &candidate) {
+        return errorOf(mkdir(candidate.constData(), 0700) == 0);
+    });
     if (error)
-        removeTree(AT_FDCWD, to.constData());
+        return error;
+    FileDescriptor out(open(temporary.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
+    error = out.valid() ? copyTree(in, source, out.get(), asMove) : errno;
+    if (!error)
+        error = placeFolder(temporary, to);
+    if (error)
+        removeTree(AT_FDCWD, temporary.constData());
+    return error;
+}
+
+// Copies the open regular file `in` to `to` through a temporary file in its folder, put
+// in place without replacing (EEXIST) only when it is complete; on failure the temporary
+// file is removed.
+int transferThroughTemporary(int in, const struct stat &source, const QByteArray &to, bool asMove)
+{
+    FileDescriptor out;
+    QByteArray temporary;
+    int error = makeTemporary(folderOf(to), temporary, [&](const QByteArray &candidate) {
+        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        return errorOf(out.valid());
+    });
+    if (error)
+        return error;
+    error = transferFile(in, source, out.get(), asMove);
+    if (!error)
+        error = out.close();
+    if (!error)
+        error = renameWithoutReplacing(temporary, to, false);
+    if (error)
+        unlink(temporary.constData());
     return error;
 }
 
@@ -315,26 +443,11 @@ int moveFileAcross(const QByteArray &from, const QByteArray &to)
     struct stat source{};
     if (const int error = openRegularFile(AT_FDCWD, from.constData(), O_NOFOLLOW, in, source))
         return error;
-    FileDescriptor out;
-    QByteArray temporary;
-    int error = makeTemporary(folderOf(to), temporary, [&](const QByteArray &candidate) {
-        out.reset(open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-        return errorOf(out.valid());
-    });
-    if (error)
+    if (const int error = transferThroughTemporary(in.get(), source, to, true))
         return error;
-    error = transferFile(in.get(), source, out.get(), true);
-    if (!error)
-        error = out.close();
-    if (!error)
-        error = renameWithoutReplacing(temporary, to, false);
-    if (error) {
-        unlink(temporary.constData());
-        return error;
-    }
     syncFolder(folderOf(to));
     if (unlink(from.constData()) != 0) {
-        error = errno;
+        const int error = errno;
         unlink(to.constData());
         return error;
     }
@@ -353,9 +466,9 @@ int moveLinkAcross(const QByteArray &from, const QByteArray &to)
     return 0;
 }
 
-// The folder's name is claimed with mkdir (which never replaces), the tree copied into it
-// and removed again on any failure. Only a failure while removing the source, after the
-// copy is complete, leaves both: the error is reported and nothing is lost.
+// The tree is copied under a temporary name, put in place whole, and only then is the
+// source removed. Only a failure while removing the source, after the copy is complete,
+// leaves both: the error is reported and nothing is lost.
 int moveFolderAcross(const QByteArray &from, const QByteArray &to)
 {
     FileDescriptor in(open(from.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW));
@@ -371,13 +484,14 @@ int moveFolderAcross(const QByteArray &from, const QByteArray &to)
 }
 
 // A rename onto the same entry under another letter case (a case-insensitive file
-// system) goes through a temporary name in the same folder.
+// system) goes through a temporary name in the same folder. The entry is the user's own,
+// so its temporary name is not of the form that leftovers are cleaned by.
 int renameThroughTemporary(const QByteArray &from, const QByteArray &to, bool folder)
 {
     QByteArray temporary;
     int error = makeTemporary(folderOf(from), temporary, [&](const QByteArray &candidate) {
         return renameWithoutReplacing(from, candidate, folder);
-    });
+    }, ".ren");
     if (error)
         return error;
     error = renameWithoutReplacing(temporary, to, folder);
@@ -587,15 +701,7 @@ Result copyFile(const QString &from, const QString &to)
     FileDescriptor in;
     if (const int error = openRegularFile(AT_FDCWD, source.constData(), 0, in, info))
         return {error};
-    FileDescriptor out(open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (!out.valid())
-        return {errno};
-    int error = transferFile(in.get(), info, out.get(), false);
-    if (!error)
-        error = out.close();
-    if (error)
-        unlink(target.constData());
-    return {error};
+    return {transferThroughTemporary(in.get(), info, target, false)};
 }
 
 Result copyFolder(const QString &from, const QString &to)

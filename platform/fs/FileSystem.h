@@ -34,7 +34,9 @@ bool sameFile(const QString &a, const QString &b); // both exist and are one fil
 // a rename that only changes letter case on a case-insensitive file system.
 // A symbolic link is moved as the link. Across file systems a file keeps its mode, its
 // times and its user extended attributes, the creation time among them; a folder is
-// copied as a tree into a new folder of the target name, then the source tree removed.
+// copied as a tree under a temporary hidden name in the target folder, put in place
+// whole in one rename, then the source tree removed: a killed move leaves either no
+// target or the whole one, and the source whole until the target is complete.
 // Across file systems only regular files, folders and symbolic links are carried: a fifo,
 // socket or device (or a tree holding one) is refused with EOPNOTSUPP from its type,
 // never opened; a tree holding another mounted file system fails with EXDEV. On any failure only what the move created is removed; should
@@ -68,14 +70,22 @@ private:
 };
 // Copies a regular file (following links); the target must not exist. Mode (without
 // set-id bits), last-write time and user extended attributes (not the creation time:
-// the copy is new) are kept; a partial target is removed on failure. A fifo, socket or
+// the copy is new) are kept. The copy is written under a temporary name in the target
+// folder and put in place only when complete; on failure it is removed. A fifo, socket or
 // device is refused with EOPNOTSUPP from its type, never opened; a symbolic link to
 // one is copied as the link.
 Result copyFile(const QString &from, const QString &to);
 // Copies a folder with its whole tree into the new folder `to` (never replaces: EEXIST):
 // folders, regular files with their mode and last-write time, symbolic links as links.
-// A tree holding a fifo, socket or device is refused with EOPNOTSUPP; on any failure
-// the partial copy is removed.
+// The tree is built under a temporary hidden name in the target folder and put in place
+// in one rename when complete. A tree holding a fifo, socket or device is refused with
+// EOPNOTSUPP; on any failure the partial copy is removed.
+//
+// Every call here that makes a temporary entry in a folder (moves and copies, the atomic
+// replacements below) first removes from that folder what killed runs left: entries of
+// this user named ".corvex-" + 8 lower-case hex digits + ".tmp" (files, and folders with
+// their trees) last written over an hour ago; nothing else. A folder is searched at most
+// once an hour per run.
 Result copyFolder(const QString &from, const QString &to);
 // Creates a folder with all missing parents; success when it exists already.
 Result createFolders(const QString &path);
