@@ -124,77 +124,77 @@ void age(const QByteArray &path, time_t seconds)
     ASSERT_EQ(utimensat(AT_FDCWD, path.constData(), times, AT_SYMLINK_NOFOLLOW), 0) << path.constData();
 }
 
+enum class Kind { Move, Copy };
+
+struct KillMoment {
+    const char *moment;
+    Kind kind;
+    qsizetype entries; // kill once a folder at the target holds this many entries; 0: once the target exists
+};
+
+// One moment a process: each round is a tree of its own, so a slow machine stretches no
+// single test past its limit.
+class KilledFolderMoveTest : public CrossFileSystemTest, public testing::WithParamInterface<KillMoment> {};
+
 } // namespace
 
-// A tree of 20,000 files moved (or copied) to /dev/shm, killed at several moments: the
-// target is either missing or whole, and the source is whole whenever the target is not.
-// A hidden half copy that a kill leaves is removed by a copy into that folder in a later
-// run once it is over an hour old.
-TEST_F(CrossFileSystemTest, KilledFolderMoveLeavesNoTargetOrTheWholeOne)
+// A tree of 20,000 files moved (or copied) to /dev/shm, killed at one of several moments:
+// the target is either missing or whole, and the source is whole whenever the target is
+// not. A hidden half copy that a kill leaves is removed by a copy into that folder in a
+// later run once it is over an hour old.
+TEST_P(KilledFolderMoveTest, LeavesNoTargetOrTheWholeOne)
 {
+    const KillMoment &c = GetParam();
     const QByteArray source = raw("tree");
     writeBytes(raw("note.txt"), "later");
+    const QByteArray parent = rawOther("round");
+    const QByteArray target = parent + "/tree";
+    ASSERT_EQ(mkdir(parent.constData(), 0755), 0);
+    ASSERT_NO_FATAL_FAILURE(makeTree(source));
+    ASSERT_NO_FATAL_FAILURE(killWhen(
+        [&] {
+            const QString from = fs::decodeName(source), to = fs::decodeName(target);
+            return bool(c.kind == Kind::Move ? fs::moveFile(from, to) : fs::copyFolder(from, to));
+        },
+        [&] { return c.entries == 0 ? present(target) : fullestFolder(parent) >= c.entries; }));
 
-    enum class Kind { Move, Copy };
-    const struct {
-        const char *moment;
-        Kind kind;
-        qsizetype entries; // kill once a folder at the target holds this many entries; 0: once the target exists
-    } cases[] = {
-        {"move at 15 %", Kind::Move, 3},
-        {"move at 50 %", Kind::Move, 10},
-        {"copy at 50 %", Kind::Copy, 10},
-        {"move while the source is removed", Kind::Move, 0},
-    };
-    bool sourceWhole = false;
-    for (int round = 0; round < int(std::size(cases)); ++round) {
-        const auto &c = cases[round];
-        SCOPED_TRACE(c.moment);
-        const QByteArray parent = rawOther("round" + QByteArray::number(round));
-        const QByteArray target = parent + "/tree";
-        ASSERT_EQ(mkdir(parent.constData(), 0755), 0);
-        if (!sourceWhole) {
-            ASSERT_NO_FATAL_FAILURE(makeTree(source));
-        }
-        ASSERT_NO_FATAL_FAILURE(killWhen(
-            [&] {
-                const QString from = fs::decodeName(source), to = fs::decodeName(target);
-                return bool(c.kind == Kind::Move ? fs::moveFile(from, to) : fs::copyFolder(from, to));
-            },
-            [&] { return c.entries == 0 ? present(target) : fullestFolder(parent) >= c.entries; }));
-
-        const bool arrived = present(target);
-        sourceWhole = !arrived || c.kind == Kind::Copy; // else the child came to remove the source
-        if (arrived) {
-            EXPECT_EQ(wholeFiles(target), TreeFolders * FilesPerFolder) << "the target is there but not whole";
-        }
-        if (!arrived || c.kind == Kind::Copy) {
-            EXPECT_EQ(wholeFiles(source), TreeFolders * FilesPerFolder) << "the source is not whole";
-        }
-        if (c.entries == 0) {
-            EXPECT_TRUE(arrived);
-            EXPECT_TRUE(temporaryNames(parent).isEmpty());
-            continue;
-        }
-        if (arrived)
-            continue; // the child finished before it was killed: nothing was left
-
-        // What the kill left: one hidden temporary folder, kept while it is young.
-        const QList<QByteArray> left = temporaryNames(parent);
-        ASSERT_EQ(left.size(), 1);
-        const auto copyInLaterRun = [&](const QByteArray &name) {
-            runInChild([&] { return bool(fs::copyFile(path("note.txt"), fs::decodeName(parent + '/' + name))); });
-        };
-        ASSERT_NO_FATAL_FAILURE(copyInLaterRun("young.txt"));
-        EXPECT_EQ(temporaryNames(parent), left);
-        EXPECT_TRUE(QRegularExpression("^\\.corvex-[0-9a-f]{8}\\.tmp$").match(QString::fromLatin1(left[0])).hasMatch())
-            << left[0].constData();
-        // Once it is old, the next copy into that folder in a later run removes it.
-        age(parent + '/' + left[0], 2 * 3600);
-        ASSERT_NO_FATAL_FAILURE(copyInLaterRun("note.txt"));
-        EXPECT_EQ(rawNames(parent), (QList<QByteArray>{"note.txt", "young.txt"}));
+    const bool arrived = present(target);
+    if (arrived) {
+        EXPECT_EQ(wholeFiles(target), TreeFolders * FilesPerFolder) << "the target is there but not whole";
     }
+    if (!arrived || c.kind == Kind::Copy) {
+        EXPECT_EQ(wholeFiles(source), TreeFolders * FilesPerFolder) << "the source is not whole";
+    }
+    if (c.entries == 0) {
+        EXPECT_TRUE(arrived);
+        EXPECT_TRUE(temporaryNames(parent).isEmpty());
+        return;
+    }
+    if (arrived)
+        return; // the child finished before it was killed: nothing was left
+
+    // What the kill left: one hidden temporary folder, kept while it is young.
+    const QList<QByteArray> left = temporaryNames(parent);
+    ASSERT_EQ(left.size(), 1);
+    const auto copyInLaterRun = [&](const QByteArray &name) {
+        runInChild([&] { return bool(fs::copyFile(path("note.txt"), fs::decodeName(parent + '/' + name))); });
+    };
+    ASSERT_NO_FATAL_FAILURE(copyInLaterRun("young.txt"));
+    EXPECT_EQ(temporaryNames(parent), left);
+    EXPECT_TRUE(QRegularExpression("^\\.corvex-[0-9a-f]{8}\\.tmp$").match(QString::fromLatin1(left[0])).hasMatch())
+        << left[0].constData();
+    // Once it is old, the next copy into that folder in a later run removes it.
+    age(parent + '/' + left[0], 2 * 3600);
+    ASSERT_NO_FATAL_FAILURE(copyInLaterRun("note.txt"));
+    EXPECT_EQ(rawNames(parent), (QList<QByteArray>{"note.txt", "young.txt"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Moments, KilledFolderMoveTest,
+                         testing::Values(KillMoment{"MoveAt15Percent", Kind::Move, 3},
+                                         KillMoment{"MoveAt50Percent", Kind::Move, 10},
+                                         KillMoment{"CopyAt50Percent", Kind::Copy, 10},
+                                         KillMoment{"MoveWhileTheSourceIsRemoved", Kind::Move, 0}),
+                         [](const testing::TestParamInfo<KillMoment> &info) { return std::string(info.param.moment); });
 
 // A file copied or moved into an existing folder (as a merge does, entry by entry) is
 // never seen half written under its own name.
