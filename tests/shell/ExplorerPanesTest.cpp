@@ -262,6 +262,38 @@ TEST_F(ExplorerPanes, ViewStylesOfTheLeftList)
     EXPECT_EQ(list->ViewStyle(), vsIcon);
 }
 
+// The report view of the left list: sizes in the window's language, the name column as
+// wide as the longest name needs.
+TEST_F(ExplorerPanes, ReportViewSpeaksTheWindowsLanguageAndFitsItsNames)
+{
+    const QString longName = QStringLiteral("Urlaub an der Nordsee mit der ganzen Familie 2024.jpg");
+    Make(longName, QByteArray(2048, 'x'));
+    Make("leer.txt", "");
+    THauptForm &f = Form();
+    f.setWindowState(Qt::WindowNoState);
+    f.resize(1024, 700);
+    f.show();
+    ASSERT_TRUE(f.ShellTreeView01->setPath(Root));
+    f.TB01Report->click();
+    QApplication::processEvents();
+    auto *report = qobject_cast<QTreeView *>(f.ShellListView01->currentView());
+    ASSERT_NE(report, nullptr);
+    const auto size = [&](const QString &name) {
+        return Str(report->model()->index(int(Names(f.ShellListView01).indexOf(name)), 1).data().toString());
+    };
+    EXPECT_EQ(size("leer.txt"), "0 Byte");
+    EXPECT_EQ(size(longName), "2,00 kByte");
+    const int needed = report->fontMetrics().horizontalAdvance(longName) + report->iconSize().width();
+    EXPECT_GT(report->header()->sectionSize(0), needed);
+    EXPECT_LE(report->header()->sectionSize(0), report->viewport()->width());
+
+    Sprache = 10000;
+    LanguageIndex = 1;
+    ApplyLanguageCaptions();
+    EXPECT_EQ(size(longName), "2.00 kByte");
+    EXPECT_EQ(Str(f.ExplorerStatusBar01->Panel(0)), "Number: 2");
+}
+
 TEST_F(ExplorerPanes, RefreshGoesBackToTheStartFoldersAndRereads)
 {
     Make("start1/a.txt");
