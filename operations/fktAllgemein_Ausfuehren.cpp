@@ -195,13 +195,15 @@ bool UndoLogWriter::Finish()
     return ok_;
 }
 
-void UndoMoveLog(const QStringList &Lines)
+QStringList UndoMoveLog(const QStringList &Lines)
 {
+    QStringList movedBack;
     for (qsizetype j = Lines.size() / 2 * 2 - 2; j >= 0; j -= 2) {
         const QString &oldPath = Lines[j], &newPath = Lines[j + 1];
-        if (oldPath.startsWith(u'/') && newPath.startsWith(u'/') && oldPath != newPath)
-            fs::moveFile(newPath, oldPath);
+        if (oldPath.startsWith(u'/') && newPath.startsWith(u'/') && oldPath != newPath && fs::moveFile(newPath, oldPath))
+            movedBack << newPath << oldPath;
     }
+    return movedBack;
 }
 
 void SetUndoMenuState(int CaptionId, int ItemHintId, int ButtonHintId, bool Enabled, int Tag)
@@ -286,6 +288,7 @@ void ExecuteFileRename()
     }
     const bool saved = log.Finish();
     SetUndoMenuState(801, 806, 801, mode != 2 && saved, 0);
+    f->FileListFollowMoves(f->ProtokollListBox);
     RefreshExplorerLists();
 }
 
@@ -344,7 +347,7 @@ void UndoLastAction()
         f->ProtokollListBox = TextLines::readLines(logFile).value_or(QStringList());
         switch (f->HMenuDateiRueckgaengig->Tag) {
         case 0:
-            UndoMoveLog(f->ProtokollListBox);
+            f->FileListFollowMoves(UndoMoveLog(f->ProtokollListBox));
             break;
         case 1:
             UndoAttributeLog(f->ProtokollListBox);

@@ -59,8 +59,9 @@ private:
 // Moves each (old, new) pair of a file-move log back to its old path, from the last
 // complete pair to the first (a name the batch freed and gave to another file is free
 // again when its own file comes back). Pairs that are not two different absolute paths
-// are passed over; a failed move is silent.
-void UndoMoveLog(const QStringList &Lines);
+// are passed over; a failed move is silent. Returns the moves carried out, as pairs
+// (the path the file had, the path it has again), in their order.
+QStringList UndoMoveLog(const QStringList &Lines);
 // Undo menu item and tool button after a batch: caption, item hint and button hint as
 // text ids (ButtonHintId 0 leaves the button's hint), enabled, Tag = undo kind (0 file
 // moves, 1 attributes and times, 2 folder renames). The undo will read the log file

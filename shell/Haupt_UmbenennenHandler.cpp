@@ -10,6 +10,7 @@
 #include "operations/fktUmbenennen.h"
 #include "platform/Environment.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PathNames.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/MenuItem.h"
@@ -19,6 +20,7 @@
 #include "shell/Haupt_Globals.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -430,6 +432,35 @@ void THauptUmbenennen::DLBitBtn3Click()
         SwapFileListRows(grid, r, r + 1);
         grid->selectRow(r + 1);
     }
+}
+
+void THauptUmbenennen::FileListFollowMoves(const QStringList &Moves)
+{
+    TStringGrid *grid = Form().DLStringGrid;
+    if (Moves.size() < 2 || FileListEmpty(grid))
+        return;
+    FileListColumns c = ReadFileList(grid);
+    QMultiHash<QString, int> rowsAt; // the present path of every row
+    rowsAt.reserve(c.Paths.size());
+    for (int r = 0; r < int(c.Paths.size()); ++r)
+        rowsAt.insert(c.Paths[r], r);
+    bool moved = false;
+    // One pair after the other: a path freed by one pair may be taken by a later one.
+    for (qsizetype i = 0; i + 1 < Moves.size(); i += 2) {
+        const QList<int> rows = rowsAt.values(Moves[i]);
+        if (rows.isEmpty())
+            continue;
+        rowsAt.remove(Moves[i]);
+        const QString &newPath = Moves[i + 1];
+        for (int r : rows) {
+            c.Paths[r] = newPath;
+            c.Names[r] = fs::nameOf(newPath);
+            rowsAt.insert(newPath, r);
+        }
+        moved = true;
+    }
+    if (moved)
+        WriteFileList(grid, c);
 }
 
 void THauptUmbenennen::DLBitBtn4Click()
