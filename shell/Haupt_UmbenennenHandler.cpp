@@ -34,6 +34,7 @@
 #include <initializer_list>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -437,27 +438,43 @@ void THauptUmbenennen::DLBitBtn3Click()
 void THauptUmbenennen::FileListFollowMoves(const QStringList &Moves)
 {
     TStringGrid *grid = Form().DLStringGrid;
-    if (Moves.size() < 2 || FileListEmpty(grid))
+    const qsizetype pairs = Moves.size() / 2;
+    if (pairs == 0 || FileListEmpty(grid))
         return;
-    FileListColumns c = ReadFileList(grid);
-    QMultiHash<QString, int> rowsAt; // the present path of every row
-    rowsAt.reserve(c.Paths.size());
-    for (int r = 0; r < int(c.Paths.size()); ++r)
-        rowsAt.insert(c.Paths[r], r);
-    bool moved = false;
-    // One pair after the other: a path freed by one pair may be taken by a later one.
-    for (qsizetype i = 0; i + 1 < Moves.size(); i += 2) {
-        const QList<int> rows = rowsAt.values(Moves[i]);
-        if (rows.isEmpty())
-            continue;
-        rowsAt.remove(Moves[i]);
-        const QString &newPath = Moves[i + 1];
-        for (int r : rows) {
-            c.Paths[r] = newPath;
-            c.Names[r] = fs::nameOf(newPath);
-            rowsAt.insert(newPath, r);
+    // The first pair that moves a path, and for each pair the next one that moves the
+    // same path again (a path freed by one pair may be taken by a later one).
+    QHash<QString, qsizetype> firstMove;
+    firstMove.reserve(pairs);
+    std::vector<qsizetype> nextMove(size_t(pairs), -1);
+    for (qsizetype i = pairs - 1; i >= 0; --i) {
+        auto it = firstMove.find(Moves[2 * i]);
+        if (it == firstMove.end()) {
+            firstMove.insert(Moves[2 * i], i);
+        } else {
+            nextMove[size_t(i)] = *it;
+            *it = i;
         }
-        moved = true;
+    }
+    FileListColumns c = ReadFileList(grid);
+    bool moved = false;
+    for (qsizetype r = 0; r < c.Paths.size(); ++r) {
+        // The row's file goes each move on from the path the last one left it at.
+        qsizetype last = -1;
+        QString path = c.Paths[r];
+        for (auto it = firstMove.constFind(path); it != firstMove.constEnd(); it = firstMove.constFind(path)) {
+            qsizetype j = *it;
+            while (j >= 0 && j <= last)
+                j = nextMove[size_t(j)];
+            if (j < 0)
+                break;
+            last = j;
+            path = Moves[2 * j + 1];
+        }
+        if (last >= 0) {
+            c.Names[r] = fs::nameOf(path);
+            c.Paths[r] = path;
+            moved = true;
+        }
     }
     if (moved)
         WriteFileList(grid, c);
