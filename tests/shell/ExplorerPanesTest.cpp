@@ -525,4 +525,32 @@ TEST_F(ExplorerPanes, Screenshot)
     EXPECT_TRUE(f.grab().save(file));
 }
 
+// Pictures of the left list's report view with long names, in German and English.
+TEST_F(ExplorerPanes, ReportViewScreenshots)
+{
+    const QString folder = qEnvironmentVariable("CORVEX_REPORT_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set CORVEX_REPORT_SCREENSHOTS=<folder> to save the report view in German and English";
+    Make("Fotos/Urlaub an der Nordsee mit der ganzen Familie im Sommer 2024 - Tag 1.jpg", QByteArray(3 * 1024 * 1024, 'j'));
+    Make("Fotos/Urlaub an der Nordsee mit der ganzen Familie im Sommer 2024 - Tag 2.jpg", QByteArray(1536 * 1024, 'j'));
+    Make("Fotos/Reiseplan.txt", QByteArray(700, 'r'));
+    Make("Fotos/leer.txt", "");
+    Make("Fotos/Unterwegs/x.jpg");
+    StoreSettings([&](TRegistry &reg) { reg.WriteString("StartverzeichnisLinks", Root + "/Fotos/"); });
+    for (int language : {0, 10000}) {
+        THauptForm &f = Form();
+        f.setWindowState(Qt::WindowNoState);
+        f.resize(1024, 700);
+        f.show();
+        Sprache = language;
+        LanguageIndex = std::uint8_t(language / 10000);
+        ApplyLanguageCaptions();
+        f.TB01Report->click();
+        Select(f.ShellListView01, "Reiseplan.txt");
+        QApplication::processEvents();
+        EXPECT_TRUE(f.grab().save(QStringLiteral("%1/report_%2.png").arg(folder, language ? "en" : "de")));
+        form_.reset();
+    }
+}
+
 } // namespace
