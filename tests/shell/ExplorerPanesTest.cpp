@@ -325,6 +325,22 @@ TEST_F(ExplorerPanes, RefreshGoesBackToTheStartFoldersAndRereads)
     EXPECT_EQ(Str(f.ShellListView02->Root()), Str(f.ShellTreeView02->Path()));
 }
 
+// The count panel follows its list when the refresh button reads a folder that stays
+// shown, nothing being selected in it.
+TEST_F(ExplorerPanes, RefreshedListsAreCountedAnew)
+{
+    Make("start/a.txt");
+    StoreSettings([&](TRegistry &reg) { reg.WriteString("StartverzeichnisLinks", Root + "/start/"); });
+    THauptForm &f = Form();
+    ASSERT_EQ(Str(f.ShellTreeView01->Path()), Str(Root + "/start"));
+    EXPECT_EQ(Str(f.ExplorerStatusBar01->Panel(0)), "Anzahl: 1");
+    Make("start/b.txt");
+    Make("start/c.txt");
+    f.TB01Refresh->click();
+    ASSERT_EQ(f.ShellListView01->Count(), 3);
+    EXPECT_EQ(Str(f.ExplorerStatusBar01->Panel(0)), "Anzahl: 3");
+}
+
 TEST_F(ExplorerPanes, RenamingATreeFolderNeverReplaces)
 {
     Make("Daten/Alt/inhalt.txt", "alt");
