@@ -305,6 +305,9 @@ TEST_F(ShellViews, ListItemsFitTheWidestNameAndTheListsRoom)
     QCoreApplication::processEvents();
     EXPECT_LE(itemWidth(), view->viewport()->width());
     EXPECT_GT(itemWidth(), view->viewport()->width() / 2);
+    list.resize(600, 200); // room again: the whole name
+    QCoreApplication::processEvents();
+    EXPECT_GT(itemWidth(), metrics.horizontalAdvance(wide) + view->iconSize().width());
 }
 
 // The report view's name column: as wide as the widest name needs, at most the list's
