@@ -82,3 +82,10 @@ QString LanguageName()
 {
     return LanguageNames[LanguageIndex < 5 ? LanguageIndex : 0];
 }
+
+QLocale LanguageLocale()
+{
+    static const QLocale::Language languages[] = {QLocale::German, QLocale::English, QLocale::Dutch,
+                                                  QLocale::Spanish, QLocale::French};
+    return QLocale(languages[LanguageIndex < 5 ? LanguageIndex : 0]);
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The text table and the language state.
 
+#include <QLocale>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -18,6 +19,9 @@ QString LoadLangString(int Id);
 void SetLanguageIndexFromSprache();
 // The language name of the dialogs: LanguageNames[LanguageIndex].
 QString LanguageName();
+// The locale of the chosen language (LanguageIndex): numbers shown in the window's
+// language, such as the sizes of the report view.
+QLocale LanguageLocale();
 
 // "(" + text 8990 + the release date + ")", set by ApplyLanguageCaptions.
 extern QString VersionDateText;

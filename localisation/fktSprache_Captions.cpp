@@ -633,7 +633,7 @@ void ApplyLanguageCaptions()
                         if (Step(row.Kind) == step)
                             if (QObject *control = controls.value(QLatin1String(row.Control)))
                                 ApplyMainWindowText(control, row);
-            form->ShowListCounts(); // the count panels begin with a text of the table
+            form->ApplyListLanguage(); // the count panels and the report sizes of the lists
             form->RefreshPreview();
         });
     });

@@ -199,14 +199,19 @@ bool UndoLogWriter::Finish()
     return ok_;
 }
 
-void UndoMoveLog(const QStringList &Lines, TFailedFiles &Failures)
+QStringList UndoMoveLog(const QStringList &Lines, TFailedFiles &Failures)
 {
+    QStringList movedBack;
     for (qsizetype j = Lines.size() / 2 * 2 - 2; j >= 0; j -= 2) {
         const QString &oldPath = Lines[j], &newPath = Lines[j + 1];
-        if (oldPath.startsWith(u'/') && newPath.startsWith(u'/') && oldPath != newPath)
-            if (const fs::Result back = fs::moveFile(newPath, oldPath); !back)
+        if (oldPath.startsWith(u'/') && newPath.startsWith(u'/') && oldPath != newPath) {
+            if (const fs::Result back = fs::moveFile(newPath, oldPath); back)
+                movedBack << newPath << oldPath;
+            else
                 Failures.Add(newPath, back.error);
+        }
     }
+    return movedBack;
 }
 
 void SetUndoMenuState(int CaptionId, int ItemHintId, int ButtonHintId, bool Enabled, int Tag)
@@ -297,6 +302,7 @@ void ExecuteFileRename()
         }
         const bool saved = log.Finish();
         SetUndoMenuState(801, 806, 801, mode != 2 && saved && carriedOut > 0, 0);
+        f->FileListFollowMoves(f->ProtokollListBox);
         RefreshExplorerLists();
     }
     failures.Show();
@@ -370,7 +376,7 @@ void UndoLastAction()
         f->ProtokollListBox = TextLines::readLines(logFile).value_or(QStringList());
         switch (f->HMenuDateiRueckgaengig->Tag) {
         case 0:
-            UndoMoveLog(f->ProtokollListBox, failures);
+            f->FileListFollowMoves(UndoMoveLog(f->ProtokollListBox, failures));
             break;
         case 1:
             UndoAttributeLog(f->ProtokollListBox, failures);

@@ -65,7 +65,9 @@ private:
 // complete pair to the first (a name the batch freed and gave to another file is free
 // again when its own file comes back). Pairs that are not two different absolute paths
 // are passed over; a failed move goes on with the others and is noted in Failures.
-void UndoMoveLog(const QStringList &Lines, TFailedFiles &Failures);
+// Returns the moves carried out, as pairs (the path the file had, the path it has
+// again), in their order.
+QStringList UndoMoveLog(const QStringList &Lines, TFailedFiles &Failures);
 // Undo menu item and tool button after a batch: caption, item hint and button hint as
 // text ids (ButtonHintId 0 leaves the button's hint), enabled, Tag = undo kind (0 file
 // moves, 1 attributes and times, 2 folder renames). The undo will read the log file

@@ -145,17 +145,21 @@ QString MakeUniqueFileName(const QString &Path, const QString &OwnPath)
     return candidate;
 }
 
+QString SizeText(qint64 Size, QLocale Locale)
+{
+    Locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (Size < 1024)
+        return Locale.toString(Size) + QStringLiteral(" Byte");
+    if (Size < 1048576)
+        return Locale.toString(double(Size) / 1024.0, 'f', 2) + QStringLiteral(" kByte");
+    if (Size < 1073741824)
+        return Locale.toString(double(Size) / 1048576.0, 'f', 2) + QStringLiteral(" MByte");
+    return Locale.toString(double(Size) / 1073741824.0, 'f', 2) + QStringLiteral(" GByte");
+}
+
 QString FileSizeText(qint64 Size)
 {
-    QLocale locale = QLocale::system();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    if (Size < 1024)
-        return Text(8992) + QString::number(Size) + QStringLiteral(" Byte");
-    if (Size < 1048576)
-        return Text(8992) + locale.toString(double(Size) / 1024.0, 'f', 2) + QStringLiteral(" kByte");
-    if (Size < 1073741824)
-        return Text(8992) + locale.toString(double(Size) / 1048576.0, 'f', 2) + QStringLiteral(" MByte");
-    return Text(8992) + locale.toString(double(Size) / 1073741824.0, 'f', 2) + QStringLiteral(" GByte");
+    return Text(8992) + SizeText(Size, QLocale::system());
 }
 
 QString FileSizeText(const QString &FileName)

@@ -5,6 +5,7 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/fs/DriveInfo.h"
 
+#include <QLocale>
 #include <QString>
 
 // Path with "/" appended unless it ends in "/".
@@ -28,6 +29,9 @@ QString MakeUniqueFileName(const QString &Path, const QString &OwnPath = {});
 QString FileSizeText(const QString &FileName);
 // Size text of a byte count (as FileSizeText shows it).
 QString FileSizeText(qint64 Size);
+// A byte count in Byte, kByte, MByte or GByte (two decimals from kByte on), the number
+// in Locale's form without group separators: "700 Byte", "1,50 kByte".
+QString SizeText(qint64 Size, QLocale Locale);
 // True when Folder (absolute, normalised, trailing "/") is one of the system's own
 // folders /bin, /boot, /dev, /etc, /lib, /lib32, /lib64, /proc, /run, /sbin, /sys or
 // lies below one: the batch tools never touch what is there.

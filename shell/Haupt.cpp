@@ -263,7 +263,7 @@ void THauptForm::FormCreate()
     UpdateActionButtons();
     NotebookHaupt->setVisible(true);
     IconBuffer = std::make_unique<QImage>();
-    ShowListCounts();
+    ApplyListLanguage();
     // ExplorerMediaPlayer notifies MediaPlayerNotify from its creation (preview pane).
     DatUmbSB01->setEnabled(true);
     DatUmbSB02->setEnabled(true);

@@ -121,6 +121,8 @@ void THauptExplorer::CreateExplorerPanes()
     QObject::connect(ShellListView02, &TShellListView::OnDblClick, &Form(), Guarded(&Form(), &THauptExplorer::ShellListView02DblClick));
     ShellListView01->OnAddFolder = [this](const TShellFolder &f, bool &canAdd) { ShellListView01AddFolder(f, canAdd); };
     ShellListView02->OnAddFolder = [this](const TShellFolder &f, bool &canAdd) { ShellListView02AddFolder(f, canAdd); };
+    for (TShellListView *list : {ShellListView01, ShellListView02})
+        list->OnItemsChanged = [this, list] { ShowListCount(list); };
     ShellListView01->OnCustomDraw = Guarded(&Form(), &THauptExplorer::ShellListView01HinterGrund);
     ShellListView02->OnCustomDraw = Guarded(&Form(), &THauptExplorer::ShellListView02HinterGrund);
     // Only horizontal scrolling repaints a textured list.

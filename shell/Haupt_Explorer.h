@@ -81,8 +81,11 @@ struct THauptExplorer {
     void ShellListView02HinterGrund();
     void ShellListView01Scrolled();
     void ShellListView02Scrolled();
-    // Panel 0 of both explorer status bars: the item count of its list.
-    void ShowListCounts();
+    // What both lists show in the chosen language: panel 0 of each status bar (the item
+    // count; it follows every reading of the list by itself) and the report view's sizes.
+    void ApplyListLanguage();
+    // Panel 0 of the status bar below List: its item count (bound to every reading).
+    void ShowListCount(const TShellListView *List);
     void TB01RefreshClick();
     // Both trees collapsed and read again from their top nodes, then set to these
     // folders (the current folders follow); the lists are read again.

@@ -398,22 +398,28 @@ void THauptExplorer::FilterComboBox01Change()
 {
     FilterMasksLeft = MasksOf(ChosenMask(FilterComboBox01));
     ShellListView01->Refresh();
-    ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
 }
 
 void THauptExplorer::FilterComboBox02Change()
 {
     FilterMasksRight = MasksOf(ChosenMask(FilterComboBox02));
     ShellListView02->Refresh();
-    ExplorerStatusBar02->setPanel(0, CountText(ShellListView02));
 }
 
 // ---- Commands ----
 
-void THauptExplorer::ShowListCounts()
+void THauptExplorer::ShowListCount(const TShellListView *List)
 {
-    ExplorerStatusBar01->setPanel(0, CountText(ShellListView01));
-    ExplorerStatusBar02->setPanel(0, CountText(ShellListView02));
+    (List == ShellListView01 ? ExplorerStatusBar01 : ExplorerStatusBar02)->setPanel(0, CountText(List));
+}
+
+void THauptExplorer::ApplyListLanguage()
+{
+    ShowListCount(ShellListView01);
+    ShowListCount(ShellListView02);
+    const auto sizeText = [locale = LanguageLocale()](qint64 Size) { return SizeText(Size, locale); };
+    ShellListView01->setSizeText(sizeText);
+    ShellListView02->setSizeText(sizeText);
 }
 
 void THauptExplorer::TB01MarkierenClick()

@@ -203,7 +203,6 @@ void THauptMenues::UpdateMenusForPage()
         f.ShellListView01Change();
     if (Reread(f.ShellListView02))
         f.ShellListView02Change();
-    f.ShowListCounts();
 }
 
 void THauptMenues::UpdateActionButtons()

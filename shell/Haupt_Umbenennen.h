@@ -150,6 +150,10 @@ struct THauptUmbenennen {
     // Sorts the file list by NumberInFileName of column 0, both columns together.
     void SortFileList();
     void SortFileListRows(int L, int R);
+    // The file list follows files that were moved: Moves holds pairs (the path a file
+    // had, the path it has now) in the order they were carried out; each row whose path
+    // a pair moved gets the new path and its name.
+    void FileListFollowMoves(const QStringList &Moves);
 
 protected:
     // The main window this page belongs to.

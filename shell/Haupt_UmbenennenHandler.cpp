@@ -10,6 +10,7 @@
 #include "operations/fktUmbenennen.h"
 #include "platform/Environment.h"
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PathNames.h"
 #include "platform/toolkit/Buttons.h"
 #include "platform/toolkit/Edits.h"
 #include "platform/toolkit/MenuItem.h"
@@ -19,6 +20,7 @@
 #include "shell/Haupt_Globals.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -32,6 +34,7 @@
 #include <initializer_list>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -430,6 +433,51 @@ void THauptUmbenennen::DLBitBtn3Click()
         SwapFileListRows(grid, r, r + 1);
         grid->selectRow(r + 1);
     }
+}
+
+void THauptUmbenennen::FileListFollowMoves(const QStringList &Moves)
+{
+    TStringGrid *grid = Form().DLStringGrid;
+    const qsizetype pairs = Moves.size() / 2;
+    if (pairs == 0 || FileListEmpty(grid))
+        return;
+    // The first pair that moves a path, and for each pair the next one that moves the
+    // same path again (a path freed by one pair may be taken by a later one).
+    QHash<QString, qsizetype> firstMove;
+    firstMove.reserve(pairs);
+    std::vector<qsizetype> nextMove(size_t(pairs), -1);
+    for (qsizetype i = pairs - 1; i >= 0; --i) {
+        auto it = firstMove.find(Moves[2 * i]);
+        if (it == firstMove.end()) {
+            firstMove.insert(Moves[2 * i], i);
+        } else {
+            nextMove[size_t(i)] = *it;
+            *it = i;
+        }
+    }
+    FileListColumns c = ReadFileList(grid);
+    bool moved = false;
+    for (qsizetype r = 0; r < c.Paths.size(); ++r) {
+        // The row's file goes each move on from the path the last one left it at.
+        qsizetype last = -1;
+        QString path = c.Paths[r];
+        for (auto it = firstMove.constFind(path); it != firstMove.constEnd(); it = firstMove.constFind(path)) {
+            qsizetype j = *it;
+            while (j >= 0 && j <= last)
+                j = nextMove[size_t(j)];
+            if (j < 0)
+                break;
+            last = j;
+            path = Moves[2 * j + 1];
+        }
+        if (last >= 0) {
+            c.Names[r] = fs::nameOf(path);
+            c.Paths[r] = path;
+            moved = true;
+        }
+    }
+    if (moved)
+        WriteFileList(grid, c);
 }
 
 void THauptUmbenennen::DLBitBtn4Click()

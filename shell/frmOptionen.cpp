@@ -658,8 +658,7 @@ void TOptionenF::BitBtn1Click()
     // 14.-15.
     f.ApplyListObjectTypes();
     f.ShellListView01->Refresh();
-    f.ShellListView02->Refresh();
-    f.ShowListCounts();
+    f.ShellListView02->Refresh(); // the count panels follow the lists
 
     // 16.
     done(mrOk);

@@ -346,6 +346,7 @@ public:
     QString folder;
     std::vector<Item> items;
     QString captions[4];
+    std::function<QString(qint64)> sizeText;
 
     QString pathOf(int row) const { return fs::joinPath(folder, items[size_t(row)].name); }
 
@@ -355,7 +356,55 @@ public:
         folder = newFolder;
         items = std::move(newItems);
         details_.clear();
+        widestFont_.clear();
         endResetModel();
+    }
+
+    // The row of the widest name in font, -1 when there are no items; kept until the
+    // items or the font change. Each name's width is estimated from a table of its
+    // characters' advances; only the few names whose estimate comes near the largest
+    // are laid out as text, so a folder of 100,000 names costs one pass over them.
+    int widestRow(const QFont &font) const
+    {
+        const QString key = font.key();
+        if (key == widestFont_)
+            return widestRow_;
+        widestFont_ = key;
+        widestRow_ = -1;
+        if (items.empty())
+            return widestRow_;
+        const QFontMetrics metrics(font);
+        std::vector<int> advance(size_t(0x10000), -1);
+        std::vector<std::pair<int, int>> estimates; // (estimate, row)
+        estimates.reserve(items.size());
+        for (size_t row = 0; row < items.size(); ++row) {
+            int width = 0;
+            for (QChar c : items[row].name) {
+                int &a = advance[c.unicode()];
+                if (a < 0)
+                    a = metrics.horizontalAdvance(c);
+                width += a;
+            }
+            estimates.emplace_back(width, int(row));
+        }
+        // Kerning and shaping move a name's width a little from its estimate: every name
+        // within an eighth (and two average characters) of the largest estimate is a
+        // candidate, the widest 64 of them are measured.
+        constexpr size_t Measured = 64;
+        const size_t count = std::min(Measured, estimates.size());
+        std::partial_sort(estimates.begin(), estimates.begin() + qsizetype(count), estimates.end(), std::greater<>());
+        const int largest = estimates.front().first;
+        const int threshold = largest - largest / 8 - 2 * metrics.averageCharWidth();
+        int widest = -1;
+        for (size_t i = 0; i < count && estimates[i].first >= threshold; ++i) {
+            const int row = estimates[i].second;
+            const int width = metrics.horizontalAdvance(items[size_t(row)].name);
+            if (width > widest) {
+                widest = width;
+                widestRow_ = row;
+            }
+        }
+        return widestRow_;
     }
 
     int rowCount(const QModelIndex &parent = {}) const override
@@ -380,7 +429,9 @@ public:
             return it.name;
         case 1: {
             const Details &d = details(index.row());
-            return d.size ? QLocale().formattedDataSize(*d.size) : QString();
+            if (!d.size)
+                return QString();
+            return sizeText ? sizeText(*d.size) : QLocale().formattedDataSize(*d.size);
         }
         case 2:
             return typeText(it);
@@ -446,6 +497,8 @@ private:
 
     mutable QHash<int, Details> details_;
     mutable QHash<QString, QString> types_;
+    mutable QString widestFont_; // the key of the font widestRow_ was found for
+    mutable int widestRow_ = -1;
 };
 
 // ---------------------------------------------------------------------------
@@ -665,8 +718,9 @@ void TShellTreeView::currentChanged()
 namespace {
 
 // With uniform item sizes a list view asks the size of its last item only and gives
-// every item that size. This delegate answers with the widest of the longest names (at
-// most 64 measured), so no name on one line is cut short and a large folder stays fast.
+// every item that size. This delegate answers with the size of the widest name (found
+// once per folder read), at most the list's width: a name is cut only where the list has
+// no room for it, and a large folder stays fast.
 class TListItemDelegate : public QStyledItemDelegate {
 public:
     TListItemDelegate(const TShellListModel *model, QObject *parent) : QStyledItemDelegate(parent), model_(model) {}
@@ -674,19 +728,17 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        const auto &items = model_->items;
         // Wrapped names (the icon style) keep the last item's size.
-        if (index.row() != int(items.size()) - 1 || (option.features & QStyleOptionViewItem::WrapText))
+        if (index.row() != int(model_->items.size()) - 1 || (option.features & QStyleOptionViewItem::WrapText))
             return size;
-        qsizetype longest = 0;
-        for (const auto &item : items)
-            longest = std::max(longest, item.name.size());
-        int measured = 0;
-        for (int row = 0; row < int(items.size()) && measured < 64; ++row)
-            if (items[size_t(row)].name.size() + 2 >= longest) {
-                size = size.expandedTo(QStyledItemDelegate::sizeHint(option, model_->index(row, 0)));
-                ++measured;
-            }
+        const int widest = model_->widestRow(option.font);
+        if (widest >= 0 && widest != index.row())
+            size = size.expandedTo(QStyledItemDelegate::sizeHint(option, model_->index(widest, 0)));
+        if (const auto *view = qobject_cast<const QListView *>(option.widget)) {
+            const int room = view->viewport()->width() - 2 * view->spacing();
+            if (room > 0)
+                size.setWidth(std::min(size.width(), room));
+        }
         return size;
     }
 
@@ -732,6 +784,11 @@ TShellListView::TShellListView(QWidget *parent, const QString &name)
         if (!quiet_)
             emit OnChange();
     });
+    // The user may size the name column; it then keeps that width in this folder.
+    connect(reportView_->header(), &QHeaderView::sectionResized, this, [this](int section) {
+        if (section == 0 && !fittingNameColumn_)
+            userSizedNameColumn_ = true;
+    });
     setViewStyle(vsList);
 }
 
@@ -776,10 +833,15 @@ bool TShellListView::reload(const QString &folder, bool notify)
         }
     }
     folders.insert(folders.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
+    if (folder != model_->folder)
+        userSizedNameColumn_ = false;
     quiet_ = true;
     model_->replace(folder, std::move(folders));
     selection_->clear();
     quiet_ = false;
+    fitNameColumn();
+    if (OnItemsChanged)
+        OnItemsChanged();
     if (hadSelection && notify)
         emit OnChange();
     return hadSelection;
@@ -882,6 +944,7 @@ void TShellListView::setViewStyle(TViewStyle style)
     style_ = style;
     if (style == vsReport) {
         stack_->setCurrentWidget(reportView_);
+        fitNameColumn();
         return;
     }
     const int small = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
@@ -905,6 +968,30 @@ void TShellListView::setColumnCaption(int column, const QString &caption)
         return;
     model_->captions[column] = caption;
     emit model_->headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void TShellListView::setSizeText(std::function<QString(qint64)> text)
+{
+    model_->sizeText = std::move(text);
+    if (Count() > 0)
+        emit model_->dataChanged(model_->index(0, 1), model_->index(Count() - 1, 1), {Qt::DisplayRole});
+}
+
+void TShellListView::fitNameColumn()
+{
+    if (style_ != vsReport || userSizedNameColumn_)
+        return;
+    QHeaderView *header = reportView_->header();
+    int width = header->sectionSizeHint(0);
+    const int widest = model_->widestRow(reportView_->font());
+    if (widest >= 0)
+        width = std::max(width, reportView_->sizeHintForIndex(model_->index(widest, 0)).width());
+    const int room = reportView_->viewport()->width();
+    if (room > 0)
+        width = std::min(width, room);
+    fittingNameColumn_ = true;
+    header->resizeSection(0, width);
+    fittingNameColumn_ = false;
 }
 
 QAbstractItemView *TShellListView::currentView() const
@@ -967,6 +1054,10 @@ bool TShellListView::eventFilter(QObject *watched, QEvent *event)
 bool TShellListView::viewportEvent(QAbstractItemView *view, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::Resize:
+        if (view == reportView_)
+            fitNameColumn(); // the room of the name column follows the list's width
+        return false;
     case QEvent::Paint:
         if (OnCustomDraw)
             OnCustomDraw();

@@ -162,6 +162,9 @@ public:
 
     // Called for every entry about to be added; set canAdd to false to leave it out.
     std::function<void(const TShellFolder &folder, bool &canAdd)> OnAddFolder;
+    // Called each time the items were read anew (a folder set or read again), before
+    // OnChange reports a selection lost by it; blocked signals do not hold it back.
+    std::function<void()> OnItemsChanged;
 
     int Count() const;                     // number of items
     TShellFolder Folders(int index) const; // the entry of item index
@@ -180,6 +183,8 @@ public:
     void setViewStyle(TViewStyle style);
     // Column captions of the report style: 0 name, 1 size, 2 type, 3 last write.
     void setColumnCaption(int column, const QString &caption);
+    // The text of a file size in the report style (default: the locale's data size).
+    void setSizeText(std::function<QString(qint64 size)> text);
 
     void setLinkedTree(TShellTreeView *tree) { tree_ = tree; }
     TShellTreeView *LinkedTree() const { return tree_; }
@@ -223,6 +228,9 @@ private:
     bool viewportEvent(QAbstractItemView *view, QEvent *event);
     // Reads folder; true when a selection was lost. With notify OnChange follows then.
     bool reload(const QString &folder, bool notify = true);
+    // The report style's name column as wide as the widest name needs, at most the
+    // list's width; once the user has sized it, only a new folder fits it anew.
+    void fitNameColumn();
 
     TShellListModel *model_;
     QItemSelectionModel *selection_;
@@ -234,4 +242,6 @@ private:
     unsigned objectTypes_ = otFolders | otNonFolders;
     TViewStyle style_ = vsList;
     QPixmap brush_;
+    bool fittingNameColumn_ = false;
+    bool userSizedNameColumn_ = false;
 };

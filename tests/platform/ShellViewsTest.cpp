@@ -9,6 +9,10 @@
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFile>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -277,6 +281,87 @@ TEST_F(ShellViews, ListItemsAreWideEnoughForTheLongestName)
                 << name.toStdString();
         }
     }
+}
+
+// The widest name sets the items' width, not the one of most characters; a name is cut
+// only where the list is narrower than it.
+TEST_F(ShellViews, ListItemsFitTheWidestNameAndTheListsRoom)
+{
+    const QString wide = QStringLiteral("WWWWWWWWWWWWWWWWWWWW.txt"), many = QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiiii.txt");
+    Make("breit/" + wide);
+    Make("breit/" + many);
+    Make("breit/z.txt");
+    TShellListView list;
+    list.resize(600, 200);
+    list.setRoot(Root + "/breit");
+    list.show();
+    QCoreApplication::processEvents();
+    QAbstractItemView *view = list.currentView();
+    const QFontMetrics metrics = view->fontMetrics();
+    ASSERT_GT(metrics.horizontalAdvance(wide), metrics.horizontalAdvance(many));
+    const auto itemWidth = [&] { return view->visualRect(view->model()->index(0, 0)).width(); };
+    EXPECT_GT(itemWidth(), metrics.horizontalAdvance(wide) + view->iconSize().width());
+    list.resize(120, 200);
+    QCoreApplication::processEvents();
+    EXPECT_LE(itemWidth(), view->viewport()->width());
+    EXPECT_GT(itemWidth(), view->viewport()->width() / 2);
+    list.resize(600, 200); // room again: the whole name
+    QCoreApplication::processEvents();
+    EXPECT_GT(itemWidth(), metrics.horizontalAdvance(wide) + view->iconSize().width());
+}
+
+// The report view's name column: as wide as the widest name needs, at most the list's
+// width; a width the user gives it stays until another folder is shown. Sizes are shown
+// through the text the program gives.
+TEST_F(ShellViews, ReportNameColumnFitsTheWidestNameAndTheUsersWidth)
+{
+    const QString name = QStringLiteral("Ein recht langer Dateiname für die Spalte.txt");
+    Make("lang/" + name);
+    Make("lang/kurz.txt");
+    TShellListView list;
+    list.resize(900, 200);
+    list.setViewStyle(vsReport);
+    list.setRoot(Root + "/lang");
+    list.show();
+    QCoreApplication::processEvents();
+    auto *report = qobject_cast<QTreeView *>(list.currentView());
+    ASSERT_NE(report, nullptr);
+    QHeaderView *header = report->header();
+    const int needed = report->fontMetrics().horizontalAdvance(name) + report->iconSize().width();
+    EXPECT_GT(header->sectionSize(0), needed);
+    EXPECT_LT(header->sectionSize(0), needed + 60);
+
+    list.resize(250, 200); // no room: the column takes the list's width
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(0), report->viewport()->width());
+    list.resize(900, 200);
+    QCoreApplication::processEvents();
+    EXPECT_GT(header->sectionSize(0), needed);
+
+    // The user widens it (dragging the header's divider); it keeps that width.
+    QWidget *divider = header->viewport();
+    const int edge = header->sectionViewportPosition(0) + header->sectionSize(0) - 1;
+    const int y = header->height() / 2;
+    QTest::mousePress(divider, Qt::LeftButton, {}, QPoint(edge, y));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(edge + 150, y), divider->mapToGlobal(QPointF(edge + 150, y)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(divider, &drag);
+    QTest::mouseRelease(divider, Qt::LeftButton, {}, QPoint(edge + 150, y));
+    const int widened = header->sectionSize(0);
+    EXPECT_GT(widened, needed + 100);
+    list.resize(950, 200);
+    list.Refresh();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(0), widened);
+    list.setRoot(Root + "/sub"); // another folder: fitted anew
+    QCoreApplication::processEvents();
+    EXPECT_LT(header->sectionSize(0), needed);
+
+    list.setRoot(Root + "/lang");
+    const QModelIndex size = report->model()->index(1, 1); // kurz.txt, empty
+    EXPECT_EQ(report->model()->data(size).toString(), QLocale().formattedDataSize(0));
+    list.setSizeText([](qint64 bytes) { return QStringLiteral("%1 Bytes").arg(bytes); });
+    EXPECT_EQ(report->model()->data(size).toString(), QStringLiteral("0 Bytes"));
 }
 
 TEST_F(ShellViews, LargeFolderIsListedWhole)

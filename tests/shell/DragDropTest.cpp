@@ -8,6 +8,7 @@
 #include "platform/fs/PathNames.h"
 #include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/StatusBar.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
 #include "support/FolderNames.h"
@@ -301,6 +302,30 @@ TEST_F(DragDrop, FilesCopiedOntoAFolderItemAndOntoTheEmptyArea)
     EXPECT_EQ(f.DropTargetFolder, Root + "/Rechts/");
     EXPECT_EQ(SortedNames(Root + "/Rechts"), (QStringList{"Ziel", "b.txt"}));
     EXPECT_EQ(f.ShellListView02->Count(), 2); // the lists are read again
+}
+
+// Panel 0 of each status bar counts its list after every way the lists are read again:
+// a drop copy onto a list without a selection, a drop move, a delete to the trash.
+TEST_F(DragDrop, TheCountPanelsFollowTheListsAfterDropsAndDeletes)
+{
+    for (const char *name : {"a.txt", "b.txt", "c.txt", "d.txt"})
+        Make(QStringLiteral("Links/") + name);
+    Make("Rechts/r.txt");
+    THauptForm &f = Shown();
+    auto counts = [&f] { return Str(f.ExplorerStatusBar01->Panel(0) + " / " + f.ExplorerStatusBar02->Panel(0)); };
+    EXPECT_EQ(counts(), "Anzahl: 4 / Anzahl: 1");
+    DragFiles(f, {"a.txt", "b.txt"}, EmptyPoint(f.ShellListView02), Copy);
+    ASSERT_EQ(f.ShellListView02->Count(), 3);
+    EXPECT_EQ(counts(), "Anzahl: 4 / Anzahl: 3");
+    DragFiles(f, {"c.txt"}, EmptyPoint(f.ShellListView02), Move);
+    ASSERT_EQ(f.ShellListView01->Count(), 3);
+    EXPECT_EQ(counts(), "Anzahl: 3 / Anzahl: 4");
+    ActiveExplorer = 2;
+    Select(f.ShellListView02, {"a.txt", "r.txt"});
+    modals_.answer(mrYes);
+    f.HMenuAktionenDateiLoeschen->trigger();
+    ASSERT_EQ(f.ShellListView02->Count(), 2);
+    EXPECT_EQ(counts(), "Anzahl: 3 / Anzahl: 2");
 }
 
 TEST_F(DragDrop, AListRefusesItsOwnItemsTheTreeBesideItAccepts)

@@ -262,6 +262,38 @@ TEST_F(ExplorerPanes, ViewStylesOfTheLeftList)
     EXPECT_EQ(list->ViewStyle(), vsIcon);
 }
 
+// The report view of the left list: sizes in the window's language, the name column as
+// wide as the longest name needs.
+TEST_F(ExplorerPanes, ReportViewSpeaksTheWindowsLanguageAndFitsItsNames)
+{
+    const QString longName = QStringLiteral("Urlaub an der Nordsee mit der ganzen Familie 2024.jpg");
+    Make(longName, QByteArray(2048, 'x'));
+    Make("leer.txt", "");
+    THauptForm &f = Form();
+    f.setWindowState(Qt::WindowNoState);
+    f.resize(1024, 700);
+    f.show();
+    ASSERT_TRUE(f.ShellTreeView01->setPath(Root));
+    f.TB01Report->click();
+    QApplication::processEvents();
+    auto *report = qobject_cast<QTreeView *>(f.ShellListView01->currentView());
+    ASSERT_NE(report, nullptr);
+    const auto size = [&](const QString &name) {
+        return Str(report->model()->index(int(Names(f.ShellListView01).indexOf(name)), 1).data().toString());
+    };
+    EXPECT_EQ(size("leer.txt"), "0 Byte");
+    EXPECT_EQ(size(longName), "2,00 kByte");
+    const int needed = report->fontMetrics().horizontalAdvance(longName) + report->iconSize().width();
+    EXPECT_GT(report->header()->sectionSize(0), needed);
+    EXPECT_LE(report->header()->sectionSize(0), report->viewport()->width());
+
+    Sprache = 10000;
+    LanguageIndex = 1;
+    ApplyLanguageCaptions();
+    EXPECT_EQ(size(longName), "2.00 kByte");
+    EXPECT_EQ(Str(f.ExplorerStatusBar01->Panel(0)), "Number: 2");
+}
+
 TEST_F(ExplorerPanes, RefreshGoesBackToTheStartFoldersAndRereads)
 {
     Make("start1/a.txt");
@@ -291,6 +323,22 @@ TEST_F(ExplorerPanes, RefreshGoesBackToTheStartFoldersAndRereads)
     EXPECT_EQ(Str(f.ShellTreeView01->Path()), Str(Root + "/start1"));
     EXPECT_TRUE(fs::isFolder(f.ShellTreeView02->Path()));
     EXPECT_EQ(Str(f.ShellListView02->Root()), Str(f.ShellTreeView02->Path()));
+}
+
+// The count panel follows its list when the refresh button reads a folder that stays
+// shown, nothing being selected in it.
+TEST_F(ExplorerPanes, RefreshedListsAreCountedAnew)
+{
+    Make("start/a.txt");
+    StoreSettings([&](TRegistry &reg) { reg.WriteString("StartverzeichnisLinks", Root + "/start/"); });
+    THauptForm &f = Form();
+    ASSERT_EQ(Str(f.ShellTreeView01->Path()), Str(Root + "/start"));
+    EXPECT_EQ(Str(f.ExplorerStatusBar01->Panel(0)), "Anzahl: 1");
+    Make("start/b.txt");
+    Make("start/c.txt");
+    f.TB01Refresh->click();
+    ASSERT_EQ(f.ShellListView01->Count(), 3);
+    EXPECT_EQ(Str(f.ExplorerStatusBar01->Panel(0)), "Anzahl: 3");
 }
 
 TEST_F(ExplorerPanes, RenamingATreeFolderNeverReplaces)
@@ -491,6 +539,34 @@ TEST_F(ExplorerPanes, Screenshot)
     Select(f.ShellListView01, "IMG_1001.jpg");
     QApplication::processEvents();
     EXPECT_TRUE(f.grab().save(file));
+}
+
+// Pictures of the left list's report view with long names, in German and English.
+TEST_F(ExplorerPanes, ReportViewScreenshots)
+{
+    const QString folder = qEnvironmentVariable("CORVEX_REPORT_SCREENSHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set CORVEX_REPORT_SCREENSHOTS=<folder> to save the report view in German and English";
+    Make("Fotos/Urlaub an der Nordsee mit der ganzen Familie im Sommer 2024 - Tag 1.jpg", QByteArray(3 * 1024 * 1024, 'j'));
+    Make("Fotos/Urlaub an der Nordsee mit der ganzen Familie im Sommer 2024 - Tag 2.jpg", QByteArray(1536 * 1024, 'j'));
+    Make("Fotos/Reiseplan.txt", QByteArray(700, 'r'));
+    Make("Fotos/leer.txt", "");
+    Make("Fotos/Unterwegs/x.jpg");
+    StoreSettings([&](TRegistry &reg) { reg.WriteString("StartverzeichnisLinks", Root + "/Fotos/"); });
+    for (int language : {0, 10000}) {
+        THauptForm &f = Form();
+        f.setWindowState(Qt::WindowNoState);
+        f.resize(1024, 700);
+        f.show();
+        Sprache = language;
+        LanguageIndex = std::uint8_t(language / 10000);
+        ApplyLanguageCaptions();
+        f.TB01Report->click();
+        Select(f.ShellListView01, "Reiseplan.txt");
+        QApplication::processEvents();
+        EXPECT_TRUE(f.grab().save(QStringLiteral("%1/report_%2.png").arg(folder, language ? "en" : "de")));
+        form_.reset();
+    }
 }
 
 } // namespace

@@ -565,6 +565,34 @@ TEST_F(RenamePage, FileListSortMoveAndDelete)
     EXPECT_EQ(modals.shown().back().text, LoadLangString(9052));
 }
 
+// The rows follow the moves one after the other: a name freed by one move and taken by
+// a later one, a file moved twice, a swap through a third name; rows no move touches,
+// and moves of paths not listed, change nothing.
+TEST_F(RenamePage, FileListFollowsMovesInTheirOrder)
+{
+    TStringGrid *grid = f->DLStringGrid;
+    const struct {
+        QStringList paths, moves, expected;
+    } cases[] = {
+        {{"/p/1.jpg", "/p/2.jpg"}, {"/p/2.jpg", "/p/3.jpg", "/p/1.jpg", "/p/2.jpg"}, {"/p/2.jpg", "/p/3.jpg"}},
+        {{"/p/a.txt"}, {"/p/a.txt", "/q/a.txt", "/q/a.txt", "/q/b.txt"}, {"/q/b.txt"}},
+        {{"/p/a", "/p/b"}, {"/p/a", "/p/t", "/p/b", "/p/a", "/p/t", "/p/b"}, {"/p/b", "/p/a"}},
+        {{"/p/a.txt", "/p/b.txt"}, {"/p/c.txt", "/p/d.txt", "/p/a.txt"}, {"/p/a.txt", "/p/b.txt"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(Str(c.moves.join(u' ')));
+        grid->setRowCount(int(c.paths.size()));
+        grid->setColumn(0, 0, QStringList(c.paths.size(), QStringLiteral("alt")));
+        grid->setColumn(1, 0, c.paths);
+        f->FileListFollowMoves(c.moves);
+        EXPECT_EQ(Str(Column(grid, 1).join(u' ')), Str(c.expected.join(u' ')));
+        QStringList names; // a row that moved takes the name of its new path
+        for (qsizetype i = 0; i < c.expected.size(); ++i)
+            names << (c.expected[i] == c.paths[i] ? QStringLiteral("alt") : c.expected[i].mid(3));
+        EXPECT_EQ(Str(Column(grid, 0).join(u' ')), Str(names.join(u' ')));
+    }
+}
+
 // Pictures of the rename page's views and rule pages and of the file list, for a look.
 TEST_F(RenamePage, Screenshots)
 {

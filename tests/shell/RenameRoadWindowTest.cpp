@@ -11,6 +11,7 @@
 #include "platform/toolkit/MenuItem.h"
 #include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
+#include "platform/toolkit/StatusBar.h"
 #include "platform/toolkit/StringGrid.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
@@ -283,6 +284,67 @@ TEST_F(RenameRoadWindow, RulesThatChangeOnlyWhatTheirFieldsSay)
     ASSERT_EQ(modals.pending(), 0u);
     EXPECT_EQ(modals.shown().back().text, LoadLangString(9120));
     EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt", "Urlaub 1.jpg", "Urlaub 2.jpg"}));
+}
+
+// The file list follows the batch taken from it: the rows of the files renamed or moved
+// get their new names and paths, a failed pair and a copy keep their rows, and the undo
+// sets them back; so a second run finds every file. The count panel follows the list.
+TEST_F(RenameRoadWindow, FileListFollowsTheBatchAndItsUndo)
+{
+    ASSERT_TRUE(fs::writeFileAtomic(Folder + "Reise 2.jpg", "taken"));
+    const QString copies = Home + "Kopien/";
+    ASSERT_TRUE(fs::createFolders(copies));
+    Click(f->DatUmbDateiListe);
+    OpenFolder(f->ShellListView02, "Fotos");
+    SelectFiles(f->ShellListView02, {"Notiz.txt", "Urlaub 1.jpg", "Urlaub 2.jpg"});
+    Click(f->DLSpeedButton02);
+    const auto rows = [this] {
+        QStringList r;
+        for (int i = 0; i < f->DLStringGrid->RowCount(); ++i)
+            r << f->DLStringGrid->Cells(0, i) + " | " + f->DLStringGrid->Cells(1, i);
+        return Str(r.join(u'\n'));
+    };
+    const auto row = [](const QString &in, const QString &name) { return name + " | " + in + name; };
+    const auto lines = [](const QStringList &rows) { return Str(rows.join(u'\n')); };
+    const auto chooseTarget = [this](int mode, const QString &folder) {
+        ClickItem(f->DatUmbRadioGroup01, mode);
+        modals.answerWith([folder](QDialog &dialog, const ModalRecord &) {
+            EXPECT_TRUE(static_cast<TSelectDirDlg &>(dialog).ShellTreeView->setPath(folder));
+            return int(mrOk);
+        });
+        Click(f->DatUmbZielverzeichnis);
+        // The rename button follows the selection of the lists, which the batch emptied.
+        SelectFiles(f->ShellListView02, {"Notiz.txt"});
+    };
+    ASSERT_EQ(rows(), lines({row(Folder, "Notiz.txt"), row(Folder, "Urlaub 1.jpg"), row(Folder, "Urlaub 2.jpg")}));
+
+    // Rename in place; the second new name is taken, so that pair fails.
+    ReplaceRule("Urlaub", "Reise");
+    modals.answer(mrYes);
+    modals.answer(mrOk);
+    Click(f->TB01Umbenennen);
+    ASSERT_EQ(modals.pending(), 0u);
+    EXPECT_EQ(FilesIn(Folder), QStringList({"Notiz.txt", "Reise 1.jpg", "Reise 2.jpg", "Urlaub 2.jpg"}));
+    const std::string renamed = lines({row(Folder, "Notiz.txt"), row(Folder, "Reise 1.jpg"), row(Folder, "Urlaub 2.jpg")});
+    EXPECT_EQ(rows(), renamed);
+    EXPECT_EQ(Str(f->ExplorerStatusBar02->Panel(0)), "Anzahl: 4");
+
+    // A second run from the list finds every file: all three move into the target folder.
+    chooseTarget(1, Target);
+    Rename();
+    EXPECT_EQ(FilesIn(Target), QStringList({"Notiz.txt", "Reise 1.jpg", "Reise 2.jpg"}));
+    EXPECT_EQ(rows(), lines({row(Target, "Notiz.txt"), row(Target, "Reise 1.jpg"), row(Target, "Reise 2.jpg")}));
+    EXPECT_EQ(Str(f->ExplorerStatusBar02->Panel(0)), "Anzahl: 1");
+    Undo();
+    EXPECT_EQ(FilesIn(Target), QStringList());
+    EXPECT_EQ(rows(), renamed);
+    EXPECT_EQ(Str(f->ExplorerStatusBar02->Panel(0)), "Anzahl: 4");
+
+    // A copy leaves the rows where the files are.
+    chooseTarget(2, copies);
+    Rename();
+    EXPECT_EQ(FilesIn(copies), QStringList({"Notiz.txt", "Reise 1.jpg", "Reise 2.jpg"}));
+    EXPECT_EQ(rows(), renamed);
 }
 
 // Pictures of the window along the road, modes 1 to 6 reached through the tool bar and
