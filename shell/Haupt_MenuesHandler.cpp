@@ -321,6 +321,15 @@ void THauptMenues::HMenuInfoHilfeClick()
         ShellOpen(file, QString(), QString(), 0);
 }
 
+void THauptMenues::SetToolButtonVisible(QToolButton *Button, bool Visible)
+{
+    for (QAction *action : ToolBar->actions())
+        if (ToolBar->widgetForAction(action) == Button) {
+            action->setVisible(Visible);
+            return;
+        }
+}
+
 void THauptMenues::ToolBarAdvancedCustomDraw(QPainter &Canvas)
 {
     const int left = ToolBar->mapFrom(&Form(), QPoint(0, 0)).x();

@@ -208,7 +208,7 @@ void THauptUmbenennen::DatUmbAnsichtWechsel()
     for (QToolButton *button : {f.TB01Dateiauswahl, f.TB01DragDrop, f.TB01DateiAttribute, f.TB01OrdnerFuell,
                                 f.TB01Vorschau, f.TB01Thumbs}) {
         button->setEnabled(!mp3);
-        button->setVisible(!mp3);
+        f.SetToolButtonVisible(button, !mp3);
     }
     for (QAction *item : {static_cast<QAction *>(f.HMenuAktionenSortieren), static_cast<QAction *>(f.PM01Sortieren)}) {
         item->setEnabled(mp3);

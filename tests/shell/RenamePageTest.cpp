@@ -31,6 +31,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -442,9 +443,13 @@ TEST_F(RenamePage, Mp3SubViewAndBack)
             EXPECT_EQ(item->isEnabled(), !mp3) << Str(item->objectName());
             EXPECT_EQ(item->isVisible(), !mp3) << Str(item->objectName());
         }
+        // The tool bar lays its buttons out again (as on any resize) before they are seen.
+        f->ToolBar->resize(f->ToolBar->width() - 1, f->ToolBar->height());
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         for (QWidget *button : viewButtons) {
             EXPECT_EQ(button->isEnabled(), !mp3) << Str(button->objectName());
-            EXPECT_EQ(button->isVisibleTo(f), !mp3) << Str(button->objectName());
+            EXPECT_EQ(button->isVisible(), !mp3) << Str(button->objectName());
         }
         for (QAction *item : sortItems) {
             EXPECT_EQ(item->isEnabled(), mp3) << Str(item->objectName());
