@@ -329,9 +329,10 @@ void THauptUmbenennen::DatUmbZielverzeichnisClick()
     }
     if (!F.isEmpty() && !fs::isFolder(F))
         F = NearestExistingFolder(F);
-    // Abort leaves the field as it was, also when the dialog opened on a parent.
-    if (SelectDirectory(F, LoadLangString(9100), LoadLangString(9101), LanguageName()) != mrAbort)
-        DatUmbZielverzeichnis->setText(F);
+    // Abort leaves F as the dialog was opened on: a missing folder gives way to its
+    // nearest existing parent.
+    SelectDirectory(F, LoadLangString(9100), LoadLangString(9101), LanguageName());
+    DatUmbZielverzeichnis->setText(F);
 }
 
 // ---- Function list ----

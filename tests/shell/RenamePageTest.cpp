@@ -312,7 +312,7 @@ TEST_F(RenamePage, TargetFolder)
         QString expected;
     } const cases[] = {
         {"No empties the field", mrNo, QString()},
-        {"Abort keeps it", mrAbort, gone},
+        {"Abort takes the nearest existing folder", mrAbort, existing + u'/'},
         {"OK takes the folder shown", mrOk, existing},
     };
     for (const Case &c : cases) {
