@@ -294,9 +294,15 @@ void THauptMenues::HMenuDateiSpracheClick()
 {
     // Relabelling resets the rename page's groups: not while a batch lets the message
     // loop run.
-    const BatchGuard guard;
-    if (guard.Entered() && SpracheF)
-        SpracheF->ShowModal();
+    if (BatchGuard::Running() || !SpracheF)
+        return;
+    // One action: the relabelled rules are previewed once, at its end, after the guard
+    // that keeps batches out while the dialog is open.
+    Form().RunAsOneAction([this] {
+        const BatchGuard guard;
+        if (SpracheF->ShowModal() == mrOk)
+            Form().RefreshPreview();
+    });
 }
 
 void THauptMenues::HMenuDateiProgEndeClick()
