@@ -296,12 +296,11 @@ void THauptMenues::HMenuDateiSpracheClick()
     // loop run.
     if (BatchGuard::Running() || !SpracheF)
         return;
-    // One action: the relabelled rules are previewed once, at its end, after the guard
-    // that keeps batches out while the dialog is open.
-    Form().RunAsOneAction([this] {
+    // One action: the preview that the relabelled rules ask for runs once, at its end,
+    // after the guard that keeps batches out while the dialog is open.
+    Form().RunAsOneAction([] {
         const BatchGuard guard;
-        if (SpracheF->ShowModal() == mrOk)
-            Form().RefreshPreview();
+        SpracheF->ShowModal();
     });
 }
 
