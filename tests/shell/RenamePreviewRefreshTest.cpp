@@ -113,17 +113,20 @@ TEST_F(PreviewRefresh, TypingAnExtensionWithTheFailedCheckOpensNoBox)
     EXPECT_TRUE(modals.shown().empty());
 }
 
-// The selection emptied and the move mode without a target: changes, so no box; the
-// grid never keeps the names of the batch before.
-TEST_F(PreviewRefresh, SelectionAndTargetModeChangesOpenNoBox)
+// The move mode chosen before a target, and the selection changed meanwhile: changes,
+// so no box; the grid never keeps the names of the batch before.
+TEST_F(PreviewRefresh, TargetModeAndSelectionChangesOpenNoBox)
 {
     SelectAll();
     QTest::mouseClick(f->DatUmbVorschau, Qt::LeftButton);
     ASSERT_EQ(NewNames().size(), 2);
     f->DatUmbRadioGroup01->findChild<QRadioButton *>("DatUmbRadioGroup01_1")->click();
     ExpectFailed(LoadLangString(9003));
+    f->VorschauLabel01->clear();
+    f->ShellListView01->SelectRows({0}); // refreshes again
+    ExpectFailed(LoadLangString(9003));
     f->DatUmbRadioGroup01->findChild<QRadioButton *>("DatUmbRadioGroup01_0")->click();
-    EXPECT_EQ(NewNames().size(), 2);
+    EXPECT_EQ(NewNames().size(), 1);
     EXPECT_FALSE(f->VorschauLabel01->isVisible());
     EXPECT_TRUE(modals.shown().empty());
 }
