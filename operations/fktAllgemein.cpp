@@ -9,6 +9,7 @@
 namespace {
 
 bool batchRunning = false;
+PreviewMessages *innermostPreviewMessages = nullptr;
 
 } // namespace
 
@@ -51,11 +52,34 @@ bool HourglassCursor::Shown()
 
 void ShowInformation(const QString &Text)
 {
-    MessageDlg(Text, mtInformation, mbOKOnly, 0, LanguageName());
+    if (!PreviewMessages::HoldBack(Text))
+        MessageDlg(Text, mtInformation, mbOKOnly, 0, LanguageName());
 }
 
 void ReportAndAbort(int Id)
 {
     ShowInformation(LoadLangString(Id));
     Abort();
+}
+
+// ---- Messages of a preview ----
+
+PreviewMessages::PreviewMessages(bool Quiet) : quiet_(Quiet), outer_(innermostPreviewMessages)
+{
+    innermostPreviewMessages = this;
+}
+
+PreviewMessages::~PreviewMessages()
+{
+    innermostPreviewMessages = outer_;
+}
+
+bool PreviewMessages::HoldBack(const QString &Text)
+{
+    PreviewMessages *messages = innermostPreviewMessages;
+    if (!messages)
+        return false;
+    if (messages->text_.isEmpty())
+        messages->text_ = QString(Text).replace(u'\r', u' ');
+    return messages->quiet_;
 }

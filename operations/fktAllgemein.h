@@ -24,6 +24,26 @@ void ShowInformation(const QString &Text);
 // Text Id as an information box, then the silent Abort.
 [[noreturn]] void ReportAndAbort(int Id);
 
+// The messages of a rename preview. While one lives, the first text that ShowInformation
+// (and so ReportAndAbort) is given is kept; a quiet one opens no box for it, so that a
+// refresh that typing set off never takes the keyboard. The innermost one takes them.
+class PreviewMessages {
+public:
+    explicit PreviewMessages(bool Quiet);
+    ~PreviewMessages();
+    PreviewMessages(const PreviewMessages &) = delete;
+    PreviewMessages &operator=(const PreviewMessages &) = delete;
+    // The first message, its lines joined by blanks; empty while none came.
+    const QString &Text() const { return text_; }
+    // Keeps Text in the innermost one; true when that one is quiet (no box then).
+    static bool HoldBack(const QString &Text);
+
+private:
+    bool quiet_;
+    QString text_;
+    PreviewMessages *outer_;
+};
+
 // ---- Re-entrancy guard ----
 // A batch or preview holds a guard while it runs. While one is held (a collector lets
 // the message loop run), a second batch, preview or window close must not start:

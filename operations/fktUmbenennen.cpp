@@ -18,6 +18,7 @@
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
 
+#include <QLabel>
 #include <QStackedWidget>
 #include <QTabWidget>
 
@@ -85,6 +86,15 @@ void ShowPreviewNames(const QStringList &OldPaths, const QStringList &NewPaths)
     grid->setRowCount(int(oldNames.size()) + 1);
     grid->setColumn(0, 1, oldNames);
     grid->setColumn(1, 1, newNames);
+}
+
+// The preview page's line: the message of a failed refresh, hidden while there is none.
+void ShowPreviewMessage(const QString &Text)
+{
+    QLabel *line = HauptForm->VorschauLabel01;
+    line->setText(Text);
+    line->setToolTip(Text);
+    line->setVisible(!Text.isEmpty());
 }
 
 int ChosenRule()
@@ -462,20 +472,35 @@ void SortOldNamesLogically()
 
 // ---- Preview ----
 
-void ShowRenamePreview()
+void ShowRenamePreview(PreviewStart Start)
 {
     const BatchGuard guard;
     if (!guard.Entered())
         return;
     THauptForm *f = HauptForm;
-    if (RenameTabShown() && f->DatUmbVorschau->Down()) {
-        CheckStartValue();
-        PrepareRenameLists();
-        ApplyRenameTabRule();
-        ShowPreviewNames(f->AlteDateinamen, f->NeueDateinamen);
-    } else if (FolderTabShown() && f->OrdnerVorschauSB->Down()) {
-        PrepareFolderRenameLists();
-        ApplyFolderRenameRule();
-        ShowPreviewNames(f->AlteDateinamen, f->NeueDateinamen);
+    const bool files = RenameTabShown() && f->DatUmbVorschau->Down();
+    const bool folders = !files && FolderTabShown() && f->OrdnerVorschauSB->Down();
+    if (!files && !folders)
+        return;
+    const PreviewMessages messages(Start == PreviewStart::Change);
+    bool failed = false;
+    try {
+        if (files) {
+            CheckStartValue();
+            PrepareRenameLists();
+            ApplyRenameTabRule();
+        } else {
+            PrepareFolderRenameLists();
+            ApplyFolderRenameRule();
+        }
+    } catch (const EAbort &) {
+        failed = true;
     }
+    // A rule that reported and went on failed too: its names are not what the user set.
+    failed = failed || !messages.Text().isEmpty();
+    ShowPreviewMessage(messages.Text());
+    if (failed)
+        f->VorschauStringGrid01->setRowCount(1);
+    else
+        ShowPreviewNames(f->AlteDateinamen, f->NeueDateinamen);
 }

@@ -72,12 +72,18 @@ QString BlankBeforeCapitals(const QString &S);
 QString BlankBeforeCharacter(const QString &S, char32_t C);
 
 // ---- Preview ----
+// What started a preview: the user asking for it (a preview button, the View item or its
+// tool button), or a change (a keystroke in a rule field, the selection, the folder, a
+// rule switch, the language).
+enum class PreviewStart { Asked, Change };
 // With the rename tab shown and DatUmbVorschau down, or the folder tab and
 // OrdnerVorschauSB down: the old and new names the rename action would produce, in
 // VorschauStringGrid01 (names only, pairs that stay the same too). Nothing is renamed.
-// A message ends it through the silent abort and the grid keeps its content. Does
-// nothing while another batch or preview runs.
-void ShowRenamePreview();
+// A message of a collector or rule, or the silent abort, ends it: the grid keeps only its
+// header row and the message shows in the preview page's line VorschauLabel01 until the
+// next refresh. Its box opens only when the user asked; after a change, no box takes the
+// keyboard. Does nothing while another batch or preview runs.
+void ShowRenamePreview(PreviewStart Start = PreviewStart::Change);
 
 // ---- Logical sort ----
 // The first unbroken run of the digits 0-9 in FileName without its extension (from

@@ -250,7 +250,7 @@ void THauptAnsicht::RenamePreviewDown()
     ViewMode = ViewMode == 5 || ViewMode == 6 ? 6 : 4;
     ActiveExplorer = 1;
     SetViewMode(ViewMode);
-    ShowRenamePreview();
+    ShowRenamePreview(PreviewStart::Asked);
 }
 
 void THauptAnsicht::RenamePreviewUp()
@@ -268,7 +268,7 @@ void THauptAnsicht::FolderPreviewDown()
     ViewMode = 4;
     ActiveExplorer = 1;
     SetViewMode(ViewMode);
-    ShowRenamePreview();
+    ShowRenamePreview(PreviewStart::Asked);
 }
 
 void THauptAnsicht::FolderPreviewUp()
@@ -386,7 +386,7 @@ void THauptAnsicht::HMenuAnsichtVorschauClick()
         Form().SyncExplorersToLeft();
         ActiveExplorer = 1;
         SetViewMode(ViewMode);
-        ShowRenamePreview();
+        ShowRenamePreview(PreviewStart::Asked);
     }
 }
 

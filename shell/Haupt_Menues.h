@@ -101,6 +101,9 @@ struct THauptMenues {
     void HMenuInfoHilfeClick();
     // The tool bar's background: white to silver over the window's client width.
     void ToolBarAdvancedCustomDraw(QPainter &Canvas);
+    // Shows or hides a button of the tool bar. The tool bar shows its buttons through
+    // their actions: a button hidden by itself comes back at the next layout.
+    void SetToolButtonVisible(QToolButton *Button, bool Visible);
 
 protected:
     // The main window this page belongs to.

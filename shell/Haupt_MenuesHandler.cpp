@@ -293,9 +293,14 @@ void THauptMenues::HMenuDateiSpracheClick()
 {
     // Relabelling resets the rename page's groups: not while a batch lets the message
     // loop run.
-    const BatchGuard guard;
-    if (guard.Entered() && SpracheF)
+    if (BatchGuard::Running() || !SpracheF)
+        return;
+    // One action: the preview that the relabelled rules ask for runs once, at its end,
+    // after the guard that keeps batches out while the dialog is open.
+    Form().RunAsOneAction([] {
+        const BatchGuard guard;
         SpracheF->ShowModal();
+    });
 }
 
 void THauptMenues::HMenuDateiProgEndeClick()
@@ -318,6 +323,15 @@ void THauptMenues::HMenuInfoHilfeClick()
     // The desktop opener takes no topic; a missing file opens nothing.
     if (fs::exists(file))
         ShellOpen(file, QString(), QString(), 0);
+}
+
+void THauptMenues::SetToolButtonVisible(QToolButton *Button, bool Visible)
+{
+    for (QAction *action : ToolBar->actions())
+        if (ToolBar->widgetForAction(action) == Button) {
+            action->setVisible(Visible);
+            return;
+        }
 }
 
 void THauptMenues::ToolBarAdvancedCustomDraw(QPainter &Canvas)

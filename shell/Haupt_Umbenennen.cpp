@@ -425,11 +425,23 @@ QVBoxLayout *CreateSourceAndTarget(THauptForm &f, QWidget *parent)
     return column;
 }
 
-// Explorer02 page "Vorschau": the rename preview grid, old name | new name.
+// Explorer02 page "Vorschau": the line of a failed refresh's message over the rename
+// preview grid, old name | new name.
 void CreatePreviewPage(THauptForm &f)
 {
     auto *layout = new QVBoxLayout(NamedPage(f.Explorer02, QStringLiteral("Vorschau")));
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    f.VorschauLabel01 = new QLabel(layout->parentWidget());
+    f.VorschauLabel01->setObjectName(QStringLiteral("VorschauLabel01"));
+    // One line that never widens the page; the whole text is its tool tip.
+    f.VorschauLabel01->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    f.VorschauLabel01->setContentsMargins(4, 2, 4, 2);
+    QPalette maroon = f.VorschauLabel01->palette();
+    maroon.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
+    f.VorschauLabel01->setPalette(maroon);
+    f.VorschauLabel01->hide();
+    layout->addWidget(f.VorschauLabel01);
     f.VorschauStringGrid01 = new TStringGrid(layout->parentWidget(), QStringLiteral("VorschauStringGrid01"), 2, 2, 1);
     f.VorschauStringGrid01->setColWidth(0, 188);
     f.VorschauStringGrid01->setColWidth(1, 188);

@@ -101,6 +101,7 @@ struct THauptUmbenennen {
     QLabel *TTFLabel6 = nullptr, *TTFLabel7 = nullptr, *TTFLabel8 = nullptr, *TTFLabel9 = nullptr;
     QLabel *TTFWarnung = nullptr;
     // The rename preview: Explorer02 page "Vorschau".
+    QLabel *VorschauLabel01 = nullptr; // the message of the last refresh when it failed
     TStringGrid *VorschauStringGrid01 = nullptr; // old name | new name, one header row
     // The file list page (Explorer01 page "DateiListe") around DLStringGrid: the header
     // DLGradientFill01 with the caption DLPanel04, and the 394-px button row DLPanel02.
@@ -119,7 +120,8 @@ struct THauptUmbenennen {
     // Runs Action as one user action: the preview refreshes it asks for (its own and
     // those of the handlers it sets off) run once, at its end, unless it aborts.
     void RunAsOneAction(const std::function<void()> &Action);
-    // With the rename tab shown and DatUmbVorschau down: ShowRenamePreview. Inside an
+    // With the rename tab shown and DatUmbVorschau down, or the folder tab and its
+    // preview shown: ShowRenamePreview as a change, whose messages open no box. Inside an
     // action: once, at the action's end.
     void RefreshPreview();
     void NeueVorschauNachAenderung();

@@ -211,7 +211,7 @@ void THauptUmbenennen::DatUmbAnsichtWechsel()
     for (QToolButton *button : {f.TB01Dateiauswahl, f.TB01DragDrop, f.TB01DateiAttribute, f.TB01OrdnerFuell,
                                 f.TB01Vorschau, f.TB01Thumbs}) {
         button->setEnabled(!mp3);
-        button->setVisible(!mp3);
+        f.SetToolButtonVisible(button, !mp3);
     }
     for (QAction *item : {static_cast<QAction *>(f.HMenuAktionenSortieren), static_cast<QAction *>(f.PM01Sortieren)}) {
         item->setEnabled(mp3);
@@ -332,9 +332,10 @@ void THauptUmbenennen::DatUmbZielverzeichnisClick()
     }
     if (!F.isEmpty() && !fs::isFolder(F))
         F = NearestExistingFolder(F);
-    // Abort leaves the field as it was, also when the dialog opened on a parent.
-    if (SelectDirectory(F, LoadLangString(9100), LoadLangString(9101), LanguageName()) != mrAbort)
-        DatUmbZielverzeichnis->setText(F);
+    // Abort leaves F as the dialog was opened on: a missing folder gives way to its
+    // nearest existing parent.
+    SelectDirectory(F, LoadLangString(9100), LoadLangString(9101), LanguageName());
+    DatUmbZielverzeichnis->setText(F);
 }
 
 // ---- Function list ----

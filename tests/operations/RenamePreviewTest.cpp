@@ -6,6 +6,7 @@
 #include "operations/fktAllgemein.h"
 #include "platform/toolkit/StringGrid.h"
 
+#include <QLabel>
 #include <QTabWidget>
 
 namespace {
@@ -90,24 +91,56 @@ TEST_F(Preview, DoesNothingWhenOffOnAnotherPageOrWhileABatchRuns)
     EXPECT_TRUE(modals_.shown().empty());
 }
 
-TEST_F(Preview, AMessageEndsThePreviewAndTheGridKeepsItsContent)
+// A failed refresh keeps only the header row and shows the message in the line above
+// the grid until the next refresh; its box opens only when the user asked for it.
+TEST_F(Preview, AFailedRefreshEmptiesTheGridAndShowsItsMessage)
 {
     ShowRenamePreview();
-    const QStringList shown = Column(1);
+    ASSERT_EQ(Grid()->RowCount(), 3);
+    EXPECT_TRUE(Form().VorschauLabel01->isHidden());
 
-    Form().DatUmbDateiListe->setChecked(false); // the file list off releases the preview
-    Form().DatUmbVorschau->setDown(true);
-    ExpectMessageAndAbort(ShowRenamePreview, 9000);
-    ExpectMessageAndAbort(ShowRenamePreview, 9000); // every refresh reports again
-    EXPECT_EQ(Column(1), shown);
+    const auto expectFailed = [this](const QString &line) {
+        EXPECT_EQ(Column(1), QStringList{LoadLangString(8994)});
+        EXPECT_EQ(Form().VorschauLabel01->text(), line);
+        EXPECT_FALSE(Form().VorschauLabel01->isHidden());
+    };
+    struct Case {
+        const char *what;
+        std::function<void()> set; // each case on the settings of the one before
+        QString box;
+    } const cases[] = {
+        {"nothing selected", [this] { Form().DatUmbDateiListe->setChecked(false); }, LoadLangString(9000)},
+        {"too few places", [this] {
+             Form().DatUmbDateiListe->setChecked(true);
+             Form().UpDownStellenanzahl01->setPosition(1);
+             Form().DatUmbEdit03->setText("9");
+         }, LoadLangString(9005)},
+        {"a rule that reports and goes on", [this] { Form().DatUmbRadioGroup02->setItemIndex(3); },
+         LoadLangString(9008) + u'\r' + LoadLangString(9009)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Form().DatUmbVorschau->setDown(false); // the fields refresh a preview that is on
+        c.set();
+        Form().DatUmbVorschau->setDown(true);
+        const QString line = QString(c.box).replace(u'\r', u' ');
 
-    Form().DatUmbDateiListe->setChecked(true);
-    Form().DatUmbVorschau->setDown(false); // the fields refresh a preview that is on
-    Form().UpDownStellenanzahl01->setPosition(1);
-    Form().DatUmbEdit03->setText("9");
-    Form().DatUmbVorschau->setDown(true);
-    ExpectMessageAndAbort(ShowRenamePreview, 9005);
-    EXPECT_EQ(Column(1), shown);
+        const size_t before = modals_.shown().size();
+        ShowRenamePreview(); // a change
+        EXPECT_EQ(modals_.shown().size(), before);
+        expectFailed(line);
+        for (size_t time = 1; time <= 2; ++time) { // each refresh asked for shows its box
+            modals_.answer(mrOk);
+            ShowRenamePreview(PreviewStart::Asked);
+            ASSERT_EQ(modals_.shown().size(), before + time);
+            ExpectInformation(modals_.shown().back(), c.box);
+            expectFailed(line);
+        }
+    }
+    Form().DatUmbRadioGroup02->setItemIndex(0); // a refresh that works clears the line
+    Form().UpDownStellenanzahl01->setPosition(2);
+    EXPECT_EQ(Column(1), (QStringList{LoadLangString(8994), "n09.txt", "n10.jpg"}));
+    EXPECT_TRUE(Form().VorschauLabel01->isHidden());
 }
 
 TEST_F(Preview, StartValueIsCheckedBeforeAnythingIsCollected)
@@ -116,7 +149,9 @@ TEST_F(Preview, StartValueIsCheckedBeforeAnythingIsCollected)
     Form().DatUmbVorschau->setDown(true);
     for (const char *start : {"", "abc", "-1", "99999999999"}) {
         Form().DatUmbEdit03->setText(start);
-        EXPECT_THROW(ShowRenamePreview(), EAbort) << start;
+        ShowRenamePreview(PreviewStart::Asked);
+        EXPECT_EQ(Grid()->RowCount(), 1) << start;
+        EXPECT_TRUE(Form().VorschauLabel01->isHidden()) << start; // the silent abort has no text
     }
     EXPECT_TRUE(modals_.shown().empty());
 }
