@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -285,6 +286,12 @@ void TMessageForm::HelpButtonClick()
 
 // ---- Message box --------------------------------------------------------------
 
+int CaptionWidth(const QString &Caption)
+{
+    const QFontMetrics fm(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    return fm.horizontalAdvance(Caption) + 5 * fm.height();
+}
+
 std::unique_ptr<TMessageForm> CreateMessageDialog(const QString &Msg, TMsgDlgType DlgType,
                                                   TMsgDlgButtons Buttons, const QString &LangName)
 {
@@ -326,12 +333,15 @@ std::unique_ptr<TMessageForm> CreateMessageDialog(const QString &Msg, TMsgDlgTyp
         IconTextHeight = std::max(IconTextHeight, 32);
     }
     const int ButtonGroupWidth = buttonCount == 0 ? 0 : buttonCount * ButtonWidth + (buttonCount - 1) * ButtonSpacing;
-    const int ClientWidth = std::max(IconTextWidth, ButtonGroupWidth) + 2 * HorzMargin;
+    const QString caption = icon ? DialogCaptions[row][DlgType] : QGuiApplication::applicationDisplayName();
+    // A short message must not cut the caption in the window frame.
+    const int ClientWidth =
+        std::max(std::max(IconTextWidth, ButtonGroupWidth) + 2 * HorzMargin, CaptionWidth(caption));
     const int ClientHeight = IconTextHeight + ButtonHeight + VertSpacing + 2 * VertMargin;
     form->setFixedSize(ClientWidth, ClientHeight);
     CentreOnScreen(*form);
 
-    form->setWindowTitle(icon ? DialogCaptions[row][DlgType] : QGuiApplication::applicationDisplayName());
+    form->setWindowTitle(caption);
 
     if (icon) {
         auto *image = new QLabel(form.get());

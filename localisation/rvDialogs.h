@@ -128,7 +128,12 @@ public:
 
 // ---- Message box --------------------------------------------------------------
 
-// Builds the message box, unshown; the caller owns it.
+// The width a window needs for its frame to show Caption whole: the caption in the
+// title font, and room for the frame's icon and buttons.
+int CaptionWidth(const QString &Caption);
+
+// Builds the message box, unshown; the caller owns it. It is at least as wide as its
+// caption needs.
 std::unique_ptr<TMessageForm> CreateMessageDialog(const QString &Msg, TMsgDlgType DlgType,
                                                   TMsgDlgButtons Buttons, const QString &LangName);
 // Shows the box at (X, Y) (a negative value keeps the centred position) and returns

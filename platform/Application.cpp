@@ -33,3 +33,15 @@ void RunGuarded(const std::function<void()> &fn)
         handler()(std::current_exception());
     }
 }
+
+void ChoosePlatform(bool CommandFileRun)
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (x11 && wayland)
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    else if (CommandFileRun && !x11 && !wayland)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}

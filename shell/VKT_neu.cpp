@@ -10,29 +10,15 @@
 #include "shell/frmOptionen.h"
 #include "shell/frmThumbHint.h"
 
-#include <QByteArray>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
 namespace {
 
-// A command-file run on a machine without a desktop uses Qt's offscreen platform
-// (unless a platform is chosen explicitly). A normal start without a display, "/R:"
-// without a file name among them, is left to fail as Qt fails, rather than run
-// invisibly and never end.
-void ChoosePlatform(int argc, char **argv)
-{
-    const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (IsCommandFileRun(first) && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
 int ProgramMain(int argc, char **argv)
 {
-    ChoosePlatform(argc, argv);
+    ChoosePlatform(argc > 1 && IsCommandFileRun(QString::fromLocal8Bit(argv[1])));
     TApplication app(argc, argv);
     SetProgramArguments(argc, argv);
     if (const auto status = CheckSingleInstance())

@@ -4,6 +4,7 @@
 #include "support/ScriptedModals.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -204,6 +206,15 @@ struct Units {
     static int MulDiv(int a, int b, int c) { return (a * b + c / 2) / c; }
 };
 
+// The width of a message as the box lays it out: wrapped at half the screen width.
+int TextWidth(const QFontMetrics &fm, const QString &text)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return fm.boundingRect(QRect(0, 0, screen.width() / 2, 0),
+                           Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs, text)
+        .width();
+}
+
 class MessageBoxTest : public testing::Test {
 protected:
     void SetUp() override { DialogButtonWidths.fill(0); }
@@ -319,10 +330,10 @@ TEST_F(MessageBoxTest, LayoutFollowsDialogUnits)
     const int hs = Units::MulDiv(10, u.X, 4), vs = Units::MulDiv(10, u.Y, 8);
     const int bw = std::max({Units::MulDiv(50, u.X, 4), DialogButtonWidths[mbYes], DialogButtonWidths[mbNo]});
     const int bh = Units::MulDiv(14, u.Y, 8), bs = Units::MulDiv(4, u.X, 4);
-    const int tw = fm.horizontalAdvance("Eine kurze Frage");
+    const int tw = TextWidth(fm, "Eine kurze Frage");
     const int textHeight = std::max(fm.height(), 32);
 
-    const int clientWidth = std::max(tw + 32 + hs, 2 * bw + bs) + 2 * hm;
+    const int clientWidth = std::max(std::max(tw + 32 + hs, 2 * bw + bs) + 2 * hm, CaptionWidth("Confirm"));
     EXPECT_EQ(form->size(), QSize(clientWidth, textHeight + bh + vs + 2 * vm));
 
     auto *image = form->findChild<QLabel *>("Image");
@@ -341,6 +352,44 @@ TEST_F(MessageBoxTest, LayoutFollowsDialogUnits)
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(form->x(), screen.width() / 2 - form->width() / 2);
+}
+
+// A short message leaves the box as wide as its caption needs in the title font, with
+// room beside it for at least the frame's icon and close button.
+TEST_F(MessageBoxTest, ShortMessageKeepsTheWholeCaption)
+{
+    const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    QGuiApplication::setApplicationDisplayName("Corvex Pro");
+    for (const char *lang : {"deutsch", "english", "dutch", "spanish", "french"})
+        for (TMsgDlgType kind : {mtWarning, mtError, mtInformation, mtConfirmation, mtCustom}) {
+            auto form = CreateMessageDialog("?", kind, mbOKOnly, lang);
+            const QString caption = form->windowTitle();
+            EXPECT_GE(form->width(), title.horizontalAdvance(caption) + 3 * title.height())
+                << lang << " " << caption.toStdString();
+            const auto *ok = form->findChild<QPushButton *>("OK");
+            EXPECT_EQ(ok->x(), (form->width() - ok->width()) / 2) << lang << " " << caption.toStdString();
+        }
+}
+
+// On a desktop (QT_QPA_PLATFORM=xcb under a window manager) the picture shows the frame.
+TEST_F(MessageBoxTest, Screenshot)
+{
+    const QString file = qEnvironmentVariable("CORVEX_SCREENSHOT");
+    if (file.isEmpty())
+        GTEST_SKIP() << "set CORVEX_SCREENSHOT=<file.png> to save pictures of short messages";
+    for (const char *lang : {"english", "french"}) {
+        modals.answerWith([&](QDialog &d, const ModalRecord &) {
+            d.show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+            QTest::qWait(500); // the window manager draws its frame
+            QString target = file;
+            target.replace(".png", "-" + QLatin1String(lang) + ".png");
+            const QRect frame = d.frameGeometry().adjusted(-20, -20, 20, 20);
+            EXPECT_TRUE(d.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).save(target));
+            return int(mrOk);
+        });
+        MessageDlg("Fertig.", mtInformation, mbOKOnly, 0, lang);
+    }
 }
 
 TEST_F(MessageBoxTest, EmptyMessageWithIconHasTextAreaOfIconHeight)

@@ -186,8 +186,10 @@ TEST_F(OptionsDialog, OkStoresItsSettingsAndLeavesTheOthers)
         reg.WriteInteger(QStringLiteral("ThumbsBreite"), 321);
         reg.WriteString(QStringLiteral("Explorer01aLinks"), QStringLiteral("wrong type"));
     });
-    ASSERT_EQ(ShowAndConfirm([](TOptionenF &f) {
-                  f.Edit01->setText(QStringLiteral("/tmp"));
+    const QString start = qEnvironmentVariable("HOME") + "/start"; // the test's own folder
+    ASSERT_TRUE(QDir().mkpath(start));
+    ASSERT_EQ(ShowAndConfirm([&](TOptionenF &f) {
+                  f.Edit01->setText(start);
                   f.Edit02->clear();
                   f.Edit03->setText(QStringLiteral("~/work"));
                   f.OptRadioGroup2->setItemIndex(1);
@@ -198,7 +200,7 @@ TEST_F(OptionsDialog, OkStoresItsSettingsAndLeavesTheOthers)
               mrOk);
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(SettingsKey, false));
-    EXPECT_EQ(reg.ReadString(QStringLiteral("StartverzeichnisLinks")), "/tmp/");
+    EXPECT_EQ(reg.ReadString(QStringLiteral("StartverzeichnisLinks")), start + "/");
     EXPECT_EQ(reg.ReadString(QStringLiteral("StartverzeichnisRechts")), "");
     EXPECT_EQ(reg.ReadString(QStringLiteral("Arbeitsverzeichnis")), qEnvironmentVariable("HOME") + "/work/");
     EXPECT_EQ(reg.ReadInteger(QStringLiteral("Zeit")), 1);
@@ -219,7 +221,7 @@ TEST_F(OptionsDialog, OkStoresItsSettingsAndLeavesTheOthers)
         EXPECT_EQ(dialog_->OptRadioGroup2->ItemIndex(), 1);
         EXPECT_EQ(dialog_->RGOrdnerFuellstand->ItemIndex(), 0);
         EXPECT_EQ(dialog_->OptionenTrackBar01->value(), 100);
-        EXPECT_EQ(dialog_->Edit01->text(), "/tmp/");
+        EXPECT_EQ(dialog_->Edit01->text(), start + "/");
         return int(mrCancel);
     });
     dialog_->ShowModal();

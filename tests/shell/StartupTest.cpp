@@ -135,8 +135,10 @@ TEST_F(MainWindowStart, FirstArgumentIsAFolderOrACommandFile)
         EXPECT_TRUE(CommandFileName.isEmpty());
         EXPECT_TRUE(WindowsDir.isEmpty());
     }
+    // A command file that does not exist: nothing is carried out.
+    const QString commandFile = folder_.path() + "/run.txt";
     const std::tuple<QString, std::string, std::string> cases[] = {
-        {"/r:/tmp/run.txt", "/tmp/run.txt", "/usr"}, // the switch in any letter case
+        {"/r:" + commandFile, Str(commandFile), "/usr"}, // the switch in any letter case
         {"/R:", "", "/usr"},                         // no file: a normal start
         {"/R", "", ""},                              // too short: a folder
     };
