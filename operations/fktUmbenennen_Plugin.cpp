@@ -44,7 +44,7 @@ std::unique_ptr<platform::SharedLibrary> LoadChosenLibrary()
 void *ChosenExport(const platform::SharedLibrary *Library, const char *Name)
 {
     void *function = Library ? Library->Symbol(Name) : nullptr;
-    if (!function)
+    if (!function && !PreviewMessages::HoldBack(LoadLangString(9082)))
         MessageDlg(LoadLangString(9082), mtWarning, mbOKOnly, 0, LanguageName());
     return function;
 }

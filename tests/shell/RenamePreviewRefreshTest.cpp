@@ -26,6 +26,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cstring>
+
 namespace {
 
 class PreviewRefresh : public WindowPageTest {
@@ -110,6 +112,28 @@ TEST_F(PreviewRefresh, TypingAnExtensionWithTheFailedCheckOpensNoBox)
             EXPECT_EQ(NewNames(), (QStringList{"a" + typed, "b" + typed}));
     });
     EXPECT_FALSE(f->VorschauLabel01->isVisible());
+    EXPECT_TRUE(modals.shown().empty());
+}
+
+// The plug-in rule with a library that is not there: typing its name shows the warning
+// in the line, key by key, and takes no key.
+TEST_F(PreviewRefresh, TypingALibraryThatIsNotThereOpensNoBox)
+{
+    SelectAll();
+    QTest::mouseClick(f->DatUmbVorschau, Qt::LeftButton);
+    ASSERT_EQ(NewNames().size(), 2);
+    ChooseRule(10);
+    QLineEdit *edit = f->DatUmbComboBox03->lineEdit();
+    f->DatUmbComboBox03->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    for (const char *typed : {"f", "fe", "feh"}) {
+        SCOPED_TRACE(typed);
+        QTest::keyClick(edit, typed[std::strlen(typed) - 1]);
+        EXPECT_EQ(f->DatUmbComboBox03->currentText(), QString::fromLatin1(typed));
+        EXPECT_EQ(QApplication::focusWidget(), f->DatUmbComboBox03);
+        ExpectFailed(LoadLangString(9082));
+    }
     EXPECT_TRUE(modals.shown().empty());
 }
 
