@@ -81,8 +81,9 @@ struct THauptExplorer {
     void ShellListView02HinterGrund();
     void ShellListView01Scrolled();
     void ShellListView02Scrolled();
-    // What both lists show in the chosen language: panel 0 of each status bar (the item
-    // count; it follows every reading of the list by itself) and the report view's sizes.
+    // What both lists show in the chosen language: both status bars (the item count
+    // follows every reading of the list by itself; the selection's size) and the report
+    // view's sizes.
     void ApplyListLanguage();
     // Panel 0 of the status bar below List: its item count (bound to every reading).
     void ShowListCount(const TShellListView *List);

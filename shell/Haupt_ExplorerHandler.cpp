@@ -415,8 +415,8 @@ void THauptExplorer::ShowListCount(const TShellListView *List)
 
 void THauptExplorer::ApplyListLanguage()
 {
-    ShowListCount(ShellListView01);
-    ShowListCount(ShellListView02);
+    ShowExplorerStatus(ExplorerStatusBar01, ShellListView01);
+    ShowExplorerStatus(ExplorerStatusBar02, ShellListView02);
     const auto sizeText = [locale = LanguageLocale()](qint64 Size) { return SizeText(Size, locale); };
     ShellListView01->setSizeText(sizeText);
     ShellListView02->setSizeText(sizeText);

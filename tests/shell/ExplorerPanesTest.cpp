@@ -286,12 +286,15 @@ TEST_F(ExplorerPanes, ReportViewSpeaksTheWindowsLanguageAndFitsItsNames)
     const int needed = report->fontMetrics().horizontalAdvance(longName) + report->iconSize().width();
     EXPECT_GT(report->header()->sectionSize(0), needed);
     EXPECT_LE(report->header()->sectionSize(0), report->viewport()->width());
+    f.ShellListView01->SelectRows({int(Names(f.ShellListView01).indexOf(longName))});
+    EXPECT_TRUE(f.ExplorerStatusBar01->Panel(1).startsWith(QStringLiteral("Dateigrösse: ")));
 
     Sprache = 10000;
     LanguageIndex = 1;
     ApplyLanguageCaptions();
     EXPECT_EQ(size(longName), "2.00 kByte");
     EXPECT_EQ(Str(f.ExplorerStatusBar01->Panel(0)), "Number: 2");
+    EXPECT_TRUE(f.ExplorerStatusBar01->Panel(1).startsWith(QStringLiteral("File Size: "))); // the selection's size anew
 }
 
 TEST_F(ExplorerPanes, RefreshGoesBackToTheStartFoldersAndRereads)
