@@ -8,6 +8,7 @@
 #include "platform/toolkit/StringGrid.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 
@@ -123,7 +124,9 @@ TEST_F(Plugins, ANameWithoutFolderComesFromTheProgramFolderFirst)
     EXPECT_EQ(RunRule({"/d/sub.txt"}), QStringList{"/d/subx.txt"});
 }
 
-TEST_F(Plugins, PreviewWithAMissingLibraryShowsTheNamesUnchanged)
+// A missing library: the preview asked for shows the warning, one that a change set off
+// says it in the preview's line; either way the grid keeps only its header.
+TEST_F(Plugins, PreviewWithAMissingLibrarySaysSo)
 {
     TStringGrid *list = Form().DLStringGrid;
     list->setRowCount(1);
@@ -131,12 +134,12 @@ TEST_F(Plugins, PreviewWithAMissingLibraryShowsTheNamesUnchanged)
     Form().DatUmbDateiListe->setChecked(true);
     Form().DatUmbRadioGroup02->setItemIndex(10);
     EXPECT_EQ(Form().DatUmb01a->currentIndex(), 9);
+    Form().DatUmbVorschau->setDown(true);
     Choose(Fixtures + "missing.so");
-    ExpectNotFound([this] {
-        Form().DatUmbVorschau->setDown(true);
-        ShowRenamePreview();
-    });
-    EXPECT_EQ(Form().VorschauStringGrid01->Cells(1, 1), "a b.txt");
+    EXPECT_EQ(Form().VorschauStringGrid01->RowCount(), 1);
+    EXPECT_EQ(Form().VorschauLabel01->text(), LoadLangString(9082));
+    ExpectNotFound([] { ShowRenamePreview(PreviewStart::Asked); });
+    EXPECT_EQ(Form().VorschauStringGrid01->RowCount(), 1);
     // A change of the library refreshes the preview.
     Choose(Sample);
     EXPECT_EQ(Form().VorschauStringGrid01->Cells(1, 1), "a_b.txt");
