@@ -8,6 +8,8 @@
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/PathCodec.h"
 #include "platform/registry/TRegistry.h"
+#include "platform/toolkit/Edits.h"
+#include "platform/toolkit/RadioGroup.h"
 #include "platform/toolkit/ShellViews.h"
 #include "shell/Haupt.h"
 #include "shell/Haupt_Globals.h"
@@ -200,5 +202,19 @@ public:
 
     THauptForm form;
 };
+
+// The window shown at 1024 x 700 with the replacement rule searching "Urlaub" and all
+// Files of the left list selected.
+inline void SelectAllForTheReplacement(THauptForm &form, int Files)
+{
+    form.resize(1024, 700);
+    form.show();
+    QCoreApplication::processEvents();
+    form.DatUmbRadioGroup02->setItemIndex(3);
+    form.DatUmbEdit05->setText(QStringLiteral("Urlaub"));
+    form.ShellListView01->SelectAll();
+    if (form.ShellListView01->SelCount() != Files)
+        Fail("the left list does not hold the files");
+}
 
 } // namespace bench

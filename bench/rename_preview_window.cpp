@@ -29,15 +29,8 @@ int main(int argc, char **argv)
 
     BenchMainWindow window(folder);
     THauptForm &form = window.form;
-    form.resize(1024, 700);
-    form.show();
-    QCoreApplication::processEvents();
-    form.DatUmbRadioGroup02->setItemIndex(3);
-    form.DatUmbEdit05->setText(QStringLiteral("Urlaub"));
+    SelectAllForTheReplacement(form, Files);
     form.DatUmbEdit06->setText(QStringLiteral("Reise"));
-    form.ShellListView01->SelectAll();
-    if (form.ShellListView01->SelCount() != Files)
-        Fail("the left list does not hold the files");
     QCoreApplication::processEvents();
 
     TStringGrid *grid = form.VorschauStringGrid01;
