@@ -179,30 +179,24 @@ void TID3Tag::ReadTag()
 
 bool TID3Tag::SaveTag()
 {
-    if (!Modified)
+    if (WriteBlock() == 0)
         return true;
-    if (WriteBlock() != 0) {
-        ShowTagWarning(fileName_);
-        return false;
-    }
-    Modified = false;
-    return true;
+    ShowTagWarning(fileName_);
+    return false;
 }
 
 bool TID3Tag::SaveTagInBatch(TFailedFiles &Failures)
 {
-    if (!Modified)
-        return true;
-    if (const int error = WriteBlock(); error != 0) {
+    const int error = WriteBlock();
+    if (error != 0)
         Failures.Add(fileName_, error);
-        return false;
-    }
-    Modified = false;
-    return true;
+    return error == 0;
 }
 
 int TID3Tag::WriteBlock()
 {
+    if (!Modified)
+        return 0;
     const std::optional<Id3v1TagBlock> block = BuildBlock();
     if (!block || fileName_.isEmpty())
         return EINVAL;
@@ -224,6 +218,7 @@ int TID3Tag::WriteBlock()
         return failed();
     TagPosition = *position;
     TagPresent = true;
+    Modified = false;
     return 0;
 }
 

@@ -70,7 +70,7 @@ public:
     std::optional<Id3v1TagBlock> BuildBlock() const;
 
 private:
-    int WriteBlock();                      // the errno of a failure, 0 when written
+    int WriteBlock();                      // the errno of a failure, 0 when written or not modified
     int CutBlock(const QString &FileName); // the same for cutting the block off
     void SetText(QString &Field, const QString &Value);
     void ClearProperties();

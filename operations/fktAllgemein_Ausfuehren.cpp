@@ -149,6 +149,7 @@ bool UndoLogWriter::CanLogBytes(QByteArrayView EncodedPath)
 void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath)
 {
     HauptForm->ProtokollListBox << OldPath << NewPath;
+    ++pairs_;
     if (!ok_)
         return;
     record_.resize(0); // keeps its capacity for the next pair
@@ -161,6 +162,7 @@ void UndoLogWriter::Append(const QString &OldPath, const QString &NewPath)
 
 void UndoLogWriter::AppendEncoded(QByteArrayView OldBytes, QByteArrayView NewBytes)
 {
+    ++pairs_;
     if (!ok_)
         return;
     // Copied in place: the record keeps its capacity from pair to pair.
@@ -271,7 +273,6 @@ void ExecuteFileRename()
         QStringList &newNames = f->NeueDateinamen;
         const qsizetype count = oldNames.size();
         UndoLogWriter log;
-        qsizetype carriedOut = 0;
         QSet<QString> readyFolders; // each target folder is made sure of once per batch
         for (qsizetype i = 0; i < count; ++i) {
             const QString &oldPath = oldNames[i];
@@ -292,16 +293,14 @@ void ExecuteFileRename()
                     if (done && mode != 2)
                         log.Append(oldPath, newPath);
                 }
-                if (done)
-                    ++carriedOut;
-                else
+                if (!done)
                     failures.Add(oldPath, done.error);
             } catch (const std::exception &e) {
                 failures.Add(oldPath, QString::fromLocal8Bit(e.what()));
             }
         }
         const bool saved = log.Finish();
-        SetUndoMenuState(801, 806, 801, mode != 2 && saved && carriedOut > 0, 0);
+        SetUndoMenuState(801, 806, 801, mode != 2 && saved && log.Logged(), 0);
         f->FileListFollowMoves(f->ProtokollListBox);
         RefreshExplorerLists();
     }
@@ -324,7 +323,6 @@ void ExecuteFolderRename()
     if (MessageDlg(question, mtWarning, mbYesNo, 0, LanguageName()) == mrYes) {
         const HourglassCursor busy;
         UndoLogWriter log;
-        qsizetype carriedOut = 0;
         // Deepest folders first, so that renaming a folder does not move the paths
         // of the sub-folders still to come; each keeps its parent.
         std::vector<qsizetype> order(static_cast<size_t>(count));
@@ -348,19 +346,17 @@ void ExecuteFolderRename()
                     if (oldPath.size() > 1 && oldPath.startsWith(u'/') && UndoLogWriter::CanLog(oldPath)
                         && IsUsableTarget(newPath))
                         done = fs::moveFile(oldPath, newPath);
-                    if (done) {
+                    if (done)
                         log.Append(oldPath, newPath);
-                        ++carriedOut;
-                    } else {
+                    else
                         failures.Add(oldPath, done.error);
-                    }
                 } catch (const std::exception &e) {
                     failures.Add(oldPath, QString::fromLocal8Bit(e.what()));
                 }
             }
         }
         const bool saved = log.Finish();
-        SetUndoMenuState(801, 806, 801, saved && carriedOut > 0, 2);
+        SetUndoMenuState(801, 806, 801, saved && log.Logged(), 2);
     }
     RefreshExplorerLists();
     failures.Show();

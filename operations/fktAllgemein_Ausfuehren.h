@@ -53,12 +53,15 @@ public:
     void WriteLines(qsizetype From);
     // True when every pair reached the log file.
     bool Finish();
+    // True once a pair was appended: the batch carried something out to undo.
+    bool Logged() const { return pairs_ > 0; }
 
 private:
     void Write(); // record_ to the file, its last two bytes made CR LF
     fs::AppendFile file_;
     QByteArray record_; // the bytes of one pair, reused
     bool ok_ = false;
+    qsizetype pairs_ = 0;
 };
 
 // Moves each (old, new) pair of a file-move log back to its old path, from the last

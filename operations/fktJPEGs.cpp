@@ -227,7 +227,6 @@ void SearchDefectiveJpegs()
         const int width = int(QString::number(BatchCount).size());
         int counter = 1;
         UndoLogWriter log;
-        bool moved = false;
         for (qsizetype i = 0; i < files.size(); ++i) {
             QCoreApplication::processEvents();
             if (JpegAbortFlag == 1)
@@ -241,10 +240,8 @@ void SearchDefectiveJpegs()
                     if (!move)
                         fs::copyFile(file, newPath);
                     else if (UndoLogWriter::CanLog(file) && UndoLogWriter::CanLog(newPath)
-                             && fs::moveFile(file, newPath)) {
+                             && fs::moveFile(file, newPath))
                         log.Append(file, newPath);
-                        moved = true;
-                    }
                 }
                 ++counter;
             }
@@ -253,7 +250,7 @@ void SearchDefectiveJpegs()
             ShowNumber(f->Label_DDS02, counter - 1);
         }
         const bool saved = log.Finish();
-        SetUndoMenuState(801, 806, 801, moved && saved, 0);
+        SetUndoMenuState(801, 806, 801, saved && log.Logged(), 0);
         RefreshExplorerLists();
     }
     ShowInformation(LoadLangString(9115));

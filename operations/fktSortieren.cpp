@@ -300,7 +300,6 @@ void ExecuteSort(int Mode)
     if (answer == mrYes && (Mode == 0 || Mode == 1)) {
         const HourglassCursor busy;
         UndoLogWriter log;
-        qsizetype carriedOut = 0;
         QSet<QString> readyFolders;
         const QStringList &oldNames = f->AlteDateinamen;
         QStringList &newNames = f->NeueDateinamen;
@@ -324,8 +323,6 @@ void ExecuteSort(int Mode)
                 newNames[i] = target;
                 if (outcome == Outcome::Failed)
                     failures.Add(source, error);
-                else if (outcome == Outcome::Done)
-                    ++carriedOut;
                 if (outcome == Outcome::Done && Mode == 0)
                     log.Append(source, target);
             } catch (const std::exception &e) {
@@ -333,7 +330,7 @@ void ExecuteSort(int Mode)
             }
         }
         const bool saved = log.Finish();
-        SetUndoMenuState(802, 807, 802, Mode == 0 && saved && carriedOut > 0, 0);
+        SetUndoMenuState(802, 807, 802, Mode == 0 && saved && log.Logged(), 0);
     }
     RefreshExplorerLists();
     failures.Show();

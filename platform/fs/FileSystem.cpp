@@ -376,10 +376,8 @@ int copyTree(int in, const struct stat &source, int out, bool asMove)
 // which the rename then replaces.
 int placeFolder(const QByteArray &temporary, const QByteArray &to)
 {
-    if (renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
+    if (const int error = renameWithoutReplacing(temporary, to, true); error != EINVAL && error != ENOSYS)
+        return error;
     if (mkdir(to.constData(), 0700) != 0)
         return errno;
     if (rename(temporary.constData(), to.constData()) != 0) {
